@@ -1,0 +1,17 @@
+#pragma once
+// printf-style formatting into std::string. The format attribute lets the compiler check every
+// format string against its arguments, so a "%d" handed a double fails the build instead of
+// writing garbage into a data file. Numbers always use "." as the decimal point because the
+// program runs with LC_NUMERIC=C (see ForceCLocale).
+
+#include <string>
+
+namespace kt {
+
+[[gnu::format(printf, 1, 2)]] std::string Format(const char* fmt, ...);
+
+// Forces LC_NUMERIC and LC_TIME to "C". The Qt application object sets the user's locale at
+// start-up; files and texts must not follow it (a German locale would write "1,5").
+void ForceCLocale();
+
+}  // namespace kt

@@ -1,0 +1,105 @@
+#include "core/base/LocalTime.h"
+
+#include <locale.h>
+
+#include <ctime>
+
+namespace kt {
+namespace {
+
+locale_t CLocale() {
+    static locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return loc;
+}
+
+// Days from 1970-01-01 of a proleptic Gregorian date (Howard Hinnant's days_from_civil).
+int64_t DaysFromCivil(int64_t y, unsigned m, unsigned d) {
+    y -= m <= 2;
+    const int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const auto yoe = static_cast<unsigned>(y - era * 400);
+    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + static_cast<int64_t>(doe) - 719468;
+}
+
+void CivilFromDays(int64_t z, int& year, int& month, int& day) {
+    z += 719468;
+    const int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const auto doe = static_cast<unsigned>(z - era * 146097);
+    const unsigned yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const int64_t y = static_cast<int64_t>(yoe) + era * 400;
+    const unsigned doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const unsigned mp = (5 * doy + 2) / 153;
+    const unsigned d = doy - (153 * mp + 2) / 5 + 1;
+    const unsigned m = mp < 10 ? mp + 3 : mp - 9;
+    year = static_cast<int>(y + (m <= 2));
+    month = static_cast<int>(m);
+    day = static_cast<int>(d);
+}
+
+constexpr int64_t kOleEpochOffset = 25569;  // 1899-12-30 .. 1970-01-01
+
+}  // namespace
+
+LocalDate ToLocal(Time64 t) {
+    const time_t tt = static_cast<time_t>(t);
+    struct tm tm {};
+    localtime_r(&tt, &tm);
+    LocalDate d;
+    d.year = tm.tm_year + 1900;
+    d.month = tm.tm_mon + 1;
+    d.day = tm.tm_mday;
+    d.hour = tm.tm_hour;
+    d.minute = tm.tm_min;
+    d.second = tm.tm_sec;
+    d.weekday = tm.tm_wday;
+    d.yearDay = tm.tm_yday;
+    return d;
+}
+
+Time64 MakeLocalTime(int year, int month, int day, int hour, int minute, int second) {
+    struct tm tm {};
+    tm.tm_year = year - 1900;
+    tm.tm_mon = month - 1;
+    tm.tm_mday = day;
+    tm.tm_hour = hour;
+    tm.tm_min = minute;
+    tm.tm_sec = second;
+    tm.tm_isdst = -1;
+    return static_cast<Time64>(mktime(&tm));
+}
+
+Time64 LocalMidnight(int year, int month, int day) { return MakeLocalTime(year, month, day); }
+
+Time64 MidnightOf(Time64 t) {
+    const LocalDate d = ToLocal(t);
+    return LocalMidnight(d.year, d.month, d.day);
+}
+
+int DayOfWeek(Time64 t) { return ToLocal(t).weekday + 1; }
+
+int64_t DayCount(Time64 from, Time64 to) { return (to - from) / kSecondsPerDay; }
+
+std::string FormatTime(Time64 t, const char* pattern) {
+    const time_t tt = static_cast<time_t>(t);
+    struct tm tm {};
+    localtime_r(&tt, &tm);
+    char buffer[512];
+    const size_t n = strftime_l(buffer, sizeof buffer, pattern, &tm, CLocale());
+    return std::string(buffer, n);
+}
+
+int64_t OleDayNumber(Time64 t) {
+    const LocalDate d = ToLocal(t);
+    return DaysFromCivil(d.year, static_cast<unsigned>(d.month), static_cast<unsigned>(d.day)) + kOleEpochOffset;
+}
+
+Time64 MidnightOfOleDay(int64_t oleDay) {
+    int y = 0, m = 0, d = 0;
+    CivilFromDays(oleDay - kOleEpochOffset, y, m, d);
+    return LocalMidnight(y, m, d);
+}
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+}  // namespace kt

@@ -1,0 +1,7 @@
+#include "ui/app/KT2App.h"
+
+int main(int argc, char** argv) {
+    kt::ui::CKT2App app(argc, argv);
+    if (!app.InitInstance()) return 1;
+    return app.exec();
+}

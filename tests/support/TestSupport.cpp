@@ -1,0 +1,44 @@
+#include "support/TestSupport.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+namespace kt::test {
+
+TempDir::TempDir() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "kt-test-XXXXXX").string();
+    if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    m_path = pattern;
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    // Tests may leave read-only folders behind; give the owner its rights back first.
+    for (auto it = std::filesystem::recursive_directory_iterator(m_path, ec); !ec && it != std::filesystem::recursive_directory_iterator();
+         it.increment(ec)) {
+        std::filesystem::permissions(it->path(), std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
+    }
+    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ec);
+    std::filesystem::remove_all(m_path, ec);
+}
+
+std::string ReadAll(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void WriteAll(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+std::filesystem::path TestDataDir() {
+    const char* dir = std::getenv("KT_TEST_DATA");
+    return dir ? std::filesystem::path(dir) : std::filesystem::path("tests/data");
+}
+
+}  // namespace kt::test

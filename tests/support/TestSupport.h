@@ -1,0 +1,58 @@
+#pragma once
+// Helpers shared by the core tests: recorded prompts, a fixed clock and a private temporary
+// folder per test, so no test ever touches the user's own files.
+
+#include <deque>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/base/Clock.h"
+#include "core/base/Prompter.h"
+
+namespace kt::test {
+
+// Records every message and question; answers questions from a script (default: No).
+class RecordingPrompter : public kt::Prompter {
+public:
+    void Message(const std::string& text) override { messages.push_back(text); }
+    bool AskYesNo(const std::string& text) override {
+        questions.push_back(text);
+        if (answers.empty()) return false;
+        const bool a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    std::deque<bool> answers;
+};
+
+class FixedClock : public kt::Clock {
+public:
+    explicit FixedClock(kt::Time64 now = 0) : now(now) {}
+    kt::Time64 Now() const override { return now; }
+    kt::Time64 now;
+};
+
+// A fresh folder under the system temp dir, removed with the object.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::filesystem::path& path() const { return m_path; }
+    std::filesystem::path operator/(const std::string& name) const { return m_path / name; }
+
+private:
+    std::filesystem::path m_path;
+};
+
+std::string ReadAll(const std::filesystem::path& path);
+void WriteAll(const std::filesystem::path& path, const std::string& bytes);
+
+// The folder of golden files (tests/data).
+std::filesystem::path TestDataDir();
+
+}  // namespace kt::test

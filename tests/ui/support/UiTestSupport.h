@@ -1,0 +1,2 @@
+#pragma once
+// Helpers for the offscreen ui tests live here.
