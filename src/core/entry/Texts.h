@@ -1,0 +1,39 @@
+#pragma once
+// Every text the data entry view shows or writes, in one place. They are the program's own
+// wording and are kept exactly as users have always seen them.
+
+namespace kt::entry_text {
+
+// Headings of row 0 of the entry grid, columns 0 to 7 (column 7 has none).
+inline constexpr const char* kHeadings[8] = {
+    "Exercise Event", "Description", "Duration", "Minutes/Hours", "Location", "Calories", "Notes & Comments", "",
+};
+
+// Duration unit cell (column 3).
+inline constexpr const char* kMinutes = "Minutes";
+inline constexpr const char* kHours = "Hours";
+
+// A cleared entry cell holds one blank.
+inline constexpr const char* kClearedCell = " ";
+
+inline constexpr const char* kDurationMissing = "The duration of the exercise must be supplied.";
+inline constexpr const char* kFormulaNote = "(Calories determined through formula calculation)";
+// printf pattern; the per-day minutes of the last seven days.
+inline constexpr const char* kWeeklyNote = "The average time spent exercising this week is %2.3lf minutes per day.";
+
+// strftime patterns of the prompt line above the grid.
+inline constexpr const char* kPromptEnter = "Enter the information for exercise on %A %B %d, %Y";
+inline constexpr const char* kPromptCorrect = "Make corrections to exercise information for %A %B %d, %Y";
+
+// Exit button captions; the ui shows "&&" as one ampersand. The first is the form's own caption
+// until start-up has finished.
+inline constexpr const char* kExitCaptionInitial = "    Save Database && Exit    ";
+inline constexpr const char* kExitCaptionExit = "Exit";
+inline constexpr const char* kExitCaptionSave = "Save Database && Exit";
+
+inline constexpr const char* kDiscardQuestion =
+    "There are data that have been entered, but not recorded. Do you wish to discard these data and exit? "
+    "\n\n"
+    "Select \"Yes\" to exit without saving these data and select \"No\" to continue with Kinetrax. (Y/N)";
+
+}  // namespace kt::entry_text
