@@ -17,6 +17,8 @@ CKT2App::~CKT2App() = default;
 
 bool CKT2App::InitInstance() {
     m_mainFrame = std::make_unique<CMainFrame>();
+    if (!m_mainFrame->OnCreate()) return false;
+    if (!m_mainFrame->StartDocument()) return false;
     m_mainFrame->show();
     return true;
 }

@@ -1,13 +1,96 @@
 #pragma once
+// The main window: splitter with the database editor (upper, hidden at start) and the data entry
+// view (lower), the menu bar, toolbar and status bar, the data folder, the in-memory settings and
+// the document. It handles every command of the menus, accelerators and toolbar.
 
 #include <QMainWindow>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+#include "core/activities/ActivityTable.h"
+#include "core/journal/KT2Doc.h"
+#include "core/settings/Settings.h"
+
+class QSplitter;
+class QAction;
 
 namespace kt::ui {
+
+class CDataView;
+class CEventRecordView;
+class CKTToolBar;
+class CColoredStatusBarCtrl;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
-    CMainFrame();
+    explicit CMainFrame(QWidget* parent = nullptr);
+    ~CMainFrame() override;
+
+    // Window creation after the client area exists: bars, data folder, settings, activity list.
+    // False when the window cannot be completed (the process then ends).
+    bool OnCreate();
+    // The document's new-document step and the views' initial updates.
+    bool StartDocument();
+
+    kt::CKT2Doc& Doc() { return m_doc; }
+    kt::Settings& Settings() { return m_settings; }
+    kt::ActivityTable& Activities() { return m_activities; }
+    const std::string& DataFolder() const { return m_strDataFolder; }
+
+    CDataView* DataView() const { return m_dataView; }
+    CEventRecordView* EditorView() const { return m_editorView; }
+    CKTToolBar* ToolBar() const { return m_toolBar; }
+    CColoredStatusBarCtrl* StatusBarCtrl() const { return m_statusBar; }
+    QSplitter* Splitter() const { return m_splitter; }
+    // The action of a command number (menu item or accelerator); nullptr when there is none.
+    QAction* Action(int command) const;
+
+    // Row heights from m_bEditorShown.
+    void LayoutPanes();
+    void UpdateMenuCaptions();
+    void SetStatusPane(int index, const QString& text, const QColor& color);
+    // Window caption from the document's title.
+    void UpdateTitle();
+
+    bool m_bLayoutActive = false;
+    bool m_bEditorShown = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    void OnCreateClient();
+    void BuildMenus();
+    void BuildAccelerators();
+    void SetHandler(int command, std::function<void()> handler);
+    void OnSize();
+    void OnDestroy();
+
+    void OnSave();
+    void OnToggleToolbar();
+    void OnToggleStatusBar();
+
+    kt::CKT2Doc m_doc;
+    kt::Settings m_settings;
+    kt::ActivityTable m_activities;
+    std::string m_strDataFolder;
+
+    QSplitter* m_splitter = nullptr;
+    CEventRecordView* m_editorView = nullptr;
+    CDataView* m_dataView = nullptr;
+    CKTToolBar* m_toolBar = nullptr;
+    CColoredStatusBarCtrl* m_statusBar = nullptr;
+
+    std::map<int, QAction*> m_menuActions;
+    std::map<int, QAction*> m_keyActions;
+    std::map<int, std::function<void()>> m_handlers;
+    bool m_bDestroyed = false;
 };
 
 }  // namespace kt::ui

@@ -1,2 +1,42 @@
 #pragma once
-// Helpers for the offscreen ui tests live here.
+// Helpers for the offscreen ui tests: a private HOME with its own Documents and config folders,
+// a recorded prompter installed for the windows, and answering modal dialogs from a timer.
+
+#include <QWidget>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+
+#include "support/TestSupport.h"
+
+namespace kt::ui {
+class CMainFrame;
+}
+
+namespace kt::test {
+
+// Points HOME, XDG_CONFIG_HOME and XDG_DATA_HOME at a fresh temporary folder for its lifetime,
+// and installs `prompter` as the windows' prompter.
+class UiHome {
+public:
+    UiHome();
+    ~UiHome();
+    const std::filesystem::path& home() const { return m_dir.path(); }
+    std::filesystem::path DataFolder() const { return m_dir.path() / "Documents" / "Quorvane" / "KT"; }
+    std::filesystem::path ConfigFolder() const { return m_dir.path() / ".config"; }
+    RecordingPrompter prompter;
+
+private:
+    TempDir m_dir;
+    std::string m_oldHome, m_oldConfig, m_oldData;
+};
+
+// Runs `action` on the next modal widget that opens (polling from the event loop), e.g. to fill
+// in and accept a dialog that the code under test opens with exec().
+void OnNextModal(std::function<void(QWidget*)> action, int timeoutMs = 5000);
+
+// Creates the main window as the application does (creation, document start-up), not shown.
+std::unique_ptr<kt::ui::CMainFrame> StartMainFrame();
+
+}  // namespace kt::test

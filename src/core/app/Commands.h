@@ -1,0 +1,86 @@
+#pragma once
+// The command numbers, the main menu and the accelerators. The Qt main window builds its menu
+// bar and shortcuts from these tables, so the order and the captions live in one place.
+
+#include <string>
+#include <vector>
+
+namespace kt {
+
+namespace cmd {
+constexpr int kSave = 32800;
+constexpr int kSaveAsCsv = 32802;
+constexpr int kFilePrint = 57607;
+constexpr int kPrintSetup = 57606;
+constexpr int kExit = 57665;
+constexpr int kEditDescriptions = 32794;
+constexpr int kEditLocations = 32795;
+constexpr int kEditActivityOrder = 32824;
+constexpr int kWeightGraphMenu = 32805;
+constexpr int kClearGridMenu = 32833;
+constexpr int kPreferences = 32782;
+constexpr int kCalculator = 32784;
+constexpr int kResetActivities = 32798;
+constexpr int kShowActivities = 32829;
+constexpr int kShowRecords = 32781;
+constexpr int kShowDataEntry = 32830;
+constexpr int kViewToolbar = 59392;
+constexpr int kViewStatusBar = 59393;
+constexpr int kToggleEditor = 32828;
+constexpr int kArchive = 32825;
+constexpr int kViewAll = 32826;
+constexpr int kRecombine = 32827;
+constexpr int kHelp = 32787;
+constexpr int kCheckVersion = 32785;
+constexpr int kWebSite = 32786;
+constexpr int kShowDefaultActivities = 32799;
+constexpr int kKeyboardShortcuts = 32810;
+constexpr int kActivityHtml = 32817;
+constexpr int kAbout = 57664;
+// Accelerator and toolbar commands that have no menu item of their own.
+constexpr int kShowHideEditor = 32772;
+constexpr int kClearGrid = 32806;
+constexpr int kEditDescriptionsKey = 32801;
+constexpr int kPrintRecords = 32803;
+constexpr int kActionButton = 1084;
+constexpr int kEditorMode = 32789;
+constexpr int kWeightGraphButton = 32814;
+constexpr int kPreferencesButton = 32788;
+}  // namespace cmd
+
+struct MenuItem {
+    int command = 0;      // 0 for a separator
+    std::string caption;  // "&" marks the mnemonic, "\t" separates the shortcut text
+    std::string prompt;   // status bar prompt; empty when the command has none
+};
+
+struct Menu {
+    std::string caption;
+    std::vector<MenuItem> items;
+};
+
+// The main menu, menus and items in order.
+const std::vector<Menu>& MainMenu();
+
+struct Accelerator {
+    int command = 0;
+    std::string keys;  // "Ctrl+W", "F1", in the form QKeySequence reads
+};
+
+const std::vector<Accelerator>& Accelerators();
+
+// The status prompt of a command ("" when it has none).
+std::string CommandPrompt(int command);
+
+namespace text {
+inline constexpr const char* kAppTitle = "KT2";
+inline constexpr const char* kReady = "Ready";
+inline constexpr const char* kEditorHiddenPrompt = "Enter the exercise data for the selected date.";
+}  // namespace text
+
+}  // namespace kt
+
+namespace kt {
+// The graph period items of the toolbar combo, in code order 0..8.
+const std::vector<std::string>& GraphPeriodCaptions();
+}  // namespace kt

@@ -1,0 +1,32 @@
+#include "ui/base/QtPrompter.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include "ui/base/QtText.h"
+
+namespace kt::ui {
+namespace {
+kt::Prompter* g_override = nullptr;
+
+QtPrompter& DefaultPrompter() {
+    static QtPrompter prompter;
+    return prompter;
+}
+}  // namespace
+
+void QtPrompter::Message(const std::string& text) {
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), ToQ(text), QMessageBox::Ok, m_parent);
+    box.exec();
+}
+
+bool QtPrompter::AskYesNo(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), ToQ(text), QMessageBox::Yes | QMessageBox::No, m_parent);
+    return box.exec() == QMessageBox::Yes;
+}
+
+kt::Prompter& UiPrompter() { return g_override ? *g_override : DefaultPrompter(); }
+void SetUiPrompterForTesting(kt::Prompter* prompter) { g_override = prompter; }
+void SetUiPrompterParent(QWidget* parent) { DefaultPrompter().SetParent(parent); }
+
+}  // namespace kt::ui

@@ -1,0 +1,22 @@
+#pragma once
+// The database editor: the upper pane of the main window, hidden at start.
+
+#include <QTreeWidget>
+
+namespace kt::ui {
+
+class CEventRecordView : public QTreeWidget {
+    Q_OBJECT
+public:
+    explicit CEventRecordView(QWidget* parent = nullptr);
+
+    void OnInitialUpdate();
+    // 0 = records mode, 1 = activities mode.
+    int EditorMode() const { return m_nMode; }
+    void SetEditorMode(int mode) { m_nMode = mode; }
+
+private:
+    int m_nMode = 0;
+};
+
+}  // namespace kt::ui

@@ -1,0 +1,62 @@
+#include "ui/widgets/ColoredStatusBarCtrl.h"
+
+#include <QLabel>
+#include <QPainter>
+
+#include "core/app/Commands.h"
+#include "ui/base/QtText.h"
+
+namespace kt::ui {
+
+class ColoredPane : public QWidget {
+public:
+    explicit ColoredPane(QWidget* parent) : QWidget(parent) { setMinimumHeight(fontMetrics().height() + 4); }
+    QString text;
+    QColor color;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.setPen(color);
+        const QRect r = rect().adjusted(2, 0, 0, 0);
+        p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, p.fontMetrics().elidedText(text, Qt::ElideRight, r.width()));
+    }
+};
+
+CColoredStatusBarCtrl::CColoredStatusBarCtrl(QWidget* parent) : QStatusBar(parent) {
+    setSizeGripEnabled(true);
+    m_prompt = new QLabel(ToQ(kt::text::kReady), this);
+    m_prompt->setFixedWidth(400);
+    addWidget(m_prompt);
+    for (int i = 1; i <= 2; ++i) {
+        m_panes[static_cast<size_t>(i)] = new ColoredPane(this);
+        m_panes[static_cast<size_t>(i)]->setMinimumWidth(400);
+        addWidget(m_panes[static_cast<size_t>(i)], i == 2 ? 1 : 0);
+    }
+    m_panes[1]->color = QColor(255, 0, 0);
+    m_panes[2]->color = QColor(0, 128, 0);
+}
+
+void CColoredStatusBarCtrl::SetPaneText(int index, const QString& text, const QColor& color) {
+    if (index < 1 || index > 2) return;
+    ColoredPane* pane = m_panes[static_cast<size_t>(index)];
+    pane->text = text;
+    pane->color = color;
+    pane->setToolTip(text);
+    repaint();
+    pane->repaint();
+}
+
+QString CColoredStatusBarCtrl::PaneText(int index) const {
+    return index >= 1 && index <= 2 ? m_panes[static_cast<size_t>(index)]->text : QString();
+}
+
+QColor CColoredStatusBarCtrl::PaneColor(int index) const {
+    return index >= 1 && index <= 2 ? m_panes[static_cast<size_t>(index)]->color : QColor();
+}
+
+void CColoredStatusBarCtrl::SetPrompt(const QString& prompt) { m_prompt->setText(prompt.isEmpty() ? ToQ(kt::text::kReady) : prompt); }
+
+QString CColoredStatusBarCtrl::Prompt() const { return m_prompt->text(); }
+
+}  // namespace kt::ui

@@ -1,0 +1,34 @@
+#pragma once
+// The status bar: pane 0 shows command prompts ("Ready" when idle); panes 1 and 2 show a stored
+// text in a stored colour, drawn by the program without a background of their own.
+
+#include <QColor>
+#include <QStatusBar>
+#include <array>
+
+class QLabel;
+
+namespace kt::ui {
+
+class ColoredPane;
+
+class CColoredStatusBarCtrl : public QStatusBar {
+    Q_OBJECT
+public:
+    explicit CColoredStatusBarCtrl(QWidget* parent = nullptr);
+
+    // Stores text and colour of pane 1 or 2 and repaints the bar at once.
+    void SetPaneText(int index, const QString& text, const QColor& color);
+    QString PaneText(int index) const;
+    QColor PaneColor(int index) const;
+
+    // Pane 0: the prompt of the command under the mouse, or "Ready".
+    void SetPrompt(const QString& prompt);
+    QString Prompt() const;
+
+private:
+    QLabel* m_prompt = nullptr;
+    std::array<ColoredPane*, 3> m_panes{};
+};
+
+}  // namespace kt::ui

@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMenuBar>
+#include <QSplitter>
+#include <QTest>
+
+#include "core/app/Commands.h"
+#include "core/base/LocalTime.h"
+#include "ui/app/MainFrame.h"
+#include "ui/support/UiTestSupport.h"
+#include "ui/views/DataView.h"
+#include "ui/views/EventRecordView.h"
+#include "ui/widgets/ColoredStatusBarCtrl.h"
+
+namespace kt {
+namespace {
+
+const char* kQuestion =
+    "New activities have been added to the exercise database, but not saved. Do you wish save the database now before you exit (Y), or "
+    "exit "
+    "without saving (N).";
+
+CEventRecord SwimRecord() {
+    return CEventRecord(LocalMidnight(2016, 1, 5), "Swimming butterfly", "50 lengths", 45, "Pool", 598.3, 81.5, 1, "felt good");
+}
+
+TEST(MainFrame, FirstStartCreatesTheDataFolderAndShowsBothPanesAndEveryMenu) {
+    test::UiHome home;
+    auto frame = test::StartMainFrame();
+    ASSERT_TRUE(frame);
+    EXPECT_TRUE(std::filesystem::is_directory(home.DataFolder()));
+    EXPECT_EQ(frame->DataFolder(), home.DataFolder().string());
+    EXPECT_TRUE(home.prompter.messages.empty());
+
+    // Upper pane the editor (hidden), lower pane the data entry view.
+    ASSERT_EQ(frame->Splitter()->count(), 2);
+    EXPECT_EQ(frame->Splitter()->widget(0), frame->EditorView());
+    EXPECT_EQ(frame->Splitter()->widget(1), frame->DataView());
+    EXPECT_EQ(frame->Splitter()->sizes().at(0), 0);
+    EXPECT_FALSE(frame->m_bEditorShown);
+
+    const QList<QAction*> menus = frame->menuBar()->actions();
+    ASSERT_EQ(menus.size(), static_cast<qsizetype>(MainMenu().size()));
+    for (size_t m = 0; m < MainMenu().size(); ++m) {
+        EXPECT_EQ(menus[static_cast<qsizetype>(m)]->text().toStdString(), MainMenu()[m].caption);
+        const QList<QAction*> items = menus[static_cast<qsizetype>(m)]->menu()->actions();
+        ASSERT_EQ(items.size(), static_cast<qsizetype>(MainMenu()[m].items.size()));
+        for (size_t i = 0; i < items.size(); ++i) {
+            const MenuItem& item = MainMenu()[m].items[i];
+            if (item.command == 0) {
+                EXPECT_TRUE(items[static_cast<qsizetype>(i)]->isSeparator());
+            } else {
+                EXPECT_EQ(items[static_cast<qsizetype>(i)]->data().toInt(), item.command);
+            }
+        }
+    }
+    EXPECT_EQ(frame->Action(cmd::kFilePrint)->text().toStdString(), "&Print...\tCtrl+P");
+    EXPECT_FALSE(frame->Action(cmd::kFilePrint)->isEnabled());
+    EXPECT_TRUE(frame->Action(cmd::kSave)->isEnabled());
+    EXPECT_TRUE(frame->Action(cmd::kExit)->isEnabled());
+    EXPECT_EQ(frame->Action(cmd::kToggleEditor)->text().toStdString(), "Edit the exercise database");
+    EXPECT_EQ(frame->Action(cmd::kViewAll)->text().toStdString(), "View All Exercise Data");
+
+    EXPECT_EQ(frame->windowTitle().toStdString(), "Kinetrax 2 - KT2");
+    EXPECT_EQ(frame->StatusBarCtrl()->Prompt().toStdString(), "Ready");
+}
+
+TEST(MainFrame, LoadsTheDatabaseAndTitlesTheWindowWithItsFirstDate) {
+    test::UiHome home;
+    std::filesystem::create_directories(home.DataFolder());
+    test::WriteAll(home.DataFolder() / "ExerciseData.edb", "1700000000\r\n1451948400\tArchery\tTarget\t30.00\tPark\t200.0\t80.0\t1\t\r\n");
+    auto frame = test::StartMainFrame();
+    ASSERT_TRUE(frame);
+    ASSERT_EQ(frame->Doc().m_arRecords.size(), 1u);
+    EXPECT_EQ(frame->windowTitle().toStdString(), "Kinetrax 2: Records starting January 05, 2016 - KT2");
+}
+
+TEST(MainFrame, DocumentsFolderBlockedByAFileReportsOnceAndRunsWithoutDataFolder) {
+    test::UiHome home;
+    std::filesystem::create_directories(home.home() / "Documents");
+    test::WriteAll(home.home() / "Documents" / "Quorvane", "not a folder");
+    auto frame = test::StartMainFrame();
+    ASSERT_TRUE(frame);
+    ASSERT_EQ(home.prompter.messages.size(), 1u);
+    EXPECT_EQ(
+        home.prompter.messages[0].rfind("An error occurred (Error Code: 14) and the KT data folder could not be created or found:", 0), 0u)
+        << home.prompter.messages[0];
+    EXPECT_EQ(frame->DataFolder(), "");
+    EXPECT_TRUE(frame->Doc().m_arRecords.empty());
+}
+
+TEST(MainFrame, CtrlSSavesOnlyWhenSomethingChanged) {
+    test::UiHome home;
+    auto frame = test::StartMainFrame();
+    ASSERT_TRUE(frame);
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    const auto file = home.DataFolder() / "ExerciseData.edb";
+
+    QTest::keyClick(frame.get(), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_FALSE(std::filesystem::exists(file));  // nothing changed, nothing written
+
+    frame->Doc().m_arRecords.push_back(SwimRecord());
+    frame->Doc().m_bChanged = true;
+    QTest::keyClick(frame.get(), Qt::Key_S, Qt::ControlModifier);
+    ASSERT_TRUE(std::filesystem::exists(file));
+    EXPECT_NE(test::ReadAll(file).find("\t50 lengths\t45.00\tPool\t598.3\t81.5\t1\tfelt good\r\n"), std::string::npos);
+    EXPECT_FALSE(frame->Doc().m_bChanged);
+}
+
+TEST(MainFrame, ClosingWithUnsavedRecordsAsksAndYesSaves) {
+    test::UiHome home;
+    auto frame = test::StartMainFrame();
+    ASSERT_TRUE(frame);
+    frame->Doc().m_arRecords.push_back(SwimRecord());
+    frame->Doc().m_bChanged = true;
+    home.prompter.answers = {true};
+    frame->close();
+    ASSERT_EQ(home.prompter.questions.size(), 1u);
+    EXPECT_EQ(home.prompter.questions[0], kQuestion);
+    EXPECT_TRUE(std::filesystem::exists(home.DataFolder() / "ExerciseData.edb"));
+}
+
+TEST(MainFrame, ClosingWithUnsavedRecordsAndNoLeavesTheFileAlone) {
+    test::UiHome home;
+    auto frame = test::StartMainFrame();
+    ASSERT_TRUE(frame);
+    frame->Doc().m_arRecords.push_back(SwimRecord());
+    frame->Doc().m_bChanged = true;
+    home.prompter.answers = {false};
+    frame->close();
+    EXPECT_EQ(home.prompter.questions.size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(home.DataFolder() / "ExerciseData.edb"));
+}
+
+TEST(MainFrame, ClosingWithoutChangesAsksNothing) {
+    test::UiHome home;
+    auto frame = test::StartMainFrame();
+    ASSERT_TRUE(frame);
+    frame->close();
+    EXPECT_TRUE(home.prompter.questions.empty());
+}
+
+TEST(MainFrame, PanesFollowTheWindowOnlyAfterTheFirstMaximize) {
+    test::UiHome home;
+    auto frame = test::StartMainFrame();
+    ASSERT_TRUE(frame);
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    EXPECT_FALSE(frame->m_bLayoutActive);
+    frame->showMaximized();
+    QTest::qWait(50);
+    EXPECT_TRUE(frame->m_bLayoutActive);
+    frame->m_bEditorShown = true;
+    frame->LayoutPanes();
+    const QList<int> sizes = frame->Splitter()->sizes();
+    const int h = frame->Splitter()->height();
+    EXPECT_NEAR(sizes.at(0), 2 * h / 3, 8);
+}
+
+TEST(MainFrame, StatusTipsGoToPaneZero) {
+    test::UiHome home;
+    auto frame = test::StartMainFrame();
+    ASSERT_TRUE(frame);
+    frame->Action(cmd::kSave)->hover();
+    QCoreApplication::processEvents();
+    // QAction::hover shows the status tip of the action through the main window.
+    EXPECT_EQ(frame->StatusBarCtrl()->Prompt().toStdString(), "Save the exercise database (do not exit the program)");
+}
+
+}  // namespace
+}  // namespace kt
