@@ -99,11 +99,3 @@ std::string CommandPrompt(int command) {
 
 }  // namespace kt
 
-namespace kt {
-const std::vector<std::string>& GraphPeriodCaptions() {
-    static const std::vector<std::string> captions = {"This Week",          "One Week",          "Two Weeks",
-                                                      "This month",         "The last month",    "The last two months",
-                                                      "This calendar year", "The previous year", "From the beginning"};
-    return captions;
-}
-}  // namespace kt

@@ -80,7 +80,3 @@ inline constexpr const char* kEditorHiddenPrompt = "Enter the exercise data for 
 
 }  // namespace kt
 
-namespace kt {
-// The graph period items of the toolbar combo, in code order 0..8.
-const std::vector<std::string>& GraphPeriodCaptions();
-}  // namespace kt

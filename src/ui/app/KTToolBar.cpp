@@ -5,7 +5,7 @@
 #include <QDateEdit>
 #include <QLineEdit>
 
-#include "core/app/Commands.h"
+#include "core/chart/GraphPeriod.h"
 #include "ui/base/QtText.h"
 #include "ui/widgets/ColorStatic.h"
 
