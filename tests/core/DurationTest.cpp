@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/entry/CellNumber.h"
 #include "core/entry/Duration.h"
 
 namespace kt {

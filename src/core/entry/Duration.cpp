@@ -1,8 +1,6 @@
 #include "core/entry/Duration.h"
 
-#include <cmath>
-
-#include "core/base/Scan.h"
+#include "core/entry/CellNumber.h"
 #include "core/entry/Texts.h"
 
 namespace kt {
@@ -11,12 +9,6 @@ namespace {
 constexpr double kHintThreshold = 5.0;
 
 }  // namespace
-
-double ScanCellNumber(std::string_view text, double fallback) {
-    const std::optional<double> value = ScanDouble(text);
-    if (!value || !std::isfinite(*value)) return fallback;
-    return *value;
-}
 
 DurationReading ParseDuration(std::string_view text, double maxHours) {
     const size_t first = text.find(':');

@@ -23,8 +23,4 @@ DurationReading ParseDuration(std::string_view text, double maxHours);
 // setting, so the hint can differ from what a capture later reads.
 std::string DurationUnitHint(std::string_view text);
 
-// "%lf" for a cell: the number the text starts with, or `fallback` when there is none or it is
-// not finite (a typed "inf" or "nan" must not end up in the database or the averages).
-double ScanCellNumber(std::string_view text, double fallback);
-
 }  // namespace kt
