@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/base/Clock.h"
@@ -28,9 +29,15 @@ public:
     void OnCloseDocument(Prompter& prompter, const Clock& clock = DefaultClock());
 
     // Replaces the array by the active database file (or the older file name); clears m_bAllData.
+    // A missing or unreadable file, or an empty data folder path, gives an empty database.
     void LoadDatabase();
-    // Turns one file line into a record appended to the array, or ignores it.
+    // Turns one file line (decoded, line end removed) into a record appended to the array, or
+    // ignores it. Updates m_bMetric and m_dLastWeight from the line.
     void ParseRecordLine(const std::string& line);
+    // Hands every line of a database file (any of the data folder's database, archive or backup
+    // files) to ParseRecordLine, appending to the array. Returns the number of lines read, or -1
+    // when the file cannot be read (the array is then unchanged).
+    long long ReadDatabaseFile(const std::filesystem::path& path);
     // Writes the array to "ExerciseData.edb" atomically. On failure reports through `prompter`,
     // leaves the old file and m_bChanged as they were, and returns false.
     bool SaveDatabase(Prompter& prompter, const Clock& clock = DefaultClock());
@@ -39,7 +46,8 @@ public:
     // Position of the first record that duplicates the given values, or -1.
     int FindRecord(Time64 day, const std::string& type, const std::string& description, double duration, const std::string& location) const;
 
-    // The encoded file lines of the database (header with `saveTime`, one line per record).
+    // The file lines of the database as UTF-8 text, ready for WriteTextFileAtomic (which encodes
+    // them): the header with `saveTime`, then one line per record in array order.
     std::vector<std::string> DatabaseLines(Time64 saveTime) const;
     std::filesystem::path DatabasePath() const;       // <data folder>/ExerciseData.edb
     std::filesystem::path OlderDatabasePath() const;  // <data folder>/ExerciseRecord2.txt
@@ -58,10 +66,16 @@ public:
     std::string m_strAutoArchive;           // "month day" of the yearly archive, "0 0" = off
 
 private:
+    void ParseRecordView(std::string_view line);
+
     std::string m_strTitle;
 };
 
 // Replaces every tab, CR and LF by one blank: a text must never shift the fields of a line.
 std::string SanitizeFieldText(std::string text);
+
+// The database file line of one record (UTF-8, no line end), texts sanitized. Archive and backup
+// files use the same line.
+std::string DatabaseRecordLine(const CEventRecord& record);
 
 }  // namespace kt

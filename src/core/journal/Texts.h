@@ -1,0 +1,25 @@
+#pragma once
+// The journal's own texts and file formats, kept in one place so that no text is typed twice.
+
+namespace kt::journal {
+
+inline constexpr char kDatabaseFileName[] = "ExerciseData.edb";
+inline constexpr char kOlderDatabaseFileName[] = "ExerciseRecord2.txt";
+
+// Header line: the time of the save. Record line: time, type, description, duration (minutes),
+// location, calories (kcal), weight, metric flag, notes.
+inline constexpr char kHeaderFormat[] = "%llu";
+inline constexpr char kRecordFormat[] = "%llu\t%s\t%s\t%2.2f\t%s\t%3.1f\t%2.1f\t%d\t%s";
+
+// Window title; %s is the first record's day formatted with kTitleDateFormat.
+inline constexpr char kTitleFormat[] = "Kinetrax 2: Records starting %s";
+inline constexpr char kTitleDateFormat[] = "%B %d, %Y";
+
+inline constexpr char kUnsavedOnClose[] =
+    "New activities have been added to the exercise database, but not saved. Do you wish save the database now before you exit (Y), or "
+    "exit without saving (N).";
+
+// %s: the file's path, %x: the system error number, %s: the system's text for it.
+inline constexpr char kSaveFailedFormat[] = "The exercise database %s could not be saved.\n\nError Code: %x\n\nError Message is: %s";
+
+}  // namespace kt::journal
