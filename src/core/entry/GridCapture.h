@@ -19,6 +19,9 @@ class Prompter;
 struct Settings;
 
 struct CaptureContext {
+    CaptureContext(CKT2Doc& doc, Settings& settings, ActivityTable& table, Prompter& prompter)
+        : doc(doc), settings(settings), table(table), prompter(prompter) {}
+
     CKT2Doc& doc;
     Settings& settings;    // option lists, "MaxHours", selected activities, changed flags
     ActivityTable& table;  // changed by an activity edit
