@@ -7,6 +7,7 @@
 #include "core/base/Format.h"
 #include "core/base/Scan.h"
 #include "core/base/TextCodec.h"
+#include "core/journal/KT2Doc.h"
 
 namespace kt {
 namespace {
@@ -17,16 +18,6 @@ constexpr const char* kHtmlHead =
     "<html>\n<head>\n<style> .act {color:Red;}\n.met {color:Navy;}\n</style><title>Activity List</title>\n</head><body><table "
     "border=\"1\" cellpadding=\"5\">\n<thead><tr><th>Activity</th><th>Metabolic Equivalent of Task (MET)</th></thead></tr>\n";
 constexpr const char* kHtmlTail = "</table>\n</body>\n</html>";
-
-// A tab or a line end inside a name would shift every later position of the file when it is
-// read back, so they are written as blanks.
-std::string NameForFile(const std::string& name) {
-    std::string out = name;
-    for (char& c : out) {
-        if (c == '\t' || c == '\r' || c == '\n') c = ' ';
-    }
-    return out;
-}
 
 // The HTML file is only ever read by a browser: markup characters become entities, and
 // characters beyond one byte become numeric references, which every browser shows correctly
@@ -87,7 +78,8 @@ bool LoadActivityList(ActivityTable& table, const std::filesystem::path& dataFol
 std::vector<std::string> ActivityListLines(const ActivityTable& table) {
     std::vector<std::string> lines;
     lines.reserve(kActivityCount);
-    for (const Activity& a : table.Entries()) lines.push_back(Format("%s\t%lf", NameForFile(a.name).c_str(), a.met));
+    // A tab or a line end inside a name would shift every later position when read back.
+    for (const Activity& a : table.Entries()) lines.push_back(Format("%s\t%lf", SanitizeFieldText(a.name).c_str(), a.met));
     return lines;
 }
 
