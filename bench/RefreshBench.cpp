@@ -1,0 +1,117 @@
+// What the data entry view recomputes after a capture, on a journal of 100k records: the sort
+// check, the chart for the default period and for "From the beginning", both averages for the
+// current period and for every record, and both summaries.
+
+#include <benchmark/benchmark.h>
+
+#include <map>
+
+#include "core/activities/ActivityTable.h"
+#include "core/chart/ChartFill.h"
+#include "core/chart/GraphPeriod.h"
+#include "core/journal/KT2Doc.h"
+#include "core/settings/Settings.h"
+#include "core/stats/Averages.h"
+#include "core/stats/Summaries.h"
+#include "sampledata/SampleData.h"
+
+namespace {
+
+constexpr int kDefaultGraphPeriod = 0;
+constexpr int kDefaultAveragingPeriod = 1;
+
+struct Journal {
+    kt::CKT2Doc doc;
+    std::vector<uint16_t> selected = kt::DefaultSelectedActivities();
+    kt::Time64 now = 0;
+};
+
+// About two records a day, so the long periods see tens of thousands of distinct days.
+const Journal& Sample(size_t records) {
+    static std::map<size_t, Journal> cache;
+    auto [it, inserted] = cache.try_emplace(records);
+    if (inserted) {
+        kt::sample::Options options;
+        options.records = records;
+        options.years = static_cast<int>(records / 730) + 1;
+        options.lastDay = kt::LocalMidnight(2024, 6, 15);
+        it->second.doc.m_arRecords = kt::sample::GenerateRecords(options);
+        it->second.doc.m_bMetric = true;
+        it->second.doc.m_dLastWeight = 78.0;
+        it->second.now = kt::MakeLocalTime(2024, 6, 15, 18, 30);
+    }
+    return it->second;
+}
+
+void BM_SortSorted(benchmark::State& state) {
+    kt::CKT2Doc doc = Sample(static_cast<size_t>(state.range(0))).doc;
+    for (auto _ : state) {
+        doc.SortByDate();
+        benchmark::DoNotOptimize(doc.m_arRecords.data());
+    }
+}
+
+void BM_FillChart(benchmark::State& state) {
+    const Journal& j = Sample(static_cast<size_t>(state.range(0)));
+    const int period = static_cast<int>(state.range(1));
+    kt::Settings settings;
+    for (auto _ : state) {
+        const kt::GraphPeriodView view = kt::ComputeGraphPeriod(period, j.now, j.doc);
+        benchmark::DoNotOptimize(kt::FillChart(j.doc, view.start, true, settings));
+    }
+}
+
+void BM_Averages(benchmark::State& state) {
+    const Journal& j = Sample(static_cast<size_t>(state.range(0)));
+    const int period = static_cast<int>(state.range(1));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kt::DurationAverage(j.doc, period));
+        benchmark::DoNotOptimize(kt::CalorieAverage(j.doc, kt::ActivityTable::Defaults(), j.selected, period));
+    }
+}
+
+void BM_DaySummary(benchmark::State& state) {
+    const Journal& j = Sample(static_cast<size_t>(state.range(0)));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(kt::DaySummary(j.doc, kt::ActivityTable::Defaults(), j.selected, j.doc.m_arRecords.back().m_time));
+    }
+}
+
+void BM_AveragesSummary(benchmark::State& state) {
+    const Journal& j = Sample(static_cast<size_t>(state.range(0)));
+    const auto& table = kt::ActivityTable::Defaults();
+    const kt::AverageResult d = kt::DurationAverage(j.doc, kDefaultAveragingPeriod);
+    const kt::AverageResult c = kt::CalorieAverage(j.doc, table, j.selected, kDefaultAveragingPeriod);
+    for (auto _ : state) benchmark::DoNotOptimize(kt::AveragesSummary(j.doc, table, j.selected, d, c));
+}
+
+// Everything above in one go, as one capture refreshes it.
+void BM_FullRefresh(benchmark::State& state) {
+    Journal j = Sample(static_cast<size_t>(state.range(0)));
+    const auto& table = kt::ActivityTable::Defaults();
+    kt::Settings settings;
+    for (auto _ : state) {
+        j.doc.SortByDate();
+        for (int period : {kDefaultGraphPeriod, 8}) {
+            const kt::GraphPeriodView view = kt::ComputeGraphPeriod(period, j.now, j.doc);
+            benchmark::DoNotOptimize(kt::FillChart(j.doc, view.start, true, settings));
+        }
+        benchmark::DoNotOptimize(kt::DurationAverage(j.doc, 8));
+        benchmark::DoNotOptimize(kt::CalorieAverage(j.doc, table, j.selected, 8));
+        const kt::AverageResult d = kt::DurationAverage(j.doc, kDefaultAveragingPeriod);
+        const kt::AverageResult c = kt::CalorieAverage(j.doc, table, j.selected, kDefaultAveragingPeriod);
+        benchmark::DoNotOptimize(kt::AveragesSummary(j.doc, table, j.selected, d, c));
+        benchmark::DoNotOptimize(kt::DaySummary(j.doc, table, j.selected, *kt::AverageReferenceDate(j.doc)));
+    }
+}
+
+constexpr int64_t kRecords = 100000;
+
+BENCHMARK(BM_SortSorted)->Arg(kRecords)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FillChart)->Args({kRecords, kDefaultGraphPeriod})->Args({kRecords, 8})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Averages)->Args({kRecords, kDefaultAveragingPeriod})->Args({kRecords, 8})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DaySummary)->Arg(kRecords)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AveragesSummary)->Arg(kRecords)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullRefresh)->Arg(kRecords)->Unit(benchmark::kMillisecond);
+
+}  // namespace
