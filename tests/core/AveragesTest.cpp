@@ -196,11 +196,7 @@ TEST(Averages, ZeroCaloriesCountWithDocumentWeightNotRecordWeight) {
 }
 
 TEST(Averages, CaptionsAndSelectionRule) {
-    const auto captions = AveragingPeriodCaptions();
-    ASSERT_EQ(captions.size(), 10u);
-    EXPECT_EQ(captions[0], "This Week");
-    EXPECT_EQ(captions[6], "From the beginning of the year");
-    EXPECT_EQ(captions[9], "Per day of exercise");
+    ASSERT_EQ(AveragingPeriodCaptions().size(), 10u);
     EXPECT_EQ(AveragingPeriodFromSelection(-1), 0);
     EXPECT_EQ(AveragingPeriodFromSelection(10), 0);
     EXPECT_EQ(AveragingPeriodFromSelection(9), 9);
