@@ -45,7 +45,9 @@ struct AveragesSummaryText {
 DaySummaryText DaySummary(const CKT2Doc& doc, const ActivityTable& table, const std::vector<uint16_t>& selected, Time64 date);
 
 // The averages summary for the duration result `d` and the calorie result `c` of the current
-// averaging period; the database sentence is computed over every record (period 8).
+// averaging period; the database sentence is computed over every record (period 8). Its number
+// of exercise days is ExerciseDayCount (distinct record days, as period 9 counts them) and its
+// share of days is ExerciseDayPercent.
 AveragesSummaryText AveragesSummary(const CKT2Doc& doc, const ActivityTable& table, const std::vector<uint16_t>& selected,
                                     const AverageResult& d, const AverageResult& c);
 
