@@ -233,6 +233,16 @@ TEST_F(KT2DocTest, OnNewDocument_RunsHooksByArchiveSettingAndWeight) {
     doc.m_strAutoArchive = " 7\t 4x";
     EXPECT_EQ(RunOnNewDocument(doc).archived, std::make_pair(7, 4));
 
+    // An empty file, or no usable data folder at all, still starts with an empty database.
+    WriteAll(doc.DatabasePath(), "");
+    const std::string folder = doc.m_strDataFolder;
+    for (const std::string& start : {folder, std::string(), folder + "/ExerciseData.edb"}) {
+        doc.m_strDataFolder = start;
+        EXPECT_EQ(RunOnNewDocument(doc).archived, std::make_pair(7, 4)) << start;
+        EXPECT_EQ(doc.GetTitle(), "");
+    }
+    doc.m_strDataFolder = folder;
+
     WriteAll(doc.DatabasePath(), "1\r\n1709593200\tGolf\t\t60\t\t1\t30.1\t1\t\r\n1709679600\tGolf\t\t60\t\t1\t0\t1\t\r\n");
     seen = RunOnNewDocument(doc);
     EXPECT_EQ(seen.frameWeight, 30.1);
