@@ -18,5 +18,7 @@ function(kt_add_test name)
     target_link_libraries(${name} PRIVATE ktcore kt_core_test_support GTest::gtest_main GTest::gmock)
     set(env "TZ=${KT_TEST_TZ};KT_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
   endif()
+  # The environment is one property value holding several entries: keep its semicolons escaped.
+  string(REPLACE ";" "\\;" env "${env}")
   gtest_discover_tests(${name} PROPERTIES ENVIRONMENT "${env}" DISCOVERY_TIMEOUT 60)
 endfunction()

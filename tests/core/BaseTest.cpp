@@ -199,3 +199,26 @@ TEST(LocalTime, LeapYears) {
 
 }  // namespace
 }  // namespace kt
+
+namespace kt {
+namespace {
+
+TEST(AtomicFile, WithoutADataFolderNothingIsReadOrWrittenInTheCurrentFolder) {
+    test::TempDir dir;
+    const auto old = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    const auto path = DataFilePath("", "ExerciseData.edb");
+    FileError error;
+    const bool written = WriteFileAtomic(path, "x", &error);
+    std::string content;
+    const bool read = ReadFileBytes(path, content);
+    std::filesystem::current_path(old);
+    EXPECT_FALSE(written);
+    EXPECT_EQ(error.code, ENOENT);
+    EXPECT_FALSE(read);
+    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
+    EXPECT_EQ(DataFilePath("/d", "f.txt"), std::filesystem::path("/d/f.txt"));
+}
+
+}  // namespace
+}  // namespace kt

@@ -188,18 +188,30 @@ TEST_F(KT2DocTest, OnCloseDocument_AsksOnlyWhenChangedAndSavesOnYes) {
         "New activities have been added to the exercise database, but not saved. Do you wish save the database now before you exit (Y), "
         "or exit without saving (N).";
     doc.m_arRecords = {CEventRecord(1709593200, "Running", "", 30, "", 300, 80, 1, "")};
-    doc.OnCloseDocument(prompter, clock);
+    EXPECT_TRUE(doc.OnCloseDocument(prompter, clock));
     EXPECT_TRUE(prompter.questions.empty());
 
     doc.m_bChanged = true;
     prompter.answers = {false, true};
-    doc.OnCloseDocument(prompter, clock);
+    EXPECT_TRUE(doc.OnCloseDocument(prompter, clock));
     EXPECT_FALSE(std::filesystem::exists(doc.DatabasePath()));
     EXPECT_TRUE(doc.m_bChanged);
-    doc.OnCloseDocument(prompter, clock);
+    EXPECT_TRUE(doc.OnCloseDocument(prompter, clock));
     EXPECT_EQ(prompter.questions, std::vector<std::string>(2, question));
     EXPECT_EQ(ReadAll(doc.DatabasePath()).substr(0, 12), "1710000000\r\n");
     EXPECT_FALSE(doc.m_bChanged);
+}
+
+TEST_F(KT2DocTest, OnCloseDocument_FailedSaveKeepsTheDocumentOpen) {
+    doc.m_arRecords = {CEventRecord(1709593200, "Running", "", 30, "", 300, 80, 1, "")};
+    doc.m_bChanged = true;
+    prompter.answers = {true};
+    SetAtomicWriteFailureAfterBytesForTesting(0);
+    const bool mayClose = doc.OnCloseDocument(prompter, clock);
+    SetAtomicWriteFailureAfterBytesForTesting(-1);
+    EXPECT_FALSE(mayClose);
+    EXPECT_TRUE(doc.m_bChanged);
+    EXPECT_EQ(prompter.messages.size(), 1u);
 }
 
 struct StartUp {

@@ -46,7 +46,7 @@ TEST(MainFrame, FirstStartCreatesTheDataFolderAndShowsBothPanesAndEveryMenu) {
         EXPECT_EQ(menus[static_cast<qsizetype>(m)]->text().toStdString(), MainMenu()[m].caption);
         const QList<QAction*> items = menus[static_cast<qsizetype>(m)]->menu()->actions();
         ASSERT_EQ(items.size(), static_cast<qsizetype>(MainMenu()[m].items.size()));
-        for (size_t i = 0; i < items.size(); ++i) {
+        for (size_t i = 0; i < static_cast<size_t>(items.size()); ++i) {
             const MenuItem& item = MainMenu()[m].items[i];
             if (item.command == 0) {
                 EXPECT_TRUE(items[static_cast<qsizetype>(i)]->isSeparator());
@@ -163,10 +163,12 @@ TEST(MainFrame, StatusTipsGoToPaneZero) {
     test::UiHome home;
     auto frame = test::StartMainFrame();
     ASSERT_TRUE(frame);
-    frame->Action(cmd::kSave)->hover();
-    QCoreApplication::processEvents();
-    // QAction::hover shows the status tip of the action through the main window.
+    // An open menu shows the status tip of the item under the mouse through the main window.
+    frame->Action(cmd::kSave)->showStatusText(frame.get());
     EXPECT_EQ(frame->StatusBarCtrl()->Prompt().toStdString(), "Save the exercise database (do not exit the program)");
+    // Leaving the item (an empty tip) shows the idle prompt again.
+    frame->Action(cmd::kEditActivityOrder)->showStatusText(frame.get());
+    EXPECT_EQ(frame->StatusBarCtrl()->Prompt().toStdString(), "Ready");
 }
 
 }  // namespace

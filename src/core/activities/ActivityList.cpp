@@ -49,7 +49,7 @@ std::string HtmlEscape(const std::string& utf8) {
 }  // namespace
 
 bool LoadActivityList(ActivityTable& table, const std::filesystem::path& dataFolder, Prompter& prompter) {
-    const std::filesystem::path path = dataFolder / kActivityListFileName;
+    const std::filesystem::path path = DataFilePath(dataFolder, kActivityListFileName);
     std::vector<std::string> lines;
     if (!ReadTextFile(path, lines)) {
         std::error_code ec;
@@ -84,7 +84,7 @@ std::vector<std::string> ActivityListLines(const ActivityTable& table) {
 }
 
 bool SaveActivityList(const ActivityTable& table, const std::filesystem::path& dataFolder, Settings& settings, Prompter& prompter) {
-    if (!WriteTextFileAtomic(dataFolder / kActivityListFileName, ActivityListLines(table))) {
+    if (!WriteTextFileAtomic(DataFilePath(dataFolder, kActivityListFileName), ActivityListLines(table))) {
         prompter.Message(kUnableToSaveActivityList);
         return false;
     }
@@ -114,7 +114,7 @@ std::string ActivityListHtml(const ActivityTable& table) {
 }
 
 bool ExportActivityListHtml(const ActivityTable& table, const std::filesystem::path& dataFolder) {
-    return WriteFileAtomic(dataFolder / kActivityListHtmlFileName, ActivityListHtml(table));
+    return WriteFileAtomic(DataFilePath(dataFolder, kActivityListHtmlFileName), ActivityListHtml(table));
 }
 
 void ResetSelectedActivities(Settings& settings) { settings.m_arSelectedActivities = DefaultSelectedActivities(); }

@@ -30,9 +30,18 @@ std::string TempSuffix() {
 
 }  // namespace
 
+std::filesystem::path DataFilePath(const std::filesystem::path& folder, const std::string& name) {
+    if (folder.empty()) return {};
+    return folder / name;
+}
+
 void SetAtomicWriteFailureAfterBytesForTesting(long long bytes) { g_failAfterBytes = bytes; }
 
 bool WriteFileAtomic(const std::filesystem::path& path, std::string_view content, FileError* error) {
+    if (path.empty() || !path.has_filename()) {
+        SetError(error, ENOENT);
+        return false;
+    }
     const std::filesystem::path temp = path.parent_path() / (path.filename().string() + TempSuffix());
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd < 0) {

@@ -15,6 +15,11 @@ struct FileError {
     std::string message;  // the system's text for the code
 };
 
+// The path of a file in the data folder. An empty folder (the data folder could not be found or
+// created) gives an empty path, which no open or write accepts: nothing is then read from or
+// written to whatever the current folder happens to be.
+std::filesystem::path DataFilePath(const std::filesystem::path& folder, const std::string& name);
+
 // Replaces `path` by `content`. Returns false and fills `error` (when given) on failure; the old
 // file is then untouched and no temporary file is left behind.
 bool WriteFileAtomic(const std::filesystem::path& path, std::string_view content, FileError* error = nullptr);

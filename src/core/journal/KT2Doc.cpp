@@ -87,16 +87,15 @@ bool CKT2Doc::OnNewDocument(const Hooks& hooks) {
     return true;
 }
 
-void CKT2Doc::OnCloseDocument(Prompter& prompter, const Clock& clock) {
-    if (!m_bChanged) return;
-    if (prompter.AskYesNo(journal::kUnsavedOnClose)) SaveDatabase(prompter, clock);
+bool CKT2Doc::OnCloseDocument(Prompter& prompter, const Clock& clock) {
+    if (!m_bChanged) return true;
+    if (prompter.AskYesNo(journal::kUnsavedOnClose)) return SaveDatabase(prompter, clock);
+    return true;
 }
 
-std::filesystem::path CKT2Doc::DatabasePath() const { return std::filesystem::path(m_strDataFolder) / journal::kDatabaseFileName; }
+std::filesystem::path CKT2Doc::DatabasePath() const { return DataFilePath(m_strDataFolder, journal::kDatabaseFileName); }
 
-std::filesystem::path CKT2Doc::OlderDatabasePath() const {
-    return std::filesystem::path(m_strDataFolder) / journal::kOlderDatabaseFileName;
-}
+std::filesystem::path CKT2Doc::OlderDatabasePath() const { return DataFilePath(m_strDataFolder, journal::kOlderDatabaseFileName); }
 
 void CKT2Doc::LoadDatabase() {
     m_arRecords.clear();

@@ -25,8 +25,10 @@ public:
 
     // Start-up path: load, auto-archive check, title, last weight to the frame, clear changed.
     bool OnNewDocument(const Hooks& hooks = {});
-    // Close path: offers to save when records were added and not saved (Yes saves).
-    void OnCloseDocument(Prompter& prompter, const Clock& clock = DefaultClock());
+    // Close path: offers to save when records were added and not saved (Yes saves). Returns false
+    // when the user chose to save and the save failed: the window must then stay open, or the
+    // records would be lost after the failure message.
+    bool OnCloseDocument(Prompter& prompter, const Clock& clock = DefaultClock());
 
     // Replaces the array by the active database file (or the older file name); clears m_bAllData.
     // A missing or unreadable file, or an empty data folder path, gives an empty database.

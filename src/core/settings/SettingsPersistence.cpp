@@ -83,7 +83,7 @@ void ReadFlag(std::optional<int> value, bool& flag) {
 
 void LoadUserData(const std::filesystem::path& dataFolder, Settings& s) {
     std::vector<std::string> lines;
-    if (!ReadTextFile(dataFolder / kUserDataFileName, lines)) return;
+    if (!ReadTextFile(DataFilePath(dataFolder, kUserDataFileName), lines)) return;
     if (lines.size() > 0) AppendListLine(lines[0], s.m_arDescriptions);
     if (lines.size() > 1) AppendListLine(lines[1], s.m_arLocations);
 }
@@ -109,11 +109,11 @@ void LoadFromStore(CSettingsKey& key, const std::filesystem::path& dataFolder, S
 }
 
 void LoadFromCfg(const std::filesystem::path& dataFolder, Settings& s, CKT2Doc& doc) {
-    std::filesystem::path name = dataFolder / kCfgFileName;
+    std::filesystem::path name = DataFilePath(dataFolder, kCfgFileName);
     bool oldForm = false;
     std::error_code ec;
     if (!std::filesystem::exists(name, ec)) {
-        name = dataFolder / kOldCfgFileName;
+        name = DataFilePath(dataFolder, kOldCfgFileName);
         oldForm = true;
     }
 
@@ -253,7 +253,7 @@ bool SaveSettings(SettingsStore& store, const std::filesystem::path& dataFolder,
         if (!s.m_arSelectedActivities.empty()) ok &= key.WriteString(kEvents, EncodeSelectedActivities(s.m_arSelectedActivities));
         ok &= SaveUserData(dataFolder, s);
     } else {
-        ok = WriteTextFileAtomic(dataFolder / kCfgFileName, CfgLines(settings, doc));
+        ok = WriteTextFileAtomic(DataFilePath(dataFolder, kCfgFileName), CfgLines(settings, doc));
     }
     key.Close();
     if (ok) settings.m_bSettingsChanged = false;
@@ -261,7 +261,8 @@ bool SaveSettings(SettingsStore& store, const std::filesystem::path& dataFolder,
 }
 
 bool SaveUserData(const std::filesystem::path& dataFolder, const Settings& settings) {
-    return WriteTextFileAtomic(dataFolder / kUserDataFileName, {JoinList(settings.m_arDescriptions), JoinList(settings.m_arLocations)});
+    return WriteTextFileAtomic(DataFilePath(dataFolder, kUserDataFileName),
+                               {JoinList(settings.m_arDescriptions), JoinList(settings.m_arLocations)});
 }
 
 bool SaveSelectedActivities(SettingsStore& store, const Settings& settings) {

@@ -1,0 +1,59 @@
+#include "ui/base/RichTextPainter.h"
+
+#include <QTextBlock>
+#include <QTextCursor>
+
+#include "ui/base/QtText.h"
+
+namespace kt::ui {
+namespace {
+
+// QString position of a UTF-8 byte offset: the UTF-16 length of the text before it.
+int Utf16Position(const std::string& text, size_t byteOffset) {
+    byteOffset = std::min(byteOffset, text.size());
+    return static_cast<int>(QString::fromUtf8(text.data(), static_cast<qsizetype>(byteOffset)).size());
+}
+
+}  // namespace
+
+void PaintStyledText(QTextEdit* pane, const kt::StyledText& styled) {
+    QPalette p = pane->palette();
+    p.setColor(QPalette::Base, ToQColor(styled.background));
+    pane->setPalette(p);
+    pane->setAutoFillBackground(true);
+
+    QTextDocument* doc = pane->document();
+    doc->clear();
+    QTextCursor cursor(doc);
+    QTextCharFormat base;
+    base.setForeground(ToQColor(styled.defaultColour));
+    base.setFontWeight(styled.defaultBold ? QFont::Bold : QFont::Normal);
+    cursor.insertText(ToQ(styled.text), base);
+
+    for (const kt::TextSpan& span : styled.spans) {
+        const int start = Utf16Position(styled.text, span.start);
+        const int end = Utf16Position(styled.text, span.start + span.length);
+        QTextCursor c(doc);
+        c.setPosition(start);
+        c.setPosition(end, QTextCursor::KeepAnchor);
+        QTextCharFormat f;
+        f.setForeground(ToQColor(span.colour));
+        f.setFontWeight(span.bold ? QFont::Bold : QFont::Normal);
+        f.setFontItalic(span.italic);
+        f.setFontUnderline(span.underline);
+        c.mergeCharFormat(f);
+    }
+    for (const kt::ParagraphStyle& style : styled.alignments) {
+        QTextBlock block = doc->findBlockByNumber(static_cast<int>(style.paragraph));
+        if (!block.isValid()) continue;
+        QTextCursor c(block);
+        QTextBlockFormat f = block.blockFormat();
+        f.setAlignment(style.align == kt::ParagraphAlign::Center  ? Qt::AlignHCenter
+                       : style.align == kt::ParagraphAlign::Right ? Qt::AlignRight
+                                                                  : Qt::AlignLeft);
+        c.setBlockFormat(f);
+    }
+    pane->moveCursor(QTextCursor::Start);
+}
+
+}  // namespace kt::ui

@@ -1,0 +1,176 @@
+#include "ui/widgets/ChartCtrl.h"
+
+#include <qcustomplot.h>
+
+#include <QVBoxLayout>
+#include <cmath>
+
+#include "core/base/LocalTime.h"
+#include "core/chart/GraphPeriod.h"
+#include "core/chart/Texts.h"
+#include "ui/base/QtText.h"
+
+namespace kt::ui {
+namespace {
+
+// Ticks on whole days, labelled with a strftime pattern of the local date.
+class DayTicker : public QCPAxisTicker {
+public:
+    int stepDays = 1;
+    std::string pattern;  // empty: "%b %d"
+
+protected:
+    double getTickStep(const QCPRange&) override { return stepDays; }
+    int getSubTickCount(double) override { return 0; }
+    QString getTickLabel(double tick, const QLocale&, QChar, int) override {
+        const std::optional<kt::Time64> day = kt::DayFromAxisValue(tick + 0.5);
+        if (!day) return {};
+        return ToQ(kt::FormatTime(*day, pattern.empty() ? "%b %d" : pattern.c_str()));
+    }
+    QVector<double> createTickVector(double tickStep, const QCPRange& range) override {
+        QVector<double> ticks;
+        const double first = std::ceil(range.lower / tickStep - 1e-9) * tickStep;
+        for (double t = first; t <= range.upper + 1e-9 && ticks.size() < 2000; t += tickStep) ticks.push_back(t);
+        return ticks;
+    }
+};
+
+QColor Q(kt::Rgb c) { return QColor(c.r, c.g, c.b); }
+
+}  // namespace
+
+struct CChartCtrl::Impl {
+    QCustomPlot* plot = nullptr;
+    QCPBars* exercise = nullptr;
+    QCPBars* weight = nullptr;
+    QSharedPointer<DayTicker> ticker;
+};
+
+CChartCtrl::CChartCtrl(QWidget* parent) : QWidget(parent), d(std::make_unique<Impl>()) {
+    setObjectName(QStringLiteral("exerciseChart"));
+    d->plot = new QCustomPlot(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(d->plot);
+    d->plot->setBackground(Q(kt::chart_setup::kBackground));
+    d->plot->legend->setVisible(false);
+
+    connect(d->plot, &QCustomPlot::mouseDoubleClick, this, [this](QMouseEvent* event) {
+        if (event->button() != Qt::LeftButton || !onDoubleClick) return;
+        const QPointF pos = event->position();
+        QCPAxis* axis = nullptr;
+        for (QCPAxis* a : d->plot->axisRect()->axes()) {
+            if (a->visible() && a->selectTest(pos, false) >= 0 && a->selectTest(pos, false) < d->plot->selectionTolerance()) {
+                axis = a;
+                break;
+            }
+        }
+        const double x = d->plot->xAxis->pixelToCoord(pos.x());
+        if (axis == nullptr) {
+            if (d->plot->axisRect()->rect().contains(pos.toPoint())) onDoubleClick(Axis::Bottom, x);
+            return;
+        }
+        onDoubleClick(axis == d->plot->xAxis ? Axis::Bottom : axis == d->plot->yAxis ? Axis::Left : Axis::Right, x);
+    });
+}
+
+CChartCtrl::~CChartCtrl() = default;
+
+void CChartCtrl::Setup(const kt::AxisRange& weightRange) {
+    QCustomPlot* plot = d->plot;
+    d->ticker = QSharedPointer<DayTicker>::create();
+    plot->xAxis->setTicker(d->ticker);
+    plot->xAxis->setLabel(ToQ(kt::chart_text::kDateAxisTitle));
+    plot->xAxis->setTickLabelRotation(0);
+    plot->yAxis->setLabel(ToQ(kt::chart_text::kMinutesAxisTitle));
+    plot->yAxis->setRange(0, kt::chart_setup::kInitialMinutesMax);
+    plot->yAxis2->setLabel(ToQ(kt::chart_text::kWeightAxisTitle));
+    plot->yAxis2->setLabelColor(Q(kt::chart_setup::kWeightAxisTitleColour));
+    plot->yAxis2->setRange(weightRange.min, weightRange.max);
+    plot->yAxis2->setVisible(false);
+    QFont labelFont = plot->xAxis->labelFont();
+    labelFont.setBold(true);
+    plot->xAxis->setLabelFont(labelFont);
+    plot->yAxis->setLabelFont(labelFont);
+    plot->yAxis2->setLabelFont(labelFont);
+    plot->xAxis->grid()->setVisible(false);
+    plot->yAxis->grid()->setPen(QPen(QColor(225, 225, 235), 1, Qt::DotLine));
+
+    d->exercise = new QCPBars(plot->xAxis, plot->yAxis);
+    d->exercise->setName(ToQ(kt::chart_text::kExerciseSeriesName));
+    d->exercise->setWidthType(QCPBars::wtAbsolute);
+    d->exercise->setWidth(kt::chart_setup::kExerciseBarWidth);
+    d->exercise->setPen(QPen(Q(kt::chart_setup::kExerciseColour)));
+    d->exercise->setBrush(Q(kt::chart_setup::kExerciseColour));
+
+    d->weight = new QCPBars(plot->xAxis, plot->yAxis2);
+    d->weight->setName(ToQ(kt::chart_text::kWeightSeriesName));
+    d->weight->setWidthType(QCPBars::wtAbsolute);
+    d->weight->setWidth(kt::chart_setup::kWeightBarWidth);
+    d->weight->setPen(QPen(Q(kt::chart_setup::kWeightColour)));
+    d->weight->setBrush(Q(kt::chart_setup::kWeightColour));
+    d->weight->setVisible(false);
+    plot->replot();
+}
+
+void CChartCtrl::SetDateAxis(double min, double max, int tickStepDays, const std::optional<std::string>& tickPattern, const std::string& title) {
+    if (!d->ticker) return;
+    d->ticker->stepDays = std::max(1, tickStepDays);
+    if (tickPattern) d->ticker->pattern = *tickPattern;
+    // Half a day of margin on both sides keeps the first and last bars whole.
+    d->plot->xAxis->setRange(min - 0.5, max + 0.5);
+    d->plot->xAxis->setLabel(ToQ(title));
+    d->plot->replot();
+}
+
+void CChartCtrl::SetData(const kt::ChartData& data) {
+    if (!d->exercise) return;
+    QVector<double> xs, ys;
+    for (const kt::ChartPoint& p : data.exercise) {
+        xs.push_back(p.x);
+        ys.push_back(p.y);
+    }
+    d->exercise->setData(xs, ys, true);
+    xs.clear();
+    ys.clear();
+    for (const kt::ChartPoint& p : data.weight) {
+        xs.push_back(p.x);
+        ys.push_back(p.y);
+    }
+    d->weight->setData(xs, ys, true);
+    d->weight->setVisible(data.weightVisible);
+    d->plot->yAxis2->setVisible(data.weightVisible);
+    d->plot->yAxis->setRange(data.minutesAxisMin, data.minutesAxisMax);
+    d->plot->replot();
+}
+
+QString CChartCtrl::DateAxisTitle() const { return d->plot->xAxis->label(); }
+double CChartCtrl::DateAxisMin() const { return d->plot->xAxis->range().lower + 0.5; }
+double CChartCtrl::DateAxisMax() const { return d->plot->xAxis->range().upper - 0.5; }
+double CChartCtrl::MinutesAxisMax() const { return d->plot->yAxis->range().upper; }
+bool CChartCtrl::WeightVisible() const { return d->weight && d->weight->visible() && d->plot->yAxis2->visible(); }
+
+std::vector<kt::ChartPoint> CChartCtrl::ExercisePoints() const {
+    std::vector<kt::ChartPoint> out;
+    if (!d->exercise) return out;
+    for (auto it = d->exercise->data()->constBegin(); it != d->exercise->data()->constEnd(); ++it) out.push_back({it->key, it->value});
+    return out;
+}
+
+std::vector<kt::ChartPoint> CChartCtrl::WeightPoints() const {
+    std::vector<kt::ChartPoint> out;
+    if (!d->weight) return out;
+    for (auto it = d->weight->data()->constBegin(); it != d->weight->data()->constEnd(); ++it) out.push_back({it->key, it->value});
+    return out;
+}
+
+QString CChartCtrl::TickLabel(double x) const {
+    if (!d->ticker) return {};
+    return ToQ(kt::FormatTime(kt::DayFromAxisValue(x + 0.5).value_or(0), d->ticker->pattern.empty() ? "%b %d" : d->ticker->pattern.c_str()));
+}
+
+int CChartCtrl::XPixelOf(double x) const { return static_cast<int>(std::lround(d->plot->xAxis->coordToPixel(x))); }
+double CChartCtrl::XValueAt(int pixel) const { return d->plot->xAxis->pixelToCoord(pixel); }
+QWidget* CChartCtrl::PlotWidget() const { return d->plot; }
+
+}  // namespace kt::ui
