@@ -123,6 +123,16 @@ TEST(ActivityListTest, Load_UnwritableFolderTellsTheUserAndKeepsTheDefaults) {
     RecordingPrompter p2;
     EXPECT_FALSE(LoadActivityList(table, dir / "missing", p2));
     EXPECT_EQ(p2.messages, std::vector<std::string>{kUnableToSave});
+
+    // No data folder at all: the user has heard about it already; nothing lands in the current folder.
+    RecordingPrompter p3;
+    const auto old = std::filesystem::current_path();
+    std::filesystem::current_path(dir.path());
+    const bool loaded = LoadActivityList(table, "", p3);
+    std::filesystem::current_path(old);
+    EXPECT_FALSE(loaded);
+    EXPECT_TRUE(p3.messages.empty());
+    EXPECT_FALSE(std::filesystem::exists(dir / "ActivityList.txt"));
 }
 
 TEST(ActivityListTest, Load_AnExistingFileThatCannotBeReadIsNotOverwritten) {

@@ -49,6 +49,9 @@ std::string HtmlEscape(const std::string& utf8) {
 }  // namespace
 
 bool LoadActivityList(ActivityTable& table, const std::filesystem::path& dataFolder, Prompter& prompter) {
+    // Without a data folder there is nothing to read or create, and the user has already been
+    // told why: the defaults serve without a second message.
+    if (dataFolder.empty()) return false;
     const std::filesystem::path path = DataFilePath(dataFolder, kActivityListFileName);
     std::vector<std::string> lines;
     if (!ReadTextFile(path, lines)) {

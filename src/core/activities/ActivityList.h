@@ -17,7 +17,8 @@ inline constexpr const char* kActivityListHtmlFileName = "ActivityList.html";
 // beyond the last line keep their values, lines after the 310th are ignored. A line without a TAB
 // gives an empty name; a MET that cannot be read repeats the previous line's (0.0 for line 1).
 // When the file does not exist it is created from `table`; when that fails the user is told
-// "Unable to save activity list." and false is returned. A file that exists but cannot be read is
+// "Unable to save activity list." and false is returned. An empty data folder (none could be found
+// or created) reads and creates nothing and returns false without a message. A file that exists but cannot be read is
 // neither used nor overwritten (false, no message), so a passing read error never costs the
 // user's edited table.
 bool LoadActivityList(ActivityTable& table, const std::filesystem::path& dataFolder, Prompter& prompter);

@@ -1,28 +1,41 @@
 #include "ui/app/MainFrame.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLayout>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusTipEvent>
 
+#include "core/activities/ActivityList.h"
+#include "core/app/ActionButton.h"
 #include "core/app/Commands.h"
 #include "core/app/DataFolder.h"
 #include "core/app/PaneLayout.h"
+#include "core/base/Format.h"
+#include "core/entry/EntryState.h"
+#include "core/settings/SettingsPersistence.h"
+#include "ui/activities/ShowDefaultActivities.h"
 #include "ui/app/KTToolBar.h"
 #include "ui/base/QtPrompter.h"
 #include "ui/base/QtText.h"
 #include "ui/views/DataView.h"
 #include "ui/views/EventRecordView.h"
+#include "ui/widgets/ColorStatic.h"
 #include "ui/widgets/ColoredStatusBarCtrl.h"
 
 namespace kt::ui {
 
-CMainFrame::CMainFrame(QWidget* parent) : QMainWindow(parent) {
+CMainFrame::CMainFrame(QWidget* parent)
+    : QMainWindow(parent), m_store(std::make_unique<kt::FileSettingsStore>(kt::FileSettingsStore::DefaultPath())) {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(ToQ(kt::text::kAppTitle));
-    resize(1280, 860);
+    resize(1280, 900);
     OnCreateClient();
     BuildMenus();
     BuildAccelerators();
@@ -43,17 +56,25 @@ void CMainFrame::OnCreateClient() {
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
     setCentralWidget(m_splitter);
-    const int h = height();
-    m_splitter->setSizes({0, h});
+    m_splitter->setSizes({0, height()});
 }
 
 void CMainFrame::SetHandler(int command, std::function<void()> handler) { m_handlers[command] = std::move(handler); }
 
 void CMainFrame::BuildMenus() {
-    SetHandler(kt::cmd::kSave, [this] { OnSave(); });
-    SetHandler(kt::cmd::kExit, [this] { close(); });
-    SetHandler(kt::cmd::kViewToolbar, [this] { OnToggleToolbar(); });
-    SetHandler(kt::cmd::kViewStatusBar, [this] { OnToggleStatusBar(); });
+    using namespace kt::cmd;
+    SetHandler(kSave, [this] { OnSave(); });
+    SetHandler(kExit, [this] { close(); });
+    SetHandler(kViewToolbar, [this] { OnToggleToolbar(); });
+    SetHandler(kViewStatusBar, [this] { OnToggleStatusBar(); });
+    SetHandler(kWeightGraphMenu, [this] { OnWeightGraphToggle(); });
+    SetHandler(kWeightGraphButton, [this] { OnWeightGraphToggle(); });
+    SetHandler(kClearGridMenu, [this] { m_dataView->ClearDataEntryGrid(); });
+    SetHandler(kClearGrid, [this] { m_dataView->ClearDataEntryGrid(); });
+    SetHandler(kActionButton, [this] { m_dataView->OnActionButton(); });
+    SetHandler(kResetActivities, [this] { kt::ResetSelectedActivities(m_settings); });
+    SetHandler(kShowDefaultActivities, [this] { OnShowDefaultActivities(); });
+    SetHandler(kActivityHtml, [this] { OnExportActivityHtml(); });
 
     for (const kt::Menu& menu : kt::MainMenu()) {
         QMenu* qmenu = menuBar()->addMenu(ToQ(menu.caption));
@@ -73,8 +94,8 @@ void CMainFrame::BuildMenus() {
             });
         }
     }
-    m_menuActions[kt::cmd::kViewToolbar]->setCheckable(true);
-    m_menuActions[kt::cmd::kViewStatusBar]->setCheckable(true);
+    m_menuActions[kViewToolbar]->setCheckable(true);
+    m_menuActions[kViewStatusBar]->setCheckable(true);
 }
 
 void CMainFrame::BuildAccelerators() {
@@ -103,8 +124,29 @@ QAction* CMainFrame::Action(int command) const {
 bool CMainFrame::OnCreate() {
     m_toolBar = new CKTToolBar(this);
     addToolBar(Qt::TopToolBarArea, m_toolBar);
+    if (QAction* a = Action(kt::cmd::kClearGrid)) {
+        a->setText(QStringLiteral("Clear"));
+        a->setIcon(style()->standardIcon(QStyle::SP_DialogResetButton));
+        a->setStatusTip(ToQ(kt::CommandPrompt(kt::cmd::kClearGrid)));
+        a->setToolTip(QStringLiteral("Clear the data entry grid (Ctrl+D)"));
+        m_toolBar->AddLeftAction(a);
+    }
+    if (QAction* a = Action(kt::cmd::kWeightGraphMenu)) {
+        auto* button = new QAction(style()->standardIcon(QStyle::SP_FileDialogContentsView), QStringLiteral("Weight"), this);
+        button->setStatusTip(ToQ(kt::CommandPrompt(kt::cmd::kWeightGraphButton)));
+        button->setToolTip(QStringLiteral("Toggle the weight graph on or off (Ctrl+W)"));
+        connect(button, &QAction::triggered, this, [this] { m_handlers[kt::cmd::kWeightGraphButton](); });
+        m_toolBar->AddLeftAction(button);
+        (void)a;
+    }
     m_statusBar = new CColoredStatusBarCtrl(this);
     setStatusBar(m_statusBar);
+
+    connect(m_toolBar->m_comboGraphPeriod, &QComboBox::currentIndexChanged, this, &CMainFrame::OnGraphPeriodSelected);
+    connect(m_toolBar->m_datePicker, &QDateEdit::dateChanged, this, [this] { OnDatePicked(); });
+    connect(m_toolBar->m_editWeight, &QLineEdit::textChanged, this, &CMainFrame::OnWeightTextChanged);
+    connect(m_toolBar->m_checkAddToLists, &QCheckBox::clicked, this, [this] { OnAddToListsClicked(); });
+    connect(m_toolBar->m_checkAutoFill, &QCheckBox::clicked, this, [this] { OnAutoFillClicked(); });
 
     SetUiPrompterParent(this);
     std::optional<std::string> documents;
@@ -113,6 +155,17 @@ bool CMainFrame::OnCreate() {
     m_strDataFolder = kt::GetDataFolder(documents, UiPrompter());
     m_doc.m_strDataFolder = m_strDataFolder;
 
+    kt::LoadSettings(*m_store, m_strDataFolder, m_settings, m_doc);
+    SelectGraphPeriodItem();
+    kt::LoadActivityList(m_activities, m_strDataFolder, UiPrompter());
+    SetToolbarColors();
+
+    m_dataView->State() = kt::MakeEntryState(kt::DefaultClock().Now(), m_settings);
+    m_settings.m_bAddToListsNow = m_settings.m_bAddToCombo;
+    if (const auto text = kt::ToolbarRules::WindowCreationWeightText(m_settings.m_dLastWeight)) {
+        m_toolBar->m_editWeight->setText(ToQ(*text));
+    }
+    // The version check at start-up ("AutoUpdate") comes with the update subsystem.
     UpdateMenuCaptions();
     m_doc.m_strAutoArchive = m_settings.m_strAutoArchive;
 
@@ -124,11 +177,21 @@ bool CMainFrame::OnCreate() {
     return true;
 }
 
+void CMainFrame::SelectGraphPeriodItem() {
+    // A stored period outside the list shows no selection; it is kept in memory as it is.
+    const QSignalBlocker block(m_toolBar->m_comboGraphPeriod);
+    const int period = m_settings.m_nGraphPeriod;
+    m_toolBar->m_comboGraphPeriod->setCurrentIndex(period >= 0 && period < m_toolBar->m_comboGraphPeriod->count() ? period : -1);
+}
+
 bool CMainFrame::StartDocument() {
     kt::CKT2Doc::Hooks hooks;
     hooks.lastWeightToFrame = [this](double weight) { m_settings.m_dLastWeight = weight; };
     if (!m_doc.OnNewDocument(hooks)) return false;
     UpdateTitle();
+    // The views lay themselves out for the window's real size.
+    if (layout()) layout()->activate();
+    m_splitter->setSizes({0, m_splitter->height()});
     m_dataView->OnInitialUpdate();
     m_editorView->OnInitialUpdate();
     return true;
@@ -139,7 +202,6 @@ void CMainFrame::UpdateTitle() { setWindowTitle(ToQ(kt::FrameTitle(m_doc.GetTitl
 void CMainFrame::LayoutPanes() {
     const kt::PaneHeights heights = kt::LayoutPanes(m_splitter->height(), m_bEditorShown);
     m_editorView->setMinimumHeight(heights.editorMin);
-    m_dataView->setMinimumHeight(std::min(heights.entryMin, 100));
     m_splitter->setSizes({heights.editorIdeal, heights.entryIdeal});
 }
 
@@ -149,14 +211,88 @@ void CMainFrame::UpdateMenuCaptions() {
         a->setChecked(m_bEditorShown && m_editorView->EditorMode() == 0);
     }
     if (QAction* a = Action(kt::cmd::kViewAll)) a->setText(ToQ(m_doc.m_bAllData ? "View Active Database" : "View All Exercise Data"));
-    if (QAction* a = Action(kt::cmd::kToggleEditor))
-        a->setText(ToQ(m_bEditorShown ? "Show Data Entry Screen" : "Edit the exercise database"));
+    if (QAction* a = Action(kt::cmd::kToggleEditor)) a->setText(ToQ(m_bEditorShown ? "Show Data Entry Screen" : "Edit the exercise database"));
+}
+
+void CMainFrame::UpdateActionButton() {
+    const auto mode = static_cast<kt::EditorMode>(m_editorView->EditorMode());
+    m_dataView->SetActionCaption(ToQ(kt::ActionButtonCaption(m_bEditorShown, m_dataView->State().replace, mode)));
 }
 
 void CMainFrame::SetStatusPane(int index, const QString& text, const QColor& color) { m_statusBar->SetPaneText(index, text, color); }
 
+void CMainFrame::SetToolbarColors() {
+    m_toolBar->m_labelGraphPeriod->SetColors(QColor(0, 128, 0), QColor(220, 255, 220));
+    m_toolBar->m_labelExerciseDate->SetColors(QColor(0, 0, 255), QColor(255, 255, 0));
+    m_toolBar->m_labelLastWeight->SetColors(QColor(128, 0, 0), QColor(220, 220, 255));
+    m_toolBar->m_checkAddToLists->setChecked(m_settings.m_bAddToCombo);
+    m_toolBar->m_checkAutoFill->setChecked(m_settings.m_bAutoFill);
+}
+
+void CMainFrame::RefreshWeightField() {
+    const kt::WeightFieldTexts texts = kt::ToolbarRules::RefreshWeightField(m_doc);
+    m_toolBar->m_labelLastWeight->setText(ToQ(texts.label));
+    QLineEdit* edit = m_toolBar->m_editWeight;
+    // A line edit reports only real changes; the field's own fill is a notification all the same.
+    if (edit->text() == ToQ(texts.field)) {
+        OnWeightTextChanged(edit->text());
+    } else {
+        edit->setText(ToQ(texts.field));
+    }
+    m_toolBar->m_labelLastWeight->setText(ToQ(texts.label));
+}
+
+void CMainFrame::OnWeightTextChanged(const QString& text) {
+    const kt::WeightChange change = m_toolbarRules.OnWeightTextChanged(FromQ(text), m_doc, m_dataView->State(), m_settings);
+    if (change.processed) m_toolBar->m_labelLastWeight->setText(ToQ(change.label));
+}
+
+void CMainFrame::OnGraphPeriodSelected(int index) {
+    if (index < 0 || index > 8) return;
+    m_dataView->ShowGraphPeriod(index);
+    m_settings.m_nGraphPeriod = index;
+}
+
+void CMainFrame::OnDatePicked() {
+    const QDate date = m_toolBar->m_datePicker->date();
+    m_dataView->SetEntryDate(kt::ToolbarRules::EntryDateForPickedDay(date.year(), date.month(), date.day()));
+    m_dataView->SetEntryPrompt();
+    m_dataView->ShowDaySummary(m_dataView->State().entryDate);
+}
+
+void CMainFrame::OnAddToListsClicked() {
+    m_settings.m_bAddToListsNow = !m_settings.m_bAddToListsNow;
+    m_toolBar->m_checkAddToLists->setChecked(m_settings.m_bAddToListsNow);
+    m_dataView->State().addToLists = m_settings.m_bAddToListsNow;
+}
+
+void CMainFrame::OnAutoFillClicked() {
+    m_settings.m_bAutoFill = !m_settings.m_bAutoFill;
+    m_toolBar->m_checkAutoFill->setChecked(m_settings.m_bAutoFill);
+}
+
+void CMainFrame::OnWeightGraphToggle() {
+    m_dataView->State().showWeight = !m_dataView->State().showWeight;
+    m_dataView->FillChart();
+    UpdateMenuCaptions();
+}
+
+void CMainFrame::OnShowDefaultActivities() {
+    CShowDefaultActivities dlg(m_activities, this);
+    dlg.exec();
+}
+
+void CMainFrame::OnExportActivityHtml() { kt::ExportActivityListHtml(m_activities, m_strDataFolder); }
+
 void CMainFrame::OnSave() {
     if (m_doc.m_bChanged) m_doc.SaveDatabase(UiPrompter());
+}
+
+void CMainFrame::SaveAndClose() {
+    if (m_doc.m_bChanged && !m_doc.SaveDatabase(UiPrompter())) return;
+    if (m_settings.m_bSettingsChanged) kt::SaveSettings(*m_store, m_strDataFolder, m_settings, m_doc);
+    if (m_settings.m_bActivityListChanged) kt::SaveActivityList(m_activities, m_strDataFolder, m_settings, UiPrompter());
+    close();
 }
 
 void CMainFrame::OnToggleToolbar() {
@@ -199,13 +335,27 @@ bool CMainFrame::event(QEvent* event) {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
-    if (!m_bDestroyed) {
-        m_doc.OnCloseDocument(UiPrompter());
-        OnDestroy();
+    if (m_bDestroyed) {
+        event->accept();
+        return;
     }
+    // A save the user asked for that failed keeps the window open: closing now would lose the records.
+    if (!m_doc.OnCloseDocument(UiPrompter())) {
+        event->ignore();
+        return;
+    }
+    OnDestroy();
     event->accept();
 }
 
-void CMainFrame::OnDestroy() { m_bDestroyed = true; }
+void CMainFrame::OnDestroy() {
+    m_bDestroyed = true;
+    // The version file written at exit comes with the update subsystem.
+    if (m_settings.m_bSettingsChanged) kt::SaveSettings(*m_store, m_strDataFolder, m_settings, m_doc);
+    if (m_settings.m_bActivityListChanged) {
+        kt::SaveActivityList(m_activities, m_strDataFolder, m_settings, UiPrompter());
+        if (m_settings.m_bActivityListChanged) kt::SaveSelectedActivities(*m_store, m_settings);
+    }
+}
 
 }  // namespace kt::ui

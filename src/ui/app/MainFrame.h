@@ -10,7 +10,9 @@
 #include <string>
 
 #include "core/activities/ActivityTable.h"
+#include "core/app/ToolbarRules.h"
 #include "core/journal/KT2Doc.h"
+#include "core/settings/FileSettingsStore.h"
 #include "core/settings/Settings.h"
 
 class QSplitter;
@@ -55,6 +57,19 @@ public:
     // Window caption from the document's title.
     void UpdateTitle();
 
+    // Toolbar: the weight field and its label from the document.
+    void RefreshWeightField();
+    // Label colours and the two option boxes from the settings.
+    void SetToolbarColors();
+    // The data entry view's action button caption from the editor pane and the replace state.
+    void UpdateActionButton();
+    // Saves what changed, then closes the window (nothing is left to ask about).
+    void SaveAndClose();
+
+    // Settings store used by this window (tests may point it elsewhere before OnCreate).
+    kt::SettingsStore& Store() { return *m_store; }
+    void SetStoreForTesting(std::unique_ptr<kt::SettingsStore> store) { m_store = std::move(store); }
+
     bool m_bLayoutActive = false;
     bool m_bEditorShown = false;
 
@@ -75,11 +90,22 @@ private:
     void OnSave();
     void OnToggleToolbar();
     void OnToggleStatusBar();
+    void OnGraphPeriodSelected(int index);
+    void OnDatePicked();
+    void OnWeightTextChanged(const QString& text);
+    void OnAddToListsClicked();
+    void OnAutoFillClicked();
+    void OnWeightGraphToggle();
+    void OnShowDefaultActivities();
+    void OnExportActivityHtml();
+    void SelectGraphPeriodItem();
 
     kt::CKT2Doc m_doc;
     kt::Settings m_settings;
     kt::ActivityTable m_activities;
     std::string m_strDataFolder;
+    std::unique_ptr<kt::SettingsStore> m_store;
+    kt::ToolbarRules m_toolbarRules;
 
     QSplitter* m_splitter = nullptr;
     CEventRecordView* m_editorView = nullptr;

@@ -7,6 +7,11 @@
 
 #include "ui/app/MainFrame.h"
 #include "ui/base/QtPrompter.h"
+#include "ui/settings/InitialWeightDlg.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+#include <memory>
 
 namespace kt::test {
 namespace {
@@ -43,30 +48,65 @@ UiHome::~UiHome() {
     RestoreEnv("XDG_DATA_HOME", m_oldData);
 }
 
-void OnNextModal(std::function<void(QWidget*)> action, int timeoutMs) {
-    auto* timer = new QTimer(qApp);
-    auto* clock = new QElapsedTimer;
+class ModalWatcher : public QTimer {
+public:
+    using QTimer::QTimer;
+};
+
+ModalWatcher* OnNextModal(std::function<void(QWidget*)> action, int timeoutMs) {
+    auto* timer = new ModalWatcher(qApp);
+    auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
     timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, clock, action, timeoutMs] {
         if (QWidget* modal = QApplication::activeModalWidget()) {
             timer->stop();
             timer->deleteLater();
-            delete clock;
             action(modal);
         } else if (clock->elapsed() > timeoutMs) {
             timer->stop();
             timer->deleteLater();
-            delete clock;
         }
     });
     timer->start();
+    return timer;
 }
 
-std::unique_ptr<kt::ui::CMainFrame> StartMainFrame() {
+void CancelModalWatcher(ModalWatcher* watcher) {
+    // Deleted already when it fired or timed out; the pointer is only compared, never used then.
+    for (QObject* child : qApp->children()) {
+        if (child == watcher) {
+            watcher->stop();
+            watcher->deleteLater();
+            return;
+        }
+    }
+}
+
+namespace {
+bool g_weightAsked = false;
+}
+
+bool InitialWeightWasAsked() { return g_weightAsked; }
+
+std::unique_ptr<kt::ui::CMainFrame> StartMainFrame(std::optional<std::string> initialWeight) {
+    g_weightAsked = false;
+    ModalWatcher* watcher = OnNextModal([initialWeight](QWidget* modal) {
+        auto* dlg = qobject_cast<kt::ui::CInitialWeightDlg*>(modal);
+        if (!dlg) return;
+        g_weightAsked = true;
+        if (!initialWeight) {
+            dlg->reject();
+            return;
+        }
+        dlg->WeightEdit()->setText(QString::fromStdString(*initialWeight));
+        dlg->KilogramsButton()->setChecked(true);
+        dlg->accept();
+    });
     auto frame = std::make_unique<kt::ui::CMainFrame>();
-    if (!frame->OnCreate() || !frame->StartDocument()) return nullptr;
-    return frame;
+    const bool ok = frame->OnCreate() && frame->StartDocument();
+    CancelModalWatcher(watcher);
+    return ok ? std::move(frame) : nullptr;
 }
 
 }  // namespace kt::test

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "support/TestSupport.h"
@@ -33,10 +34,18 @@ private:
 };
 
 // Runs `action` on the next modal widget that opens (polling from the event loop), e.g. to fill
-// in and accept a dialog that the code under test opens with exec().
-void OnNextModal(std::function<void(QWidget*)> action, int timeoutMs = 5000);
+// in and accept a dialog that the code under test opens with exec(). The returned watcher can be
+// cancelled when the dialog may not come at all.
+class ModalWatcher;
+ModalWatcher* OnNextModal(std::function<void(QWidget*)> action, int timeoutMs = 5000);
+void CancelModalWatcher(ModalWatcher* watcher);
 
 // Creates the main window as the application does (creation, document start-up), not shown.
-std::unique_ptr<kt::ui::CMainFrame> StartMainFrame();
+// When the start-up asks for the body weight (no weight known yet), `initialWeight` is typed in
+// and accepted with kilograms; nullopt cancels the dialog.
+std::unique_ptr<kt::ui::CMainFrame> StartMainFrame(std::optional<std::string> initialWeight = std::string("80"));
+
+// True when the start-up of the last StartMainFrame asked for the body weight.
+bool InitialWeightWasAsked();
 
 }  // namespace kt::test

@@ -1,0 +1,55 @@
+#include "ui/settings/InitialWeightDlg.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/app/InitialWeight.h"
+#include "ui/base/QtPrompter.h"
+#include "ui/base/QtText.h"
+
+namespace kt::ui {
+
+CInitialWeightDlg::CInitialWeightDlg(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("initialWeightDlg"));
+    setWindowTitle(QStringLiteral("Enter Your Weight"));
+    auto* label = new QLabel(QStringLiteral("Please enter your weight:"), this);
+    m_edit = new QLineEdit(this);
+    m_edit->setObjectName(QStringLiteral("weight"));
+    m_edit->setMaximumWidth(100);
+    label->setBuddy(m_edit);
+    m_lbs = new QRadioButton(QStringLiteral("lbs"), this);
+    m_kg = new QRadioButton(QStringLiteral("kg"), this);
+    m_kg->setChecked(true);
+
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(m_edit);
+    row->addWidget(m_lbs);
+    row->addWidget(m_kg);
+    row->addStretch(1);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CInitialWeightDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CInitialWeightDlg::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+    m_edit->setFocus();
+}
+
+void CInitialWeightDlg::accept() {
+    const std::optional<double> weight = kt::AcceptInitialWeight(FromQ(m_edit->text()), UiPrompter());
+    if (!weight) {
+        m_edit->setFocus();
+        m_edit->selectAll();
+        return;
+    }
+    m_dWeight = *weight;
+    m_bMetric = m_kg->isChecked();
+    QDialog::accept();
+}
+
+}  // namespace kt::ui
