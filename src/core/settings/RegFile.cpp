@@ -286,10 +286,7 @@ std::string RegFile::Serialize() const {
     std::string out(kHeader);
     out += "\n";
     for (const Key& key : m_keys) {
-        // Piecewise appends: GCC 12 at -O3 warns (-Wrestrict) about the temporary concatenation.
-        out += "\n[";
-        out += key.path;
-        out += "]\n";
+        out += "\n[" + key.path + "]\n";
         for (const Value& v : key.values) {
             out += v.name.empty() ? std::string("@") : Quote(v.name);
             out += "=" + ValueText(v.value) + "\n";
