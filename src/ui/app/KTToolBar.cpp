@@ -8,6 +8,7 @@
 #include "core/chart/GraphPeriod.h"
 #include "ui/base/QtText.h"
 #include "ui/widgets/ColorStatic.h"
+#include "ui/widgets/MultiLineCheckBox.h"
 
 namespace kt::ui {
 namespace {
@@ -60,10 +61,11 @@ CKTToolBar::CKTToolBar(QWidget* parent) : QToolBar(QStringLiteral("Standard"), p
     m_editWeight->setObjectName(QStringLiteral("weight"));
     m_editWeight->setFixedWidth(70);
 
-    m_checkAddToLists = new QCheckBox(QStringLiteral("Add new desriptions and locations to their respective combo list"), this);
+    m_checkAddToLists =
+        new CMultiLineCheckBox(QStringLiteral("Add new desriptions and locations to their respective combo list"), 260, this);
     m_checkAddToLists->setObjectName(QStringLiteral("addToLists"));
     m_checkAddToLists->setFont(timesBoldItalic);
-    m_checkAutoFill = new QCheckBox(QStringLiteral("Auto-fill desriptions and locations"), this);
+    m_checkAutoFill = new CMultiLineCheckBox(QStringLiteral("Auto-fill desriptions and locations"), 150, this);
     m_checkAutoFill->setObjectName(QStringLiteral("autoFill"));
     m_checkAutoFill->setFont(timesBoldItalic);
 

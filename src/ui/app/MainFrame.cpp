@@ -211,7 +211,8 @@ void CMainFrame::UpdateMenuCaptions() {
         a->setChecked(m_bEditorShown && m_editorView->EditorMode() == 0);
     }
     if (QAction* a = Action(kt::cmd::kViewAll)) a->setText(ToQ(m_doc.m_bAllData ? "View Active Database" : "View All Exercise Data"));
-    if (QAction* a = Action(kt::cmd::kToggleEditor)) a->setText(ToQ(m_bEditorShown ? "Show Data Entry Screen" : "Edit the exercise database"));
+    if (QAction* a = Action(kt::cmd::kToggleEditor))
+        a->setText(ToQ(m_bEditorShown ? "Show Data Entry Screen" : "Edit the exercise database"));
 }
 
 void CMainFrame::UpdateActionButton() {

@@ -79,8 +79,8 @@ CDataView::CDataView(CMainFrame* frame, QWidget* parent) : QScrollArea(parent), 
     m_exitButton = new COwnerDrawButton(ToQ(kt::entry_text::kExitCaptionInitial), MakeFont("Arial", 12, true, true), QColor(243, 243, 183),
                                         QColor(0, 0, 192), m_form);
     m_exitButton->setObjectName(QStringLiteral("exitButton"));
-    m_detailsButton =
-        new COwnerDrawButton(QStringLiteral("Details"), MakeFont("Arial", 8, true, false), QColor(240, 240, 240), QColor(220, 0, 0), m_form);
+    m_detailsButton = new COwnerDrawButton(QStringLiteral("Details"), MakeFont("Arial", 8, true, false), QColor(240, 240, 240),
+                                           QColor(220, 0, 0), m_form);
     m_detailsButton->setObjectName(QStringLiteral("detailsButton"));
     // The average details dialog is not part of this program yet.
     m_detailsButton->setEnabled(false);
@@ -127,7 +127,8 @@ void CDataView::SetUpGrid() {
     FillActivityCombos();
     SyncGridWidget();
     // Tall enough for the heading and the five entry rows, never a vertical scroll bar.
-    const int rows = m_gridCtrl->horizontalHeader()->sizeHint().height() + kt::kLastEntryRow * m_gridCtrl->verticalHeader()->defaultSectionSize();
+    const int rows =
+        m_gridCtrl->horizontalHeader()->sizeHint().height() + kt::kLastEntryRow * m_gridCtrl->verticalHeader()->defaultSectionSize();
     m_gridCtrl->setFixedHeight(rows + 2 * m_gridCtrl->frameWidth() + 2);
     m_gridCtrl->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
@@ -140,9 +141,8 @@ void CDataView::OnInitialUpdate() {
     m_state.entryDate = kt::MidnightOf(kt::DefaultClock().Now());
     m_averagingCombo->clear();
     for (const std::string& caption : kt::AveragingPeriodCaptions()) m_averagingCombo->addItem(ToQ(caption));
-    m_averagingCombo->setCurrentIndex(m_state.averagingPeriod >= 0 && m_state.averagingPeriod < kt::kAveragingPeriodCount
-                                          ? m_state.averagingPeriod
-                                          : -1);
+    m_averagingCombo->setCurrentIndex(
+        m_state.averagingPeriod >= 0 && m_state.averagingPeriod < kt::kAveragingPeriodCount ? m_state.averagingPeriod : -1);
     StyleLabel(m_dayHeading, {0, 128, 0}, true, 10);
     StyleLabel(m_averagingHeading, {0, 0, 128}, true, 10);
 
@@ -159,6 +159,15 @@ void CDataView::OnInitialUpdate() {
     kt::CompleteStartUp(m_state, m_grid);
     ShowExitCaption();
     m_gridCtrl->ClearModified();
+}
+
+void CDataView::showEvent(QShowEvent* event) {
+    QScrollArea::showEvent(event);
+    // The start-up layout ran before the window had its real size; the first showing redoes it.
+    if (!m_bShown) {
+        m_bShown = true;
+        LayoutControls();
+    }
 }
 
 void CDataView::LayoutControls() {
@@ -283,7 +292,10 @@ void CDataView::SyncGridWidget() {
     m_gridCtrl->RedrawGrid();
 }
 
-void CDataView::ShowExitCaption() { m_exitButton->SetCaption(ToQ(m_state.exitCaption)); LayoutControls(); }
+void CDataView::ShowExitCaption() {
+    m_exitButton->SetCaption(ToQ(m_state.exitCaption));
+    LayoutControls();
+}
 
 void CDataView::SetActionCaption(const QString& caption) {
     m_actionButton->SetCaption(caption);

@@ -74,6 +74,9 @@ public:
     COwnerDrawButton* ExitButton() const { return m_exitButton; }
     COwnerDrawButton* DetailsButton() const { return m_detailsButton; }
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void SetUpGrid();
     void SetUpChart();
@@ -91,6 +94,7 @@ private:
     kt::EntryGrid m_grid;
     kt::EntryState m_state;
     kt::Time64 m_chartStart = 0;
+    bool m_bShown = false;
 
     QWidget* m_form = nullptr;
     QLabel* m_prompt = nullptr;

@@ -13,11 +13,19 @@
 namespace kt::ui {
 namespace {
 
-// Ticks on whole days, labelled with a strftime pattern of the local date.
+// Ticks on whole days, labelled with a strftime pattern of the local date. A day-only label
+// ("%d", "%a %d") is readable only while every day has its tick; on a sparser axis the labels
+// name the month as well.
 class DayTicker : public QCPAxisTicker {
 public:
     int stepDays = 1;
     std::string pattern;  // empty: "%b %d"
+
+    const char* EffectivePattern() const {
+        if (stepDays >= 182) return "%b %Y";
+        if (stepDays > 1 || pattern.empty()) return "%b %d";
+        return pattern.c_str();
+    }
 
 protected:
     double getTickStep(const QCPRange&) override { return stepDays; }
@@ -25,7 +33,7 @@ protected:
     QString getTickLabel(double tick, const QLocale&, QChar, int) override {
         const std::optional<kt::Time64> day = kt::DayFromAxisValue(tick + 0.5);
         if (!day) return {};
-        return ToQ(kt::FormatTime(*day, pattern.empty() ? "%b %d" : pattern.c_str()));
+        return ToQ(kt::FormatTime(*day, EffectivePattern()));
     }
     QVector<double> createTickVector(double tickStep, const QCPRange& range) override {
         QVector<double> ticks;
@@ -113,7 +121,8 @@ void CChartCtrl::Setup(const kt::AxisRange& weightRange) {
     plot->replot();
 }
 
-void CChartCtrl::SetDateAxis(double min, double max, int tickStepDays, const std::optional<std::string>& tickPattern, const std::string& title) {
+void CChartCtrl::SetDateAxis(double min, double max, int tickStepDays, const std::optional<std::string>& tickPattern,
+                             const std::string& title) {
     if (!d->ticker) return;
     d->ticker->stepDays = std::max(1, tickStepDays);
     if (tickPattern) d->ticker->pattern = *tickPattern;
@@ -166,7 +175,8 @@ std::vector<kt::ChartPoint> CChartCtrl::WeightPoints() const {
 
 QString CChartCtrl::TickLabel(double x) const {
     if (!d->ticker) return {};
-    return ToQ(kt::FormatTime(kt::DayFromAxisValue(x + 0.5).value_or(0), d->ticker->pattern.empty() ? "%b %d" : d->ticker->pattern.c_str()));
+    const std::optional<kt::Time64> day = kt::DayFromAxisValue(x + 0.5);
+    return day ? ToQ(kt::FormatTime(*day, d->ticker->EffectivePattern())) : QString();
 }
 
 int CChartCtrl::XPixelOf(double x) const { return static_cast<int>(std::lround(d->plot->xAxis->coordToPixel(x))); }

@@ -2,16 +2,15 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
+#include <QRadioButton>
 #include <QTimer>
 #include <cstdlib>
+#include <memory>
 
 #include "ui/app/MainFrame.h"
 #include "ui/base/QtPrompter.h"
 #include "ui/settings/InitialWeightDlg.h"
-
-#include <QLineEdit>
-#include <QRadioButton>
-#include <memory>
 
 namespace kt::test {
 namespace {

@@ -1,0 +1,25 @@
+#pragma once
+// A check box whose caption wraps onto several lines within a fixed width, so a long caption
+// fits a toolbar of ordinary height.
+
+#include <QCheckBox>
+
+namespace kt::ui {
+
+class CMultiLineCheckBox : public QCheckBox {
+    Q_OBJECT
+public:
+    CMultiLineCheckBox(const QString& caption, int width, QWidget* parent = nullptr);
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override { return sizeHint(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool hitButton(const QPoint& pos) const override { return rect().contains(pos); }
+
+private:
+    QRect TextRect() const;
+    int m_width;
+};
+
+}  // namespace kt::ui
