@@ -183,13 +183,6 @@ TEST(LocalTime, OleDayNumberDependsOnlyOnTheLocalDate) {
     EXPECT_EQ(MidnightOfOleDay(OleDayNumber(LocalMidnight(2016, 3, 27))), LocalMidnight(2016, 3, 27));
 }
 
-TEST(LocalTime, FormatTimeUsesTheCLocaleWhateverTheProcessLocale) {
-    // Even if a German locale were active, month names stay English (strftime_l with "C").
-    std::setlocale(LC_TIME, "de_DE.UTF-8");
-    EXPECT_EQ(FormatTime(LocalMidnight(2016, 3, 5), "%B %d, %Y"), "March 05, 2016");
-    std::setlocale(LC_TIME, "C");
-}
-
 TEST(LocalTime, LeapYears) {
     EXPECT_TRUE(IsLeapYear(2016));
     EXPECT_TRUE(IsLeapYear(2000));
@@ -218,6 +211,50 @@ TEST(AtomicFile, WithoutADataFolderNothingIsReadOrWrittenInTheCurrentFolder) {
     EXPECT_FALSE(read);
     EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
     EXPECT_EQ(DataFilePath("/d", "f.txt"), std::filesystem::path("/d/f.txt"));
+}
+
+}  // namespace
+}  // namespace kt
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/journal/KT2Doc.h"
+
+namespace kt {
+namespace {
+
+// A German locale generated into a private folder, so the test needs nothing installed system-wide.
+bool UseGermanLocale(const test::TempDir& dir) {
+    const std::string command = "localedef -i de_DE -f UTF-8 " + (dir.path() / "de_DE.UTF-8").string() + " >/dev/null 2>&1";
+    if (std::system(command.c_str()) != 0 && !std::filesystem::exists(dir.path() / "de_DE.UTF-8")) return false;
+    setenv("LOCPATH", dir.path().c_str(), 1);
+    return std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
+}
+
+TEST(Format, FilesKeepTheDecimalPointUnderADecimalCommaLocale) {
+    test::TempDir dir;
+    ASSERT_TRUE(UseGermanLocale(dir)) << "localedef could not build de_DE.UTF-8";
+    char probe[16];
+    std::snprintf(probe, sizeof probe, "%.1f", 1.5);
+    const std::string underGerman = probe;
+    const std::string formatted = Format("%.1f|%2.2f", 1.5, 45.0);
+    const std::string month = FormatTime(LocalMidnight(2016, 3, 5), "%B");
+
+    CKT2Doc doc;
+    doc.m_strDataFolder = dir.path().string();
+    doc.m_arRecords = {CEventRecord(LocalMidnight(2016, 1, 5), "Swim", "Laps", 45.5, "Pool", 598.25, 81.5, 1, "")};
+    test::RecordingPrompter prompter;
+    test::FixedClock clock(1700000000);
+    const bool saved = doc.SaveDatabase(prompter, clock);
+    std::setlocale(LC_ALL, "C");
+    unsetenv("LOCPATH");
+
+    EXPECT_EQ(underGerman, "1,5");  // the locale really uses a decimal comma
+    EXPECT_EQ(formatted, "1.5|45.00");
+    EXPECT_EQ(month, "March");
+    ASSERT_TRUE(saved);
+    EXPECT_NE(test::ReadAll(doc.DatabasePath()).find("\t45.50\tPool\t598.2\t81.5\t1\t"), std::string::npos);
 }
 
 }  // namespace

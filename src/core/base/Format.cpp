@@ -1,12 +1,36 @@
 #include "core/base/Format.h"
 
+#include <locale.h>
+
 #include <clocale>
 #include <cstdarg>
 #include <cstdio>
 
 namespace kt {
 
+namespace {
+
+// Formats with the C locale for this thread, whatever the process locale says: a file written
+// while the user's locale uses a decimal comma must still hold "1.5".
+class CLocaleScope {
+public:
+    CLocaleScope() : m_old(uselocale(CLocaleHandle())) {}
+    ~CLocaleScope() { uselocale(m_old); }
+    CLocaleScope(const CLocaleScope&) = delete;
+    CLocaleScope& operator=(const CLocaleScope&) = delete;
+
+private:
+    static locale_t CLocaleHandle() {
+        static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+        return c;
+    }
+    locale_t m_old;
+};
+
+}  // namespace
+
 std::string Format(const char* fmt, ...) {
+    const CLocaleScope cLocale;
     va_list args;
     va_start(args, fmt);
     va_list copy;

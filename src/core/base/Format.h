@@ -1,8 +1,8 @@
 #pragma once
 // printf-style formatting into std::string. The format attribute lets the compiler check every
 // format string against its arguments, so a "%d" handed a double fails the build instead of
-// writing garbage into a data file. Numbers always use "." as the decimal point because the
-// program runs with LC_NUMERIC=C (see ForceCLocale).
+// writing garbage into a data file. Numbers always use "." as the decimal point: Format runs in
+// the C locale whatever the process locale is.
 
 #include <string>
 
