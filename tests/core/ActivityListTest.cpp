@@ -15,13 +15,7 @@ using test::WriteAll;
 
 const std::string kUnableToSave = "Unable to save activity list.";
 
-// Golden files live in tests/data; fall back to the folder beside this source when the test
-// runs without KT_TEST_DATA in its environment.
-std::filesystem::path Golden(const std::string& name) {
-    std::filesystem::path p = TestDataDir() / "activities" / name;
-    if (std::filesystem::exists(p)) return p;
-    return std::filesystem::path(__FILE__).parent_path().parent_path() / "data" / "activities" / name;
-}
+std::filesystem::path Golden(const std::string& name) { return TestDataDir() / "activities" / name; }
 
 TEST(ActivityListTest, Load_MissingFileCreatesTheDefaultList) {
     TempDir dir;

@@ -19,11 +19,7 @@ using test::WriteAll;
 
 constexpr Time64 kSaveTime = 1710000000;
 
-std::filesystem::path JournalData() {
-    const auto dir = test::TestDataDir() / "journal";
-    if (std::filesystem::exists(dir)) return dir;
-    return std::filesystem::path(__FILE__).parent_path().parent_path() / "data" / "journal";  // run outside CTest
-}
+std::filesystem::path JournalData() { return test::TestDataDir() / "journal"; }
 
 std::string Dump(const CEventRecord& r) {
     return Format("%lld|%s|%s|%.2f|%s|%.1f|%.1f|%d|%s", static_cast<long long>(r.m_time), r.m_strType.c_str(), r.m_strDescription.c_str(),

@@ -20,13 +20,7 @@ using test::WriteAll;
 
 const std::string kKey = "Software\\Kinetrax";
 
-// Golden files live in tests/data; fall back to the folder beside this source when the test
-// runs without KT_TEST_DATA in its environment.
-std::filesystem::path Golden(const std::string& name) {
-    std::filesystem::path p = TestDataDir() / "settings" / name;
-    if (std::filesystem::exists(p)) return p;
-    return std::filesystem::path(__FILE__).parent_path().parent_path() / "data" / "settings" / name;
-}
+std::filesystem::path Golden(const std::string& name) { return TestDataDir() / "settings" / name; }
 
 TEST(SettingsStoreTest, FileStore_TextsAndNumbersSurviveARoundTrip) {
     TempDir dir;

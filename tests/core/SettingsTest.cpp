@@ -21,11 +21,7 @@ using test::WriteAll;
 
 const std::string kKey = "Software\\Kinetrax";
 
-std::filesystem::path Golden(const std::string& name) {
-    std::filesystem::path p = TestDataDir() / "settings" / name;
-    if (std::filesystem::exists(p)) return p;
-    return std::filesystem::path(__FILE__).parent_path().parent_path() / "data" / "settings" / name;
-}
+std::filesystem::path Golden(const std::string& name) { return TestDataDir() / "settings" / name; }
 
 struct Loaded {
     Settings settings;

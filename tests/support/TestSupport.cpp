@@ -37,8 +37,9 @@ void WriteAll(const std::filesystem::path& path, const std::string& bytes) {
 }
 
 std::filesystem::path TestDataDir() {
+    // CTest passes the folder; a test program started by hand finds it beside its sources.
     const char* dir = std::getenv("KT_TEST_DATA");
-    return dir ? std::filesystem::path(dir) : std::filesystem::path("tests/data");
+    return dir ? std::filesystem::path(dir) : std::filesystem::path(KT_SOURCE_TEST_DATA);
 }
 
 }  // namespace kt::test
