@@ -4,13 +4,17 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
 #include <QTimer>
 #include <cstdlib>
 #include <memory>
+#include <stdexcept>
 
+#include "core/journal/KT2Doc.h"
 #include "ui/app/MainFrame.h"
 #include "ui/base/QtPrompter.h"
 #include "ui/settings/InitialWeightDlg.h"
+#include "ui/widgets/GridCtrl.h"
 
 namespace kt::test {
 namespace {
@@ -106,6 +110,39 @@ std::unique_ptr<kt::ui::CMainFrame> StartMainFrame(std::optional<std::string> in
     const bool ok = frame->OnCreate() && frame->StartDocument();
     CancelModalWatcher(watcher);
     return ok ? std::move(frame) : nullptr;
+}
+
+ScopedClock::ScopedClock(kt::Time64 now) : clock(now) { kt::SetDefaultClockForTesting(&clock); }
+
+ScopedClock::~ScopedClock() { kt::SetDefaultClockForTesting(nullptr); }
+
+void WriteDatabase(const std::filesystem::path& dataFolder, const std::vector<kt::CEventRecord>& records) {
+    std::filesystem::create_directories(dataFolder);
+    kt::CKT2Doc doc;
+    doc.m_strDataFolder = dataFolder.string();
+    doc.m_arRecords = records;
+    RecordingPrompter prompter;
+    if (!doc.SaveDatabase(prompter, FixedClock(1700000000))) throw std::runtime_error("cannot write the test database");
+}
+
+bool ShowActive(QWidget* window) {
+    window->show();
+    return QTest::qWaitForWindowActive(window);
+}
+
+void TypeKeys(const QString& text) {
+    // A null widget makes QTest look up the focus widget for every single key.
+    QTest::keyClicks(static_cast<QWidget*>(nullptr), text);
+}
+
+void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers) { QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers); }
+
+void TypeIntoCell(kt::ui::CGridCtrl* grid, int row, int column, const QString& text, Qt::Key endKey) {
+    grid->setFocus();
+    grid->setCurrentCell(row - 1, column);
+    // The first key goes to the grid and opens the editor; the rest follow the focus into it.
+    TypeKeys(text);
+    if (endKey != Qt::Key_unknown) PressKey(endKey);
 }
 
 }  // namespace kt::test

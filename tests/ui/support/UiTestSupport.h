@@ -2,6 +2,7 @@
 // Helpers for the offscreen ui tests: a private HOME with its own Documents and config folders,
 // a recorded prompter installed for the windows, and answering modal dialogs from a timer.
 
+#include <QString>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
@@ -9,11 +10,13 @@
 #include <optional>
 #include <string>
 
+#include "core/journal/EventRecord.h"
 #include "support/TestSupport.h"
 
 namespace kt::ui {
 class CMainFrame;
-}
+class CGridCtrl;
+}  // namespace kt::ui
 
 namespace kt::test {
 
@@ -47,5 +50,32 @@ std::unique_ptr<kt::ui::CMainFrame> StartMainFrame(std::optional<std::string> in
 
 // True when the start-up of the last StartMainFrame asked for the body weight.
 bool InitialWeightWasAsked();
+
+// Fixes the program's "now" for its lifetime, so prompts, chart periods and weekly notes do not
+// depend on the day the tests run.
+class ScopedClock {
+public:
+    explicit ScopedClock(kt::Time64 now);
+    ~ScopedClock();
+    ScopedClock(const ScopedClock&) = delete;
+    ScopedClock& operator=(const ScopedClock&) = delete;
+    FixedClock clock;
+};
+
+// Writes "ExerciseData.edb" with `records` into `dataFolder` (created when missing) the way the
+// program saves it.
+void WriteDatabase(const std::filesystem::path& dataFolder, const std::vector<kt::CEventRecord>& records);
+
+// Shows the window and waits until it is active, so keys reach the focus widget and shortcuts.
+bool ShowActive(QWidget* window);
+
+// Keys sent to whatever widget has the focus when each key arrives (QApplication::focusWidget).
+void TypeKeys(const QString& text);
+void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+// Types `text` into entry cell (row 1..5, column) as a user does: the cell becomes current, each
+// key goes to whatever has the focus (the grid first, then the in-place editor that the first key
+// opened), and `endKey` (Return, Tab, ...) ends the edit. Qt::Key_unknown leaves the editor open.
+void TypeIntoCell(kt::ui::CGridCtrl* grid, int row, int column, const QString& text, Qt::Key endKey = Qt::Key_Return);
 
 }  // namespace kt::test
