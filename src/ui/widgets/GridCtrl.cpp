@@ -23,12 +23,6 @@ QWidget* CGridCellCombo::createEditor(QWidget* parent, const QStyleOptionViewIte
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setMaxVisibleItems(20);
     combo->addItems(m_grid->GetCellOptions(index.row() + 1, index.column()));
-    // Enter in the typed text ends the edit like Enter in a text cell does.
-    connect(combo->lineEdit(), &QLineEdit::returnPressed, this, [this, combo] {
-        auto* self = const_cast<CGridCellCombo*>(this);
-        emit self->commitData(combo);
-        emit self->closeEditor(combo, QAbstractItemDelegate::SubmitModelCache);
-    });
     return combo;
 }
 
