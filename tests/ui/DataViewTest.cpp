@@ -115,11 +115,11 @@ TEST(DataView, TypedRowsAreCapturedByCtrlRWithComputedCaloriesAndTheGridIsCleare
     EXPECT_EQ(PromptColour(view), QColor(255, 0, 0));
     EXPECT_EQ(view->ExitButton()->accessibleName().toStdString(), "Save Database & Exit");
 
-    // The action button does the same as Ctrl+R.
+    // The action button does the same as Ctrl+R, also while the last cell is still being edited.
     test::TypeIntoCell(grid, 1, 0, QStringLiteral("Golf, general"));
     test::TypeIntoCell(grid, 1, 1, QStringLiteral("Range"));
     test::TypeIntoCell(grid, 1, 2, QStringLiteral("30"));
-    test::TypeIntoCell(grid, 1, 5, QStringLiteral("120"));
+    test::TypeIntoCell(grid, 1, 5, QStringLiteral("120"), Qt::Key_unknown);
     QTest::mouseClick(view->ActionButton(), Qt::LeftButton);
     ASSERT_EQ(doc.m_arRecords.size(), 3u);
     EXPECT_EQ(doc.m_arRecords[2].m_strDescription, "Range");
@@ -318,9 +318,11 @@ TEST(DataView, CancelledInitialWeightLeavesWeightZeroAndCaloriesZero) {
     CGridCtrl* grid = frame->DataView()->Grid();
     test::TypeIntoCell(grid, 1, 0, QStringLiteral("Swimming butterfly"));
     test::TypeIntoCell(grid, 1, 1, QStringLiteral("Laps"));
-    test::TypeIntoCell(grid, 1, 2, QStringLiteral("45"));
+    // Ctrl+R straight from the open editor takes the text being typed.
+    test::TypeIntoCell(grid, 1, 2, QStringLiteral("45"), Qt::Key_unknown);
     test::PressKey(Qt::Key_R, Qt::ControlModifier);
     ASSERT_EQ(frame->Doc().m_arRecords.size(), 1u);
+    EXPECT_DOUBLE_EQ(frame->Doc().m_arRecords[0].m_dDuration, 45.0);
     EXPECT_EQ(frame->Doc().m_arRecords[0].m_dCalories, 0.0);
     EXPECT_EQ(frame->Doc().m_arRecords[0].m_strNotes, kFormulaNote);
 }
