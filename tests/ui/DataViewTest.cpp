@@ -329,3 +329,31 @@ TEST(DataView, CancelledInitialWeightLeavesWeightZeroAndCaloriesZero) {
 
 }  // namespace
 }  // namespace kt
+
+namespace kt {
+namespace {
+
+TEST(DataView, F4OpensTheActivityListAndTheKeyboardPicksAnEntry) {
+    test::UiHome home;
+    auto frame = test::StartMainFrame("80");
+    ASSERT_TRUE(frame);
+    ASSERT_TRUE(test::ShowActive(frame.get()));
+    ui::CGridCtrl* grid = frame->DataView()->Grid();
+    grid->setFocus();
+    grid->setCurrentCell(0, 0);
+    test::PressKey(Qt::Key_F4);
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr) << "the list did not open";
+    // The list starts on the first selected activity; Down and Return pick the second and end the
+    // edit, moving on to the next cell. (Keys go to the list itself: the offscreen platform cannot
+    // grab the keyboard for it.)
+    QWidget* list = popup->focusWidget() ? popup->focusWidget() : popup;
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    QCoreApplication::processEvents();  // picking from the list ends the edit from the event loop
+    EXPECT_EQ(grid->GetItemText(1, 0).toStdString(), "Cross country snow skiing, slow");
+    EXPECT_EQ(grid->currentColumn(), 1);
+}
+
+}  // namespace
+}  // namespace kt

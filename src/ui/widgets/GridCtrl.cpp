@@ -1,9 +1,11 @@
 #include "ui/widgets/GridCtrl.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QTimer>
 
 namespace kt::ui {
 namespace {
@@ -23,7 +25,24 @@ QWidget* CGridCellCombo::createEditor(QWidget* parent, const QStyleOptionViewIte
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setMaxVisibleItems(20);
     combo->addItems(m_grid->GetCellOptions(index.row() + 1, index.column()));
+    // Picking an entry from the open list ends the edit, as in a spreadsheet. The check runs from
+    // the event loop, after the list has closed; when Return in the typed text has already ended
+    // the edit, the editor is gone and nothing happens twice.
+    connect(combo, &QComboBox::activated, this, [this, combo] {
+        QTimer::singleShot(0, this, [this, combo = QPointer<QComboBox>(combo)] {
+            if (!combo || m_openEditor != combo) return;
+            auto* self = const_cast<CGridCellCombo*>(this);
+            emit self->commitData(combo);
+            emit self->closeEditor(combo, QAbstractItemDelegate::SubmitModelCache);
+        });
+    });
+    m_openEditor = combo;
     return combo;
+}
+
+void CGridCellCombo::destroyEditor(QWidget* editor, const QModelIndex& index) const {
+    if (m_openEditor == editor) m_openEditor = nullptr;
+    QStyledItemDelegate::destroyEditor(editor, index);
 }
 
 void CGridCellCombo::setEditorData(QWidget* editor, const QModelIndex& index) const {
@@ -184,6 +203,19 @@ void CGridCtrl::MoveNext() {
 void CGridCtrl::keyPressEvent(QKeyEvent* event) {
     if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && state() != QAbstractItemView::EditingState) {
         MoveNext();
+        return;
+    }
+    // F4 or Alt+Down on a drop-down cell opens its editor with the list shown, as in a combo box.
+    const bool dropDownKey = event->key() == Qt::Key_F4 || (event->key() == Qt::Key_Down && (event->modifiers() & Qt::AltModifier));
+    if (dropDownKey && state() != QAbstractItemView::EditingState && currentRow() >= 0 &&
+        GetCellKind(currentRow() + 1, currentColumn()) == CellKind::Combo) {
+        edit(currentIndex());
+        for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+            if (auto* combo = qobject_cast<QComboBox*>(w)) {
+                combo->showPopup();
+                break;
+            }
+        }
         return;
     }
     if ((event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace) && state() != QAbstractItemView::EditingState &&

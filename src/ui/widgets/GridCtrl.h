@@ -5,6 +5,7 @@
 // cell receives. Keyboard use follows a spreadsheet: typing starts editing, Tab and Enter move on,
 // F4 or Alt+Down opens a drop-down.
 
+#include <QPointer>
 #include <QStringList>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -23,9 +24,11 @@ public:
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
     void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
+    void destroyEditor(QWidget* editor, const QModelIndex& index) const override;
 
 private:
     CGridCtrl* m_grid;
+    mutable QPointer<QWidget> m_openEditor;  // the editor now open, if any
 };
 
 class CGridCtrl : public QTableWidget {
