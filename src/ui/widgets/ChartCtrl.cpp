@@ -51,6 +51,7 @@ struct CChartCtrl::Impl {
     QCustomPlot* plot = nullptr;
     QCPBars* exercise = nullptr;
     QCPBars* weight = nullptr;
+    QCPBarsGroup* pair = nullptr;  // puts a day's exercise and weight bars side by side
     QSharedPointer<DayTicker> ticker;
 };
 
@@ -118,6 +119,9 @@ void CChartCtrl::Setup(const kt::AxisRange& weightRange) {
     d->weight->setPen(QPen(Q(kt::chart_setup::kWeightColour)));
     d->weight->setBrush(Q(kt::chart_setup::kWeightColour));
     d->weight->setVisible(false);
+    d->pair = new QCPBarsGroup(plot);
+    d->pair->setSpacingType(QCPBarsGroup::stAbsolute);
+    d->pair->setSpacing(1);
     plot->replot();
 }
 
@@ -148,6 +152,10 @@ void CChartCtrl::SetData(const kt::ChartData& data) {
     }
     d->weight->setData(xs, ys, true);
     d->weight->setVisible(data.weightVisible);
+    // Both bars stand on the same day; drawn over each other the narrower weight bar would hide
+    // the minutes, so while weights show the two stand next to each other around the day.
+    d->exercise->setBarsGroup(data.weightVisible ? d->pair : nullptr);
+    d->weight->setBarsGroup(data.weightVisible ? d->pair : nullptr);
     d->plot->yAxis2->setVisible(data.weightVisible);
     d->plot->yAxis->setRange(data.minutesAxisMin, data.minutesAxisMax);
     d->plot->replot();
