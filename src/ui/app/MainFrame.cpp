@@ -17,6 +17,7 @@
 #include "core/app/Commands.h"
 #include "core/app/DataFolder.h"
 #include "core/app/PaneLayout.h"
+#include "core/app/Shutdown.h"
 #include "core/base/Format.h"
 #include "core/entry/EntryState.h"
 #include "core/settings/SettingsPersistence.h"
@@ -289,11 +290,11 @@ void CMainFrame::OnSave() {
     if (m_doc.m_bChanged) m_doc.SaveDatabase(UiPrompter());
 }
 
+kt::ExitContext CMainFrame::MakeExitContext() { return {m_doc, m_settings, m_activities, *m_store, m_strDataFolder, UiPrompter()}; }
+
 void CMainFrame::SaveAndClose() {
-    if (m_doc.m_bChanged && !m_doc.SaveDatabase(UiPrompter())) return;
-    if (m_settings.m_bSettingsChanged) kt::SaveSettings(*m_store, m_strDataFolder, m_settings, m_doc);
-    if (m_settings.m_bActivityListChanged) kt::SaveActivityList(m_activities, m_strDataFolder, m_settings, UiPrompter());
-    close();
+    kt::ExitContext context = MakeExitContext();
+    if (kt::SaveBeforeClose(context)) close();
 }
 
 void CMainFrame::OnToggleToolbar() {
@@ -352,11 +353,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 void CMainFrame::OnDestroy() {
     m_bDestroyed = true;
     // The version file written at exit comes with the update subsystem.
-    if (m_settings.m_bSettingsChanged) kt::SaveSettings(*m_store, m_strDataFolder, m_settings, m_doc);
-    if (m_settings.m_bActivityListChanged) {
-        kt::SaveActivityList(m_activities, m_strDataFolder, m_settings, UiPrompter());
-        if (m_settings.m_bActivityListChanged) kt::SaveSelectedActivities(*m_store, m_settings);
-    }
+    kt::ExitContext context = MakeExitContext();
+    kt::StoreAtExit(context);
 }
 
 }  // namespace kt::ui

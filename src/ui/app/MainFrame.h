@@ -10,6 +10,7 @@
 #include <string>
 
 #include "core/activities/ActivityTable.h"
+#include "core/app/Shutdown.h"
 #include "core/app/ToolbarRules.h"
 #include "core/journal/KT2Doc.h"
 #include "core/settings/FileSettingsStore.h"
@@ -86,6 +87,7 @@ private:
     void SetHandler(int command, std::function<void()> handler);
     void OnSize();
     void OnDestroy();
+    kt::ExitContext MakeExitContext();
 
     void OnSave();
     void OnToggleToolbar();

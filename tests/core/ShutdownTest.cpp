@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include "core/activities/ActivityTable.h"
+#include "core/app/Shutdown.h"
+#include "core/base/AtomicFile.h"
+#include "core/journal/KT2Doc.h"
+#include "core/settings/MemorySettingsStore.h"
+#include "core/settings/Settings.h"
+#include "core/settings/SettingsPersistence.h"
+#include "support/TestSupport.h"
+
+namespace kt {
+namespace {
+
+struct Program {
+    test::TempDir dir;
+    CKT2Doc doc;
+    Settings settings;
+    ActivityTable activities;
+    MemorySettingsStore store;
+    test::RecordingPrompter prompter;
+    ExitContext Context(const std::filesystem::path& folder) { return {doc, settings, activities, store, folder, prompter}; }
+    bool Stored(const char* name) { return store.ReadValue(kSettingsKeyPath, name).has_value(); }
+};
+
+TEST(Shutdown, UnchangedSettingsWriteNothing) {
+    Program p;
+    ExitContext c = p.Context(p.dir.path());
+    StoreAtExit(c);
+    EXPECT_FALSE(p.store.OpenKey(kSettingsKeyPath, false));
+    EXPECT_TRUE(std::filesystem::is_empty(p.dir.path()));
+}
+
+TEST(Shutdown, AnActivityListThatCannotBeWrittenStillKeepsTheSelection) {
+    Program p;
+    test::WriteAll(p.dir / "file", "x");
+    p.settings.m_bActivityListChanged = true;
+    p.settings.m_arSelectedActivities = {5, 7};
+    ExitContext c = p.Context(p.dir / "file" / "KT");
+    StoreAtExit(c);
+    EXPECT_TRUE(p.settings.m_bActivityListChanged);
+    EXPECT_EQ(p.prompter.messages, std::vector<std::string>{"Unable to save activity list."});
+    ASSERT_TRUE(p.Stored("Events"));
+    EXPECT_EQ(p.store.ReadValue(kSettingsKeyPath, "Events")->data, "5\t7\n");
+    EXPECT_FALSE(p.Stored("GraphPeriod"));  // nothing else was due
+
+    // Written list: the selection is not written separately.
+    Program q;
+    q.settings.m_bActivityListChanged = true;
+    q.settings.m_arSelectedActivities = {5};
+    ExitContext d = q.Context(q.dir.path());
+    StoreAtExit(d);
+    EXPECT_FALSE(q.settings.m_bActivityListChanged);
+    EXPECT_TRUE(std::filesystem::exists(q.dir / "ActivityList.txt"));
+    EXPECT_FALSE(q.Stored("Events"));
+}
+
+TEST(Shutdown, SaveBeforeCloseStopsWhenTheDatabaseCannotBeSaved) {
+    Program p;
+    p.doc.m_strDataFolder = p.dir.path().string();
+    p.doc.m_arRecords = {CEventRecord(LocalMidnight(2016, 1, 5), "Archery", "", 30, "", 200, 80, 1, "")};
+    p.doc.m_bChanged = true;
+    p.settings.m_bSettingsChanged = true;
+    ExitContext c = p.Context(p.dir.path());
+    SetAtomicWriteFailureAfterBytesForTesting(0);
+    const bool closed = SaveBeforeClose(c, test::FixedClock(1700000000));
+    SetAtomicWriteFailureAfterBytesForTesting(-1);
+    EXPECT_FALSE(closed);
+    EXPECT_TRUE(p.doc.m_bChanged);
+    EXPECT_TRUE(p.settings.m_bSettingsChanged);
+    EXPECT_FALSE(p.Stored("GraphPeriod"));
+
+    EXPECT_TRUE(SaveBeforeClose(c, test::FixedClock(1700000000)));
+    EXPECT_TRUE(std::filesystem::exists(p.doc.DatabasePath()));
+    EXPECT_FALSE(p.settings.m_bSettingsChanged);
+    EXPECT_TRUE(p.Stored("GraphPeriod"));
+}
+
+}  // namespace
+}  // namespace kt
