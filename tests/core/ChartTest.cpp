@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "core/base/Format.h"
 #include "core/chart/ChartFill.h"
 #include "core/chart/GraphPeriod.h"
 #include "core/journal/KT2Doc.h"
@@ -23,132 +24,104 @@ CKT2Doc Doc(std::vector<CEventRecord> records) {
 
 double Ole(int y, int m, int d) { return static_cast<double>(OleDayNumber(LocalMidnight(y, m, d))); }
 
-TEST(GraphPeriod, WeekPeriodsOnAWednesday) {
-    const CKT2Doc doc = Doc({});
-    const Time64 now = MakeLocalTime(2016, 1, 6, 14, 0);  // Wednesday
-    for (int period : {0, 1}) {
-        const GraphPeriodView v = ComputeGraphPeriod(period, now, doc);
-        EXPECT_EQ(v.start, MakeLocalTime(2016, 1, 2, 14, 0)) << period;  // the Saturday before Sunday
-        EXPECT_EQ(v.end, MakeLocalTime(2016, 1, 9, 14, 0));
-        EXPECT_EQ(v.axisMin, Ole(2016, 1, 2));
-        EXPECT_EQ(v.axisMax, Ole(2016, 1, 9));
-        EXPECT_EQ(v.tickPattern, "%a %d");
-        EXPECT_EQ(v.tickStepDays, 1);
-        EXPECT_EQ(v.title, "Showing exercise for one week Jan 02, 2016 to Jan 09, 2016");
-    }
-    const GraphPeriodView two = ComputeGraphPeriod(2, now, doc);
-    EXPECT_EQ(two.start, MakeLocalTime(2015, 12, 26, 14, 0));
-    EXPECT_EQ(two.axisMax, Ole(2016, 1, 9));
-    EXPECT_EQ(two.title, "Showing exercise for two weeks Dec 26, 2015 to Jan 09, 2016");
+std::string Day(double oleDay) { return FormatTime(MidnightOfOleDay(static_cast<int64_t>(oleDay)), "%m-%d"); }
 
-    // Drawn from Sunday on: last Saturday's record lies before the chart start.
-    Settings settings;
-    const CKT2Doc week = Doc({Rec(2016, 1, 2, 40), Rec(2016, 1, 3, 25)});
-    const ChartData data = FillChart(week, ComputeGraphPeriod(0, now, week).start, false, settings);
-    ASSERT_EQ(data.exercise.size(), 1u);
-    EXPECT_EQ(data.exercise[0], (ChartPoint{Ole(2016, 1, 3), 25.0}));
+// Start and end (their years are in the title), tick pattern and step, and the title in one line.
+std::string Show(const GraphPeriodView& v) {
+    return FormatTime(v.start, "%m-%d %H:%M..") + FormatTime(v.end, "%m-%d %H:%M ") + (v.tickPattern ? *v.tickPattern : "-") +
+           Format("/%d ", v.tickStepDays) + v.title;
+}
+
+// The bars as "month-day:value" pairs.
+std::string Bars(const std::vector<ChartPoint>& points) {
+    std::string out;
+    for (const ChartPoint& p : points) out += Day(p.x) + Format(":%g ", p.y);
+    return out;
+}
+
+TEST(GraphPeriod, StartEndTicksAndTitleOfEveryPeriod) {
+    const CKT2Doc none = Doc({});
+    const CKT2Doc records = Doc({Rec(2015, 2, 1, 10), Rec(2014, 5, 3, 10), Rec(2016, 6, 1, 10)});  // earliest not first
+    const CKT2Doc future = Doc({Rec(2017, 1, 1, 5)});
+    const Time64 wed = MakeLocalTime(2016, 1, 6, 14, 0);
+    const Time64 march = MakeLocalTime(2016, 3, 15, 9, 0);
+    const Time64 june = MakeLocalTime(2016, 6, 10, 12, 0);
+    const struct {
+        int period;
+        Time64 now;
+        const CKT2Doc& doc;
+        const char* expected;
+    } cases[] = {
+        // Weeks start on the Saturday before Sunday, at the current time of day.
+        {0, wed, none, "01-02 14:00..01-09 14:00 %a %d/1 Showing exercise for one week Jan 02, 2016 to Jan 09, 2016"},
+        {1, wed, none, "01-02 14:00..01-09 14:00 %a %d/1 Showing exercise for one week Jan 02, 2016 to Jan 09, 2016"},
+        {2, wed, none, "12-26 14:00..01-09 14:00 %a %d/1 Showing exercise for two weeks Dec 26, 2015 to Jan 09, 2016"},
+        {3, MakeLocalTime(2016, 1, 6, 9, 0), none,
+         "12-31 09:00..02-01 09:00 %d/7 Showing exercise for one month Dec 31, 2015 to Feb 01, 2016"},
+        // The last month in a leap-year March: 31 days back, 32 days long; unknown indexes show it too.
+        {4, march, none, "02-13 09:00..03-16 09:00 %d/7 Showing exercise for one month Feb 13, 2016 to Mar 16, 2016"},
+        {-1, march, none, "02-13 09:00..03-16 09:00 %d/7 Showing exercise for one month Feb 13, 2016 to Mar 16, 2016"},
+        {9, march, none, "02-13 09:00..03-16 09:00 %d/7 Showing exercise for one month Feb 13, 2016 to Mar 16, 2016"},
+        {4, MakeLocalTime(2016, 2, 29, 9, 0), none,
+         "01-31 09:00..03-01 09:00 %d/1 Showing exercise for one month Jan 31, 2016 to Mar 01, 2016"},
+        // Two months: 59 days back in a common-year March, 62 in January, 60 in a leap-year March.
+        {5, MakeLocalTime(2015, 3, 15, 9, 0), none,
+         "01-15 09:00..03-16 09:00 %d/7 Showing exercise for two months Jan 15, 2015 to Mar 16, 2015"},
+        {5, MakeLocalTime(2016, 1, 31, 9, 0), none,
+         "11-30 09:00..02-01 09:00 %d/7 Showing exercise for two months Nov 30, 2015 to Feb 01, 2016"},
+        {5, MakeLocalTime(2016, 3, 31, 9, 0), none,
+         "01-31 09:00..04-01 09:00 %d/7 Showing exercise for two months Jan 31, 2016 to Apr 01, 2016"},
+        // The year runs to the midnight after today; the previous year is 365 days back over 29 February.
+        {6, june, none, "01-01 00:00..06-11 00:00 -/14 Showing exercise for this calendar year Jan 01, 2016 to Jun 11, 2016"},
+        {7, june, none, "06-11 12:00..06-10 12:00 -/30 Showing exercise for the previous year Jun 11, 2015 to Jun 10, 2016"},
+        {8, june, records,
+         "05-03 00:00..06-10 12:00 -/61 Showing exercise from the first recorded exercise on May 03, 2014 until today, Jun 10, 2016"},
+        // No record earlier than now: from today's midnight.
+        {8, june, none,
+         "06-10 00:00..06-10 12:00 -/1 Showing exercise from the first recorded exercise on Jun 10, 2016 until today, Jun 10, 2016"},
+        {8, june, future,
+         "06-10 00:00..06-10 12:00 -/1 Showing exercise from the first recorded exercise on Jun 10, 2016 until today, Jun 10, 2016"},
+    };
+    for (const auto& c : cases) {
+        const GraphPeriodView v = ComputeGraphPeriod(c.period, c.now, c.doc);
+        EXPECT_EQ(Show(v), c.expected) << c.period;
+        // The date axis runs over whole days, from the start's day to the end's day.
+        EXPECT_EQ(Day(v.axisMin) + Day(v.axisMax), FormatTime(v.start, "%m-%d") + FormatTime(v.end, "%m-%d")) << c.expected;
+    }
 }
 
 TEST(GraphPeriod, WeekStartKeepsTimeOfDayAcrossTheSpringChange) {
     // Wednesday 30 March 2016, 00:30, three days after the clock change: the start is Saturday 26
     // at 00:30, so Saturday's records stay out and Sunday's are drawn.
-    const Time64 now = MakeLocalTime(2016, 3, 30, 0, 30);
     const CKT2Doc doc = Doc({Rec(2016, 3, 26, 40), Rec(2016, 3, 27, 25)});
-    const GraphPeriodView v = ComputeGraphPeriod(0, now, doc);
-    EXPECT_EQ(v.start, MakeLocalTime(2016, 3, 26, 0, 30));
+    const GraphPeriodView v = ComputeGraphPeriod(0, MakeLocalTime(2016, 3, 30, 0, 30), doc);
+    EXPECT_EQ(Show(v), "03-26 00:30..04-02 00:30 %a %d/1 Showing exercise for one week Mar 26, 2016 to Apr 02, 2016");
     EXPECT_EQ(v.axisMin, Ole(2016, 3, 26));
-    EXPECT_EQ(v.axisMax, Ole(2016, 4, 2));
     Settings settings;
-    const ChartData data = FillChart(doc, v.start, false, settings);
-    ASSERT_EQ(data.exercise.size(), 1u);
-    EXPECT_EQ(data.exercise[0].x, Ole(2016, 3, 27));
+    EXPECT_EQ(Bars(FillChart(doc, v.start, false, settings).exercise), "03-27:25 ");
 }
 
-TEST(GraphPeriod, MonthAndTwoMonthPeriods) {
-    const CKT2Doc doc = Doc({});
-    const GraphPeriodView thisMonth = ComputeGraphPeriod(3, MakeLocalTime(2016, 1, 6, 9, 0), doc);
-    EXPECT_EQ(thisMonth.start, MakeLocalTime(2015, 12, 31, 9, 0));
-    EXPECT_EQ(thisMonth.end, MakeLocalTime(2016, 2, 1, 9, 0));
-    EXPECT_EQ(thisMonth.tickPattern, "%d");
-    EXPECT_EQ(thisMonth.title, "Showing exercise for one month Dec 31, 2015 to Feb 01, 2016");
-
-    // The last month in a leap-year March: 31 days back, 32 days long.
-    const Time64 march = MakeLocalTime(2016, 3, 15, 9, 0);
-    const GraphPeriodView lastMonth = ComputeGraphPeriod(4, march, doc);
-    EXPECT_EQ(lastMonth.start, MakeLocalTime(2016, 2, 13, 9, 0));
-    EXPECT_EQ(lastMonth.end, MakeLocalTime(2016, 3, 16, 9, 0));
-    EXPECT_EQ(lastMonth.title, "Showing exercise for one month Feb 13, 2016 to Mar 16, 2016");
-    // Any unknown index shows the last month.
-    for (int odd : {-1, 9, 42}) {
-        const GraphPeriodView v = ComputeGraphPeriod(odd, march, doc);
-        EXPECT_EQ(v.start, lastMonth.start) << odd;
-        EXPECT_EQ(v.title, lastMonth.title) << odd;
-    }
-    // February 2016 is 29 days long.
-    EXPECT_EQ(ComputeGraphPeriod(4, MakeLocalTime(2016, 2, 29, 9, 0), doc).start, MakeLocalTime(2016, 1, 31, 9, 0));
-
-    // Two months: 59 days back in a common-year March, 62 in January.
-    const GraphPeriodView two = ComputeGraphPeriod(5, MakeLocalTime(2015, 3, 15, 9, 0), doc);
-    EXPECT_EQ(two.start, MakeLocalTime(2015, 1, 15, 9, 0));
-    EXPECT_EQ(two.end, MakeLocalTime(2015, 3, 16, 9, 0));
-    EXPECT_EQ(two.tickStepDays, 7);
-    EXPECT_EQ(two.title, "Showing exercise for two months Jan 15, 2015 to Mar 16, 2015");
-    EXPECT_EQ(ComputeGraphPeriod(5, MakeLocalTime(2016, 1, 31, 9, 0), doc).start, MakeLocalTime(2015, 11, 30, 9, 0));
-    EXPECT_EQ(ComputeGraphPeriod(5, MakeLocalTime(2016, 3, 31, 9, 0), doc).start, MakeLocalTime(2016, 1, 31, 9, 0));
-}
-
-TEST(GraphPeriod, YearAndFromTheBeginning) {
-    const Time64 now = MakeLocalTime(2016, 6, 10, 12, 0);
-    const GraphPeriodView year = ComputeGraphPeriod(6, now, Doc({}));
-    EXPECT_EQ(year.start, LocalMidnight(2016, 1, 1));
-    EXPECT_EQ(year.end, LocalMidnight(2016, 6, 11));  // 161 whole days to now, plus one
-    EXPECT_FALSE(year.tickPattern);
-    EXPECT_EQ(year.tickStepDays, 14);
-    EXPECT_EQ(year.title, "Showing exercise for this calendar year Jan 01, 2016 to Jun 11, 2016");
-
-    const GraphPeriodView previous = ComputeGraphPeriod(7, now, Doc({}));
-    EXPECT_EQ(previous.start, MakeLocalTime(2015, 6, 11, 12, 0));  // 365 days back over 29 February
-    EXPECT_EQ(previous.end, now);
-    EXPECT_FALSE(previous.tickPattern);
-    EXPECT_EQ(previous.tickStepDays, 30);
-    EXPECT_EQ(previous.title, "Showing exercise for the previous year Jun 11, 2015 to Jun 10, 2016");
-
-    // The earliest record wherever it stands in the array.
-    const CKT2Doc doc = Doc({Rec(2015, 2, 1, 10), Rec(2014, 5, 3, 10), Rec(2016, 6, 1, 10)});
-    const GraphPeriodView all = ComputeGraphPeriod(8, now, doc);
-    EXPECT_EQ(all.start, LocalMidnight(2014, 5, 3));
-    EXPECT_EQ(all.end, now);
-    EXPECT_EQ(all.axisMax, Ole(2016, 6, 10));
-    EXPECT_FALSE(all.tickPattern);
-    EXPECT_EQ(all.title, "Showing exercise from the first recorded exercise on May 03, 2014 until today, Jun 10, 2016");
-    // No record earlier than now: today.
-    EXPECT_EQ(ComputeGraphPeriod(8, now, Doc({})).start, LocalMidnight(2016, 6, 10));
-    EXPECT_EQ(ComputeGraphPeriod(8, now, Doc({Rec(2017, 1, 1, 5)})).start, LocalMidnight(2016, 6, 10));
-}
-
-TEST(ChartFill, DayBarsAddUpAndScaleTheMinutesAxis) {
+TEST(ChartFill, DayBarsAddUpScaleTheMinutesAxisAndFollowACorrection) {
     Settings settings;
-    const CKT2Doc doc = Doc({Rec(2016, 1, 1, 500), Rec(2016, 1, 4, 30), Rec(2016, 1, 4, 45), Rec(2016, 1, 5, 20)});
+    CKT2Doc doc = Doc({Rec(2016, 1, 1, 500), Rec(2016, 1, 4, 30), Rec(2016, 1, 4, 45), Rec(2016, 1, 5, 20)});
     const ChartData data = FillChart(doc, MakeLocalTime(2016, 1, 2, 10, 0), false, settings);
-    const std::vector<ChartPoint> expected = {{Ole(2016, 1, 4), 75.0}, {Ole(2016, 1, 5), 20.0}};
-    EXPECT_EQ(data.exercise, expected);
+    EXPECT_EQ(Bars(data.exercise), "01-04:75 01-05:20 ");
     EXPECT_TRUE(data.weight.empty());
     EXPECT_FALSE(data.weightVisible);
-    EXPECT_EQ(data.minutesAxisMin, 0.0);
     EXPECT_EQ(data.minutesAxisMax, 105.0);
+
+    // Built again from scratch: a correction that lowers a duration leaves nothing of the old picture.
+    doc.m_arRecords[3].m_dDuration = 200;
+    doc.m_arRecords[2].m_dDuration = 5;
+    const ChartData corrected = FillChart(doc, LocalMidnight(2016, 1, 3), true, settings);
+    EXPECT_EQ(Bars(corrected.exercise), "01-04:35 01-05:200 ");
+    EXPECT_EQ(corrected.minutesAxisMax, 230.0);
 
     // Nothing at or after the start, or no records at all: an empty chart up to 30.
     const ChartData late = FillChart(doc, LocalMidnight(2016, 2, 1), true, settings);
-    EXPECT_TRUE(late.exercise.empty());
-    EXPECT_TRUE(late.weight.empty());
+    EXPECT_TRUE(late.exercise.empty() && late.weight.empty());
     EXPECT_EQ(late.minutesAxisMax, 30.0);
     EXPECT_EQ(FillChart(Doc({}), 0, true, settings).minutesAxisMax, 30.0);
-
-    // A single record in the whole database.
-    const ChartData one = FillChart(Doc({Rec(2016, 1, 4, 12)}), LocalMidnight(2016, 1, 1), false, settings);
-    ASSERT_EQ(one.exercise.size(), 1u);
-    EXPECT_EQ(one.exercise[0], (ChartPoint{Ole(2016, 1, 4), 12.0}));
-    EXPECT_EQ(one.minutesAxisMax, 42.0);
 }
 
 TEST(ChartFill, WeightBarsFromTheLastRecordOfEachDay) {
@@ -158,15 +131,13 @@ TEST(ChartFill, WeightBarsFromTheLastRecordOfEachDay) {
                              Rec(2016, 1, 6, 10, 79.0)});
     const ChartData on = FillChart(doc, LocalMidnight(2016, 1, 1), true, settings);
     EXPECT_TRUE(on.weightVisible);
-    EXPECT_EQ(on.exercise.size(), 3u);
-    const std::vector<ChartPoint> weights = {{Ole(2016, 1, 4), 80.5}, {Ole(2016, 1, 6), 79.0}};
-    EXPECT_EQ(on.weight, weights);
+    EXPECT_EQ(Bars(on.exercise), "01-04:75 01-05:20 01-06:30 ");
+    EXPECT_EQ(Bars(on.weight), "01-04:80.5 01-06:79 ");
 
     const ChartData off = FillChart(doc, LocalMidnight(2016, 1, 1), false, settings);
     EXPECT_FALSE(off.weightVisible);
     EXPECT_TRUE(off.weight.empty());
     EXPECT_EQ(off.exercise, on.exercise);
-    EXPECT_EQ(FillChart(doc, LocalMidnight(2016, 1, 1), true, settings).weight, weights);
 }
 
 TEST(ChartFill, WeightsWidenTheStoredRangeAndMarkSettingsChanged) {
@@ -190,40 +161,16 @@ TEST(ChartFill, WeightsWidenTheStoredRangeAndMarkSettingsChanged) {
     EXPECT_EQ(r.max, 124.5);
 }
 
-TEST(ChartFill, RebuildingGivesTheSamePicture) {
-    Settings settings;
-    CKT2Doc doc = Doc({Rec(2016, 1, 4, 30), Rec(2016, 1, 4, 45), Rec(2016, 1, 6, 60)});
-    const ChartData first = FillChart(doc, LocalMidnight(2016, 1, 1), true, settings);
-    const ChartData second = FillChart(doc, LocalMidnight(2016, 1, 1), true, settings);
-    EXPECT_EQ(first.exercise, second.exercise);
-    EXPECT_EQ(first.weight, second.weight);
-    EXPECT_EQ(first.minutesAxisMax, second.minutesAxisMax);
-    // A correction lowers a duration: the bar and the axis follow, nothing of the old picture stays.
-    doc.m_arRecords[2].m_dDuration = 10;
-    const ChartData corrected = FillChart(doc, LocalMidnight(2016, 1, 1), true, settings);
-    const std::vector<ChartPoint> expected = {{Ole(2016, 1, 4), 75.0}, {Ole(2016, 1, 6), 10.0}};
-    EXPECT_EQ(corrected.exercise, expected);
-    EXPECT_EQ(corrected.minutesAxisMax, 105.0);
-}
-
 TEST(ChartAxis, TickDensityAndDoubleClickDay) {
-    EXPECT_EQ(TickStepDays(0, 31), 1);
-    EXPECT_EQ(TickStepDays(0, 62), 7);
-    EXPECT_EQ(TickStepDays(0, 91), 7);
-    EXPECT_EQ(TickStepDays(0, 92), 14);
-    EXPECT_EQ(TickStepDays(0, 366), 30);
-    EXPECT_EQ(TickStepDays(0, 5 * 365), 182);
-    EXPECT_EQ(TickStepDays(0, 100 * 365), 8 * 365);
-    EXPECT_EQ(TickStepDays(0, std::nan("")), 1);
+    for (const auto& [range, step] :
+         {std::pair{31.0, 1}, {62.0, 7}, {91.0, 7}, {92.0, 14}, {366.0, 30}, {5 * 365.0, 182}, {100 * 365.0, 8 * 365}, {std::nan(""), 1}})
+        EXPECT_EQ(TickStepDays(0, range), step) << range;
 
     EXPECT_EQ(DayFromAxisValue(Ole(2016, 1, 5) + 0.75), LocalMidnight(2016, 1, 5));
     EXPECT_EQ(DayFromAxisValue(Ole(2016, 1, 5)), LocalMidnight(2016, 1, 5));
     EXPECT_EQ(DayFromAxisValue(Ole(2016, 3, 27) + 0.5), LocalMidnight(2016, 3, 27));     // the 23-hour day
     EXPECT_EQ(DayFromAxisValue(Ole(2016, 10, 30) + 0.99), LocalMidnight(2016, 10, 30));  // the 25-hour day
-    EXPECT_FALSE(DayFromAxisValue(std::nan("")));
-    EXPECT_FALSE(DayFromAxisValue(-1.0));
-    EXPECT_FALSE(DayFromAxisValue(1e300));
-    EXPECT_FALSE(DayFromAxisValue(INFINITY));
+    for (double outside : {std::nan(""), -1.0, 1e300, HUGE_VAL}) EXPECT_FALSE(DayFromAxisValue(outside)) << outside;
 }
 
 }  // namespace
