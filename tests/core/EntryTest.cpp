@@ -5,7 +5,9 @@
 #include <vector>
 
 #include "core/activities/ActivityTable.h"
+#include "core/base/Format.h"
 #include "core/entry/CellEdit.h"
+#include "core/entry/Correction.h"
 #include "core/entry/EntryGrid.h"
 #include "core/entry/EntryPrompt.h"
 #include "core/entry/EntryState.h"
@@ -49,10 +51,15 @@ struct EntryFixture : ::testing::Test {
         };
         ClearDataEntryGrid(grid);
     }
-    std::vector<std::string> Notes() const {
-        std::vector<std::string> notes;
-        for (const CEventRecord& r : doc.m_arRecords) notes.push_back(r.m_strNotes);
-        return notes;
+    // Each record as "month-day|description|location|minutes|calories|weight|notes".
+    std::vector<std::string> Rows() const {
+        std::vector<std::string> rows;
+        for (const CEventRecord& r : doc.m_arRecords) {
+            rows.push_back(FormatTime(r.m_time, "%m-%d|") + Format("%s|%s|%g|%.4f|%g|%s", r.m_strDescription.c_str(),
+                                                                   r.m_strLocation.c_str(), r.m_dDuration, r.m_dCalories, r.m_dWeight,
+                                                                   r.m_strNotes.c_str()));
+        }
+        return rows;
     }
 
     CKT2Doc doc;
@@ -103,24 +110,16 @@ TEST_F(EntryFixture, Capture_AddsRowsSkipsIncompleteAndDuplicateRowsSortsAndClea
     doc.m_arRecords = {Record(LocalMidnight(2016, 2, 1), "Later")};
     SetRow(grid, 1, {kGolf, "Nine holes", "45", "Links"});
     SetRow(grid, 2, {" ", "No type", "30"});
-    SetRow(grid, 3, {kGolf, " Nine holes ", " 45 ", "Links", "", "again"});  // duplicate of row 1
-    SetRow(grid, 4, {kAerobics, "Class", "1.5", "Gym", "250", "felt good"});
+    SetRow(grid, 3, {kGolf, " Nine holes ", " 45 ", "Links", "", "again"});   // duplicate of row 1
+    SetRow(grid, 4, {kAerobics, "Class", "1.5", "Gym", "250", "felt good"});  // typed calories: kept, no note
     SetRow(grid, 5, {kAerobics, "", "30"});
     const CaptureResult r = ReadDataGrid(grid, state, context);
 
     EXPECT_TRUE(r.completed && r.refreshChart && r.refreshAverages && r.refreshPrompt && r.updateActionButton);
     EXPECT_EQ(r.recordsAdded, 2);
-    ASSERT_EQ(doc.m_arRecords.size(), 3u);
-    const CEventRecord& golf = doc.m_arRecords[0];
-    EXPECT_EQ(golf.m_time, kTuesday);
-    EXPECT_EQ(golf.m_strDescription, "Nine holes");
-    EXPECT_DOUBLE_EQ(golf.m_dDuration, 45.0);
-    EXPECT_NEAR(golf.m_dCalories, 4.4988 * 70.0 * 45.0 / 60.0, 1e-9);
-    EXPECT_EQ(golf.m_strNotes, kNote);
-    EXPECT_DOUBLE_EQ(doc.m_arRecords[1].m_dDuration, 90.0);
-    EXPECT_DOUBLE_EQ(doc.m_arRecords[1].m_dCalories, 250.0);  // typed calories: kept, no note
-    EXPECT_EQ(doc.m_arRecords[1].m_strNotes, "felt good");
-    EXPECT_EQ(doc.m_arRecords[2].m_strDescription, "Later");
+    // No weight typed and none taken over: the record gets 0, the calories the document's 70 kg.
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"01-05|Nine holes|Links|45|236.1870|0|" + kNote, "01-05|Class|Gym|90|250.0000|0|felt good",
+                                                "02-01|Later||30|100.0000|70|"}));
     EXPECT_EQ(summaries, 3);  // the duplicate row refreshes the summary too
     EXPECT_TRUE(doc.m_bChanged);
     EXPECT_EQ(grid.Text(4, kColNotes), " ");
@@ -133,22 +132,15 @@ TEST_F(EntryFixture, Capture_MissingDurationStopsKeepingEarlierRowsAndTheGrid) {
     SetRow(grid, 1, {kGolf, "First", "7", "", "1"});
     SetRow(grid, 2, {kGolf, "Second", " "});
     SetRow(grid, 3, {kGolf, "Third", "20", "", "1"});
-    CaptureResult r = ReadDataGrid(grid, state, context);
+    const CaptureResult r = ReadDataGrid(grid, state, context);
     EXPECT_FALSE(r.completed || r.refreshChart || r.refreshAverages);
     EXPECT_EQ(r.stoppedAtRow, 2);
     EXPECT_EQ(prompter.messages, (std::vector<std::string>{"The duration of the exercise must be supplied."}));
-    ASSERT_EQ(doc.m_arRecords.size(), 2u);
-    EXPECT_EQ(doc.m_arRecords[1].m_strDescription, "First");  // appended, not sorted
-    EXPECT_DOUBLE_EQ(doc.m_arRecords[1].m_dDuration, 420.0);  // 7 < MaxHours 10: hours
+    // Appended, not sorted; 7 < MaxHours 10 reads as hours.
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"02-01|Later||30|100.0000|70|", "01-05|First||420|1.0000|0|"}));
     EXPECT_EQ(grid.Text(1, kColUnit), "Hours");
     EXPECT_EQ(grid.Text(3, kColDescription), "Third");
     EXPECT_TRUE(grid.IsEdited() && doc.m_bChanged);
-
-    grid.SetText(2, kColDuration, "30");  // completed: the first row is now a duplicate
-    r = ReadDataGrid(grid, state, context);
-    EXPECT_EQ(r.recordsAdded, 2);
-    ASSERT_EQ(doc.m_arRecords.size(), 4u);
-    EXPECT_EQ(doc.m_arRecords[3].m_strDescription, "Later");
 }
 
 TEST_F(EntryFixture, Capture_FormulaNoteAndTheWeightOfNewRecords) {
@@ -158,26 +150,20 @@ TEST_F(EntryFixture, Capture_FormulaNoteAndTheWeightOfNewRecords) {
     SetRow(grid, 2, {kGolf, "b", "30", "", "0", "windy"});
     SetRow(grid, 3, {kGolf, "c", "30", "", "abc", " "});
     ReadDataGrid(grid, state, context);
-    EXPECT_EQ(Notes(), (std::vector<std::string>{kNote, "windy " + kNote, "  " + kNote}));
-    EXPECT_DOUBLE_EQ(doc.m_arRecords[0].m_dWeight, 150.0);
-    EXPECT_NEAR(doc.m_arRecords[0].m_dCalories, 4.4988 * 0.5 * 150.0, 1e-9);
-
     state.newWeightSet = false;
     state.useCurrentWeight = true;
     SetRow(grid, 1, {kGolf, "d", "30"});
     ReadDataGrid(grid, state, context);
-    EXPECT_DOUBLE_EQ(doc.m_arRecords.back().m_dWeight, 70.0);
-
     state.useCurrentWeight = false;  // the record gets 0, the calories still the document's weight
     doc.m_bMetric = false;
     SetRow(grid, 1, {"Not selected", "e", "30"});
     SetRow(grid, 2, {kGolf, "f", "30"});
     ReadDataGrid(grid, state, context);
-    EXPECT_DOUBLE_EQ(doc.m_arRecords[4].m_dCalories, 0.0);
-    EXPECT_EQ(doc.m_arRecords[4].m_strNotes, kNote);
-    EXPECT_DOUBLE_EQ(doc.m_arRecords[5].m_dWeight, 0.0);
+    // Golf for half an hour: 4.4988 x 0.5 x 150 kg, x 70 kg, x 70 lbs / 2.2.
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"01-05|a||30|337.4100|150|" + kNote, "01-05|b||30|337.4100|150|windy " + kNote,
+                                                "01-05|c||30|337.4100|150|  " + kNote, "01-05|d||30|157.4580|70|" + kNote,
+                                                "01-05|e||30|0.0000|0|" + kNote, "01-05|f||30|71.5718|0|" + kNote}));
     EXPECT_EQ(doc.m_arRecords[5].m_bMetric, 0);
-    EXPECT_NEAR(doc.m_arRecords[5].m_dCalories, 4.4988 * 0.5 * 70.0 / 2.2, 1e-9);
 }
 
 TEST_F(EntryFixture, Capture_OnSaturdayPutsTheWeeklyAverageBeforeTheNewestRecordsNotes) {
@@ -187,13 +173,15 @@ TEST_F(EntryFixture, Capture_OnSaturdayPutsTheWeeklyAverageBeforeTheNewestRecord
     SetRow(grid, 2, {kGolf, "Back nine", "60", "", "100", "typed"});
     ReadDataGrid(grid, state, context);
     // (30 + 45 + 60) minutes over the seven days up to Saturday.
-    const std::string noted = "The average time spent exercising this week is 19.286 minutes per day.typed";
-    EXPECT_EQ(Notes(), (std::vector<std::string>{"old", "tue", "first", noted}));
+    const std::vector<std::string> noted = {
+        "12-01|Old||30|100.0000|70|old", "01-05|Tue||30|100.0000|70|tue", "01-09|Front nine||45|100.0000|0|first",
+        "01-09|Back nine||60|100.0000|0|The average time spent exercising this week is 19.286 minutes per day.typed"};
+    EXPECT_EQ(Rows(), noted);
 
     ReadDataGrid(grid, state, context);  // an empty grid adds and notes nothing
     SetRow(grid, 1, {kGolf, "Front nine", "45", "", "100", "again"});
     ReadDataGrid(grid, state, context);  // nor does a duplicate row
-    EXPECT_EQ(Notes(), (std::vector<std::string>{"old", "tue", "first", noted}));
+    EXPECT_EQ(Rows(), noted);
 }
 
 TEST_F(EntryFixture, Capture_GrowsOptionListsOnceAndTurnsTabsAndLineBreaksIntoBlanks) {
@@ -223,23 +211,24 @@ TEST_F(EntryFixture, Capture_GrowsOptionListsOnceAndTurnsTabsAndLineBreaksIntoBl
     EXPECT_FALSE(ActivityComboOptions(table, {}).has_value());
 }
 
-TEST_F(EntryFixture, Capture_ReplaceStateRewritesTheLoadedRecordInPlace) {
-    doc.m_arRecords = {Record(LocalMidnight(2016, 1, 2), "A"), Record(kTuesday, "B"), Record(LocalMidnight(2016, 1, 7), "C")};
-    state.replace = true;
-    state.recordPosition = 1;
+TEST_F(EntryFixture, Correction_LoadedRecordIsRewrittenInPlaceWithoutDuplicateTest) {
+    doc.m_arRecords = {Record(LocalMidnight(2016, 1, 2), "A"), Record(kTuesday, "B", "Hall", "windy"),
+                       Record(LocalMidnight(2016, 1, 7), "C")};
+    doc.m_arRecords[1].m_dDuration = 5.0;
+    state.entryDate = LocalMidnight(2020, 1, 1);
     state.newWeight = 75.0;
     state.newWeightSet = true;
-    SetRow(grid, 1, {kGolf, "A", "30.000", "", "321.000", "fixed"});  // A's key: no duplicate test
+    EXPECT_FALSE(LoadRecordForCorrection(grid, state, doc, 3, 7.0));
+    EXPECT_FALSE(LoadRecordForCorrection(grid, state, doc, -1, 7.0));
+    ASSERT_TRUE(LoadRecordForCorrection(grid, state, doc, 1, settings.m_dMaxHours));
+    // Five minutes as a plain "5" would be read back as five hours.
+    EXPECT_EQ(grid.Text(1, kColDuration) + " " + grid.Text(1, kColCalories), "0:05:00 100.000");
+    grid.SetText(1, kColCalories, "321");  // the record's own key stays: a duplicate test would skip the row
     SetRow(grid, 2, {kAerobics, "Not read", "30"});
-    const ActionResult a = OnActionButton(grid, state, context);
-    EXPECT_EQ(a.capture.recordsReplaced, 1);
-    ASSERT_EQ(doc.m_arRecords.size(), 3u);
-    const CEventRecord& fixed = doc.m_arRecords[1];
-    EXPECT_EQ(fixed.m_time, kTuesday);
-    EXPECT_DOUBLE_EQ(fixed.m_dCalories, 321.0);
-    EXPECT_DOUBLE_EQ(fixed.m_dWeight, 75.0);  // the capture's weight, not the old one
-    EXPECT_EQ(fixed.m_strNotes, "fixed");
-    EXPECT_EQ(doc.m_arRecords[2].m_strDescription, "C");
+    EXPECT_EQ(OnActionButton(grid, state, context).capture.recordsReplaced, 1);
+    // The record's day, the capture's weight.
+    EXPECT_EQ(Rows(),
+              (std::vector<std::string>{"01-02|A||30|100.0000|70|", "01-05|B|Hall|5|321.0000|75|windy", "01-07|C||30|100.0000|70|"}));
     EXPECT_EQ(summaries, 0);
     EXPECT_EQ(recordLists, 1);
     EXPECT_FALSE(state.replace);
@@ -260,7 +249,6 @@ TEST_F(EntryFixture, ActionButton_SyncsOrCapturesAndActivityEditNeedsAValidIndex
     context.editorMode = EditorMode::Activities;
     SetRow(grid, 1, {"Archery, target", "3.75", "4"});
     EXPECT_EQ(OnActionButton(grid, state, context).path, ActionPath::SyncSelectedActivities);
-    EXPECT_EQ(grid.Text(1, kColType), "Archery, target");  // untouched
     EXPECT_EQ(ChooseActionPath(true, EditorMode::Records, false), ActionPath::Capture);
     EXPECT_EQ(ChooseActionPath(false, EditorMode::Activities, false), ActionPath::Capture);
 
@@ -324,17 +312,17 @@ TEST(SaveAndExit, AsksAboutUnrecordedRowsSavesAChangedDatabaseAndStaysWhenTheSav
     EXPECT_EQ(OnSaveAndExit(grid, doc, prompter), ExitDecision::Close);
     EXPECT_TRUE(std::filesystem::exists(dir / "ExerciseData.edb"));
     EXPECT_FALSE(doc.m_bChanged);
-    ASSERT_EQ(prompter.questions.size(), 2u);
-    EXPECT_EQ(prompter.questions[0],
-              "There are data that have been entered, but not recorded. Do you wish to discard these data and exit? \n\nSelect \"Yes\" to "
-              "exit without saving these data and select \"No\" to continue with Kinetrax. (Y/N)");
+    const std::string question =
+        "There are data that have been entered, but not recorded. Do you wish to discard these data and exit? \n\nSelect \"Yes\" to exit "
+        "without saving these data and select \"No\" to continue with Kinetrax. (Y/N)";
+    EXPECT_EQ(prompter.questions, (std::vector<std::string>{question, question}));
 
     grid.ClearModified();
     test::WriteAll(dir / "file", "x");
     doc.m_strDataFolder = (dir / "file").string();  // a folder path through a regular file
     doc.m_bChanged = true;
     EXPECT_EQ(OnSaveAndExit(grid, doc, prompter), ExitDecision::Stay);
-    EXPECT_EQ(prompter.questions.size(), 2u);
+    EXPECT_EQ(prompter.questions.size(), 2u);  // nothing left in the grid: no question
     EXPECT_TRUE(doc.m_bChanged);
 }
 
