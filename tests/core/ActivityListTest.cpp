@@ -19,7 +19,7 @@ const std::string kUnableToSave = "Unable to save activity list.";
 std::filesystem::path Golden(const std::string& name) { return TestDataDir() / "activities" / name; }
 
 std::string Entry(const ActivityTable& table, int position) {
-    return Format("%s=%g", table.At(position).name.c_str(), table.At(position).met);
+    return Format("%s=%.10g", table.At(position).name.c_str(), table.At(position).met);
 }
 
 TEST(ActivityListTest, Load_MissingFileCreatesTheDefaultList) {

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <fstream>
 #include <optional>
 
 #include "core/base/AtomicFile.h"
 #include "core/base/Format.h"
+#include "core/base/TextCodec.h"
 #include "core/journal/KT2Doc.h"
 #include "support/TestSupport.h"
 
@@ -32,13 +32,6 @@ std::vector<std::string> Dump(const CKT2Doc& doc, bool exact = false) {
                                r.m_strLocation.c_str(), r.m_dCalories, r.m_dWeight, r.m_bMetric, r.m_strNotes.c_str()));
     }
     lines.push_back(Format(exact ? "doc|%d|%.10g" : "doc|%d|%.1f", doc.m_bMetric ? 1 : 0, doc.m_dLastWeight));
-    return lines;
-}
-
-std::vector<std::string> ReadLines(const std::filesystem::path& path) {
-    std::ifstream in(path);
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
 }
 
@@ -79,7 +72,7 @@ TEST_P(KT2DocGoldenTest, LoadGivesExpectedRecordsAndSaveWritesExpectedFile) {
     doc.m_arRecords.emplace_back();  // a load replaces whatever the array held
 
     doc.LoadDatabase();
-    EXPECT_EQ(Dump(doc), ReadLines(folder / "expected-records.txt"));
+    EXPECT_EQ(Dump(doc), SplitLines(ReadAll(folder / "expected-records.txt")));
     EXPECT_FALSE(doc.m_bAllData);
 
     doc.m_bChanged = true;
@@ -117,7 +110,7 @@ TEST_F(KT2DocTest, SaveThenLoad_KeepsOrderTextsAndUnitWithFileRounding) {
               }));
 }
 
-TEST_F(KT2DocTest, Load_FallsBackToOlderNameAndSavesUnderCurrentName) {
+TEST_F(KT2DocTest, Load_FallsBackToOlderNameAndGivesAnEmptyDatabaseWithoutAUsableFile) {
     WriteAll(doc.OlderDatabasePath(), kGolfFile);
     doc.LoadDatabase();
     ASSERT_EQ(doc.m_arRecords.size(), 1u);
@@ -131,15 +124,15 @@ TEST_F(KT2DocTest, Load_FallsBackToOlderNameAndSavesUnderCurrentName) {
     doc.LoadDatabase();
     ASSERT_EQ(doc.m_arRecords.size(), 1u);
     EXPECT_EQ(doc.m_arRecords[0].m_strNotes, "new");
-}
 
-TEST_F(KT2DocTest, Load_WithoutUsableFileOrFolder_GivesEmptyDatabase) {
+    // No file, an empty file, or no usable folder: an empty database.
     const auto file = dir / "plain-file";
     WriteAll(file, "x");
+    std::filesystem::create_directory(dir / "none");
     std::filesystem::create_directory(dir / "empty");
     WriteAll(dir / "empty" / doc.DatabasePath().filename(), "");
     for (const std::string& folder :
-         {dir.path().string(), std::string(), file.string(), (dir / "missing").string(), (dir / "empty").string()}) {
+         {(dir / "none").string(), std::string(), file.string(), (dir / "missing").string(), (dir / "empty").string()}) {
         doc.m_strDataFolder = folder;
         doc.m_arRecords.emplace_back();
         doc.LoadDatabase();

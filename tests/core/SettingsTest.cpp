@@ -154,8 +154,8 @@ TEST(SettingsTest, Migration_CfgFieldsThatCannotBeReadKeepTheirValues) {
     // a missing line 6 leaves the selection empty, an empty line 6 is a list of its own, and an
     // empty file is read rather than taken for a first run.
     EXPECT_EQ(Summary(LoadCfg(dir, "abc\n\n\n\n1\t1\tq\t1\n")), "0 0 100 10 7 m1 0/0 f10000 [0 0] sel: d: l: ch1");
-    EXPECT_EQ(Summary(LoadCfg(dir, "1\n2\n100.0\n10.0\t7.00\n0\t0\t0\t0\t0\t0\n\n\n\n")),
-              "1 2 100 10 7 m0 0/0 f00000 [0 0] sel:0, d: l: ch1");
+    EXPECT_EQ(Summary(LoadCfg(dir, "1\n2\n100.0\n10.0\t7.00\n0\t1\t0\t1\t0\t1\n\n\n\n")),
+              "1 2 100 10 7 m0 0/0 f10101 [0 0] sel:0, d: l: ch1");
     EXPECT_EQ(Summary(LoadCfg(dir, "")), "0 0 100 10 7 m0 0/0 f00000 [0 0] sel: d: l: ch1");
 }
 
@@ -223,10 +223,12 @@ TEST(SettingsTest, Save_FallsBackToTheCfgFileWhenTheStoreCannotBeCreated) {
     EXPECT_EQ(ReadAll(dir / "Kinetrax2.cfg"), ReadAll(Golden("Kinetrax2.cfg")));
     EXPECT_FALSE(std::filesystem::exists(dir / "KTUserData.cfg"));  // the lists are in the cfg file
 
-    // An empty selection is an empty line 6.
+    // An empty selection is an empty line 6; the flags are written in their own order.
     l.settings.m_arSelectedActivities.clear();
+    l.settings.m_bAddToCombo = l.settings.m_bMonitorWeight = false;
+    l.settings.m_bAutoUpdate = true;
     ASSERT_TRUE(SaveSettings(store, dir.path(), l.settings, l.doc));
-    EXPECT_NE(ReadAll(dir / "Kinetrax2.cfg").find("\r\n1\t1\t0\t1\t1\t0\r\n\r\nMorning"), std::string::npos);
+    EXPECT_NE(ReadAll(dir / "Kinetrax2.cfg").find("\r\n1\t0\t1\t0\t1\t0\r\n\r\nMorning"), std::string::npos);
 
     // Nowhere to write at all: nothing is reported, and the flag stays set for a later try.
     l.settings.m_bSettingsChanged = true;
