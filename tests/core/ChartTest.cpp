@@ -55,6 +55,9 @@ TEST(GraphPeriod, StartEndTicksAndTitleOfEveryPeriod) {
         // Weeks start on the Saturday before Sunday, at the current time of day.
         {0, wed, none, "01-02 14:00..01-09 14:00 %a %d/1 Showing exercise for one week Jan 02, 2016 to Jan 09, 2016"},
         {1, wed, none, "01-02 14:00..01-09 14:00 %a %d/1 Showing exercise for one week Jan 02, 2016 to Jan 09, 2016"},
+        // Three days after the spring clock change the start keeps its time of day.
+        {0, MakeLocalTime(2016, 3, 30, 0, 30), none,
+         "03-26 00:30..04-02 00:30 %a %d/1 Showing exercise for one week Mar 26, 2016 to Apr 02, 2016"},
         {2, wed, none, "12-26 14:00..01-09 14:00 %a %d/1 Showing exercise for two weeks Dec 26, 2015 to Jan 09, 2016"},
         {3, MakeLocalTime(2016, 1, 6, 9, 0), none,
          "12-31 09:00..02-01 09:00 %d/7 Showing exercise for one month Dec 31, 2015 to Feb 01, 2016"},
@@ -90,24 +93,11 @@ TEST(GraphPeriod, StartEndTicksAndTitleOfEveryPeriod) {
     }
 }
 
-TEST(GraphPeriod, WeekStartKeepsTimeOfDayAcrossTheSpringChange) {
-    // Wednesday 30 March 2016, 00:30, three days after the clock change: the start is Saturday 26
-    // at 00:30, so Saturday's records stay out and Sunday's are drawn.
-    const CKT2Doc doc = Doc({Rec(2016, 3, 26, 40), Rec(2016, 3, 27, 25)});
-    const GraphPeriodView v = ComputeGraphPeriod(0, MakeLocalTime(2016, 3, 30, 0, 30), doc);
-    EXPECT_EQ(Show(v), "03-26 00:30..04-02 00:30 %a %d/1 Showing exercise for one week Mar 26, 2016 to Apr 02, 2016");
-    EXPECT_EQ(v.axisMin, Ole(2016, 3, 26));
-    Settings settings;
-    EXPECT_EQ(Bars(FillChart(doc, v.start, false, settings).exercise), "03-27:25 ");
-}
-
 TEST(ChartFill, DayBarsAddUpScaleTheMinutesAxisAndFollowACorrection) {
     Settings settings;
     CKT2Doc doc = Doc({Rec(2016, 1, 1, 500), Rec(2016, 1, 4, 30), Rec(2016, 1, 4, 45), Rec(2016, 1, 5, 20)});
     const ChartData data = FillChart(doc, MakeLocalTime(2016, 1, 2, 10, 0), false, settings);
     EXPECT_EQ(Bars(data.exercise), "01-04:75 01-05:20 ");
-    EXPECT_TRUE(data.weight.empty());
-    EXPECT_FALSE(data.weightVisible);
     EXPECT_EQ(data.minutesAxisMax, 105.0);
 
     // Built again from scratch: a correction that lowers a duration leaves nothing of the old picture.
@@ -116,6 +106,9 @@ TEST(ChartFill, DayBarsAddUpScaleTheMinutesAxisAndFollowACorrection) {
     const ChartData corrected = FillChart(doc, LocalMidnight(2016, 1, 3), true, settings);
     EXPECT_EQ(Bars(corrected.exercise), "01-04:35 01-05:200 ");
     EXPECT_EQ(corrected.minutesAxisMax, 230.0);
+
+    // A start at 00:30 leaves out the records of its own day.
+    EXPECT_EQ(Bars(FillChart(doc, MakeLocalTime(2016, 1, 4, 0, 30), false, settings).exercise), "01-05:200 ");
 
     // Nothing at or after the start, or no records at all: an empty chart up to 30.
     const ChartData late = FillChart(doc, LocalMidnight(2016, 2, 1), true, settings);
@@ -144,21 +137,18 @@ TEST(ChartFill, WeightsWidenTheStoredRangeAndMarkSettingsChanged) {
     Settings settings;
     settings.m_dMinWeight = 60.0;
     settings.m_dMaxWeight = 100.0;
+    const auto stored = [&settings] {
+        const AxisRange axis = WeightAxisRange(settings);
+        return Format("%g..%g%s, axis %g..%g", settings.m_dMinWeight, settings.m_dMaxWeight, settings.m_bSettingsChanged ? " changed" : "",
+                      axis.min, axis.max);
+    };
     // Records before the chart start do not count.
-    const CKT2Doc inside = Doc({Rec(2015, 1, 1, 10, 150.0), Rec(2016, 1, 4, 30, 70.0), Rec(2016, 1, 5, 30, 90.0)});
-    FillChart(inside, LocalMidnight(2016, 1, 1), true, settings);
-    EXPECT_EQ(settings.m_dMinWeight, 60.0);
-    EXPECT_EQ(settings.m_dMaxWeight, 100.0);
-    EXPECT_FALSE(settings.m_bSettingsChanged);
-
-    const CKT2Doc wider = Doc({Rec(2016, 1, 4, 30, 104.5), Rec(2016, 1, 5, 30, 0.0)});
-    FillChart(wider, LocalMidnight(2016, 1, 1), false, settings);
-    EXPECT_EQ(settings.m_dMaxWeight, 104.5);
-    EXPECT_EQ(settings.m_dMinWeight, 0.0);  // a record without a weight
-    EXPECT_TRUE(settings.m_bSettingsChanged);
-    const AxisRange r = WeightAxisRange(settings);
-    EXPECT_EQ(r.min, 0.0);
-    EXPECT_EQ(r.max, 124.5);
+    FillChart(Doc({Rec(2015, 1, 1, 10, 150.0), Rec(2016, 1, 4, 30, 70.0), Rec(2016, 1, 5, 30, 90.0)}), LocalMidnight(2016, 1, 1), true,
+              settings);
+    EXPECT_EQ(stored(), "60..100, axis 60..120");
+    // Also with the weight hidden; a record without a weight lowers the minimum to 0.
+    FillChart(Doc({Rec(2016, 1, 4, 30, 104.5), Rec(2016, 1, 5, 30, 0.0)}), LocalMidnight(2016, 1, 1), false, settings);
+    EXPECT_EQ(stored(), "0..104.5 changed, axis 0..124.5");
 }
 
 TEST(ChartAxis, TickDensityAndDoubleClickDay) {

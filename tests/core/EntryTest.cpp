@@ -80,7 +80,6 @@ TEST_F(EntryFixture, CellEdit_MarksChangeShowsHintAndAutoFillsFromNewestRecordOf
     EXPECT_TRUE(grid.IsModified(1, kColDuration) && grid.IsEdited());
     ClearDataEntryGrid(grid);
     EXPECT_TRUE(grid.IsEdited());  // clearing by command keeps the mark
-    EXPECT_EQ(grid.Text(1, kColDuration), " ");
     EXPECT_EQ(grid.Text(0, kColNotes), "Notes & Comments");
     grid.ClearModified();
     EndCellEdit(grid, state, doc, true, 1, kColDuration, " ");  // same text: not an edit
@@ -91,8 +90,7 @@ TEST_F(EntryFixture, CellEdit_MarksChangeShowsHintAndAutoFillsFromNewestRecordOf
     grid.SetText(2, kColDescription, "typed before");
     grid.SetText(2, kColLocation, "typed place");
     const CellEditResult r = EndCellEdit(grid, state, doc, true, 2, kColType, "Archery");
-    EXPECT_EQ(grid.Text(2, kColDescription), "Field course");
-    EXPECT_EQ(grid.Text(2, kColLocation), "");  // written even when empty
+    EXPECT_EQ(grid.Text(2, kColDescription) + "|" + grid.Text(2, kColLocation), "Field course|");  // written even when empty
     EXPECT_EQ(r.redraw, (std::vector<CellRef>{{2, kColType}, {2, kColDescription}, {2, kColLocation}}));
     EXPECT_EQ(state.exitCaption, "Save Database && Exit");
 
@@ -106,7 +104,7 @@ TEST_F(EntryFixture, CellEdit_MarksChangeShowsHintAndAutoFillsFromNewestRecordOf
     EXPECT_EQ(state.exitCaption, "Save Database && Exit");
 }
 
-TEST_F(EntryFixture, Capture_AddsRowsSkipsIncompleteAndDuplicateRowsSortsAndClears) {
+TEST_F(EntryFixture, Capture_AddsRowsSkipsIncompleteAndDuplicateRowsNotesTheFormulaSortsAndClears) {
     doc.m_arRecords = {Record(LocalMidnight(2016, 2, 1), "Later")};
     SetRow(grid, 1, {kGolf, "Nine holes", "45", "Links"});
     SetRow(grid, 2, {" ", "No type", "30"});
@@ -114,17 +112,36 @@ TEST_F(EntryFixture, Capture_AddsRowsSkipsIncompleteAndDuplicateRowsSortsAndClea
     SetRow(grid, 4, {kAerobics, "Class", "1.5", "Gym", "250", "felt good"});  // typed calories: kept, no note
     SetRow(grid, 5, {kAerobics, "", "30"});
     const CaptureResult r = ReadDataGrid(grid, state, context);
-
     EXPECT_TRUE(r.completed && r.refreshChart && r.refreshAverages && r.refreshPrompt && r.updateActionButton);
     EXPECT_EQ(r.recordsAdded, 2);
-    // No weight typed and none taken over: the record gets 0, the calories the document's 70 kg.
-    EXPECT_EQ(Rows(), (std::vector<std::string>{"01-05|Nine holes|Links|45|236.1870|0|" + kNote, "01-05|Class|Gym|90|250.0000|0|felt good",
-                                                "02-01|Later||30|100.0000|70|"}));
     EXPECT_EQ(summaries, 3);  // the duplicate row refreshes the summary too
     EXPECT_TRUE(doc.m_bChanged);
     EXPECT_EQ(grid.Text(4, kColNotes), " ");
     EXPECT_FALSE(grid.IsEdited());
     EXPECT_EQ(state.exitCaption, "Save Database && Exit");
+
+    // Calories of 0 or no number use the formula too. New records get the typed weight, the
+    // document's weight when it is taken over, else 0; the formula then still uses the document's.
+    state.newWeight = 150.0;
+    state.newWeightSet = true;
+    SetRow(grid, 1, {kGolf, "b", "30", "", "0", "windy"});
+    SetRow(grid, 2, {kGolf, "c", "30", "", "abc", " "});
+    ReadDataGrid(grid, state, context);
+    state.newWeightSet = false;
+    state.useCurrentWeight = true;
+    SetRow(grid, 1, {kGolf, "d", "30"});
+    ReadDataGrid(grid, state, context);
+    state.useCurrentWeight = false;
+    doc.m_bMetric = false;
+    SetRow(grid, 1, {"Not selected", "e", "30"});
+    SetRow(grid, 2, {kGolf, "f", "30"});
+    ReadDataGrid(grid, state, context);
+    // Golf (MET 4.4988) for 45 minutes at 70 kg; for half an hour at 150 kg, 70 kg and 70 lbs / 2.2.
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"01-05|Nine holes|Links|45|236.1870|0|" + kNote, "01-05|Class|Gym|90|250.0000|0|felt good",
+                                                "01-05|b||30|337.4100|150|windy " + kNote, "01-05|c||30|337.4100|150|  " + kNote,
+                                                "01-05|d||30|157.4580|70|" + kNote, "01-05|e||30|0.0000|0|" + kNote,
+                                                "01-05|f||30|71.5718|0|" + kNote, "02-01|Later||30|100.0000|70|"}));
+    EXPECT_EQ(doc.m_arRecords[6].m_bMetric, 0);
 }
 
 TEST_F(EntryFixture, Capture_MissingDurationStopsKeepingEarlierRowsAndTheGrid) {
@@ -141,29 +158,6 @@ TEST_F(EntryFixture, Capture_MissingDurationStopsKeepingEarlierRowsAndTheGrid) {
     EXPECT_EQ(grid.Text(1, kColUnit), "Hours");
     EXPECT_EQ(grid.Text(3, kColDescription), "Third");
     EXPECT_TRUE(grid.IsEdited() && doc.m_bChanged);
-}
-
-TEST_F(EntryFixture, Capture_FormulaNoteAndTheWeightOfNewRecords) {
-    state.newWeight = 150.0;
-    state.newWeightSet = true;
-    SetRow(grid, 1, {kGolf, "a", "30", "", "", ""});
-    SetRow(grid, 2, {kGolf, "b", "30", "", "0", "windy"});
-    SetRow(grid, 3, {kGolf, "c", "30", "", "abc", " "});
-    ReadDataGrid(grid, state, context);
-    state.newWeightSet = false;
-    state.useCurrentWeight = true;
-    SetRow(grid, 1, {kGolf, "d", "30"});
-    ReadDataGrid(grid, state, context);
-    state.useCurrentWeight = false;  // the record gets 0, the calories still the document's weight
-    doc.m_bMetric = false;
-    SetRow(grid, 1, {"Not selected", "e", "30"});
-    SetRow(grid, 2, {kGolf, "f", "30"});
-    ReadDataGrid(grid, state, context);
-    // Golf for half an hour: 4.4988 x 0.5 x 150 kg, x 70 kg, x 70 lbs / 2.2.
-    EXPECT_EQ(Rows(), (std::vector<std::string>{"01-05|a||30|337.4100|150|" + kNote, "01-05|b||30|337.4100|150|windy " + kNote,
-                                                "01-05|c||30|337.4100|150|  " + kNote, "01-05|d||30|157.4580|70|" + kNote,
-                                                "01-05|e||30|0.0000|0|" + kNote, "01-05|f||30|71.5718|0|" + kNote}));
-    EXPECT_EQ(doc.m_arRecords[5].m_bMetric, 0);
 }
 
 TEST_F(EntryFixture, Capture_OnSaturdayPutsTheWeeklyAverageBeforeTheNewestRecordsNotes) {
@@ -194,9 +188,9 @@ TEST_F(EntryFixture, Capture_GrowsOptionListsOnceAndTurnsTabsAndLineBreaksIntoBl
     EXPECT_EQ(settings.m_arLocations, (std::vector<std::string>{"", "Park  North"}));
     EXPECT_EQ(refills, (std::vector<bool>{false, true, false}));
     EXPECT_TRUE(settings.m_bSettingsChanged);
-    EXPECT_EQ(doc.m_arRecords[0].m_strLocation, " ");  // the record keeps the cell as it stood
-    EXPECT_EQ(doc.m_arRecords[1].m_strDescription, "Hill run");
-    EXPECT_EQ(doc.m_arRecords[1].m_strNotes, "line one line two");
+    // The record keeps the location cell as it stood.
+    EXPECT_EQ(Rows(),
+              (std::vector<std::string>{"01-05|Nine holes| |30|1.0000|0|", "01-05|Hill run|Park  North|40|1.0000|0|line one line two"}));
 
     SetRow(grid, 1, {kGolf, "Hill run", "50", "", "1"});
     ReadDataGrid(grid, state, context);
@@ -234,6 +228,13 @@ TEST_F(EntryFixture, Correction_LoadedRecordIsRewrittenInPlaceWithoutDuplicateTe
     EXPECT_FALSE(state.replace);
     EXPECT_TRUE(doc.m_bChanged);
 
+    // A correction whose duration was removed stops; the replace state is left anyway.
+    ASSERT_TRUE(LoadRecordForCorrection(grid, state, doc, 0, settings.m_dMaxHours));
+    grid.SetText(1, kColDuration, "");
+    const CaptureResult stopped = OnActionButton(grid, state, context).capture;
+    EXPECT_FALSE(stopped.completed || state.replace);
+    EXPECT_TRUE(stopped.updateActionButton && stopped.refreshPrompt);
+
     // A position the array no longer has: the correction becomes a record of its own.
     for (int position : {3, -1}) {
         state.replace = true;
@@ -249,6 +250,7 @@ TEST_F(EntryFixture, ActionButton_SyncsOrCapturesAndActivityEditNeedsAValidIndex
     context.editorMode = EditorMode::Activities;
     SetRow(grid, 1, {"Archery, target", "3.75", "4"});
     EXPECT_EQ(OnActionButton(grid, state, context).path, ActionPath::SyncSelectedActivities);
+    EXPECT_EQ(grid.Text(1, kColType), "Archery, target");  // untouched: the sync path captures nothing
     EXPECT_EQ(ChooseActionPath(true, EditorMode::Records, false), ActionPath::Capture);
     EXPECT_EQ(ChooseActionPath(false, EditorMode::Activities, false), ActionPath::Capture);
 
@@ -271,37 +273,25 @@ TEST_F(EntryFixture, ActionButton_SyncsOrCapturesAndActivityEditNeedsAValidIndex
     EXPECT_EQ(table.At(309).name, "User Defined");
     EXPECT_FALSE(settings.m_bActivityListChanged);
     EXPECT_EQ(activityRows.size(), 1u);
-
-    // A correction whose duration was removed stops; the replace state is left anyway.
-    context.editorMode = EditorMode::Records;
-    doc.m_arRecords = {Record(kTuesday, "Kept")};
-    state.replace = true;
-    state.recordPosition = 0;
-    SetRow(grid, 1, {kGolf, "Kept", ""});
-    const ActionResult stopped = OnActionButton(grid, state, context);
-    EXPECT_FALSE(stopped.capture.completed || state.replace);
-    EXPECT_TRUE(stopped.capture.updateActionButton && stopped.capture.refreshPrompt);
 }
 
 TEST(EntryPrompt, TextColourAndBoldFollowDateAndReplaceState) {
     EntryState state;
     state.entryDate = kTuesday;
-    EntryPrompt p = MakeEntryPrompt(state, MakeLocalTime(2016, 1, 5, 21, 0));
-    EXPECT_EQ(p.text, "Enter the information for exercise on Tuesday January 05, 2016");
-    EXPECT_EQ(p.colour, (Rgb{255, 0, 0}));
-    EXPECT_FALSE(p.bold);
-    EXPECT_EQ(MakeEntryPrompt(state, MakeLocalTime(2016, 1, 6, 0, 0, 1)).colour, (Rgb{0, 0, 255}));
+    const auto shown = [&state](Time64 now) {
+        const EntryPrompt p = MakeEntryPrompt(state, now);
+        return p.text + Format(" %d,%d,%d", p.colour.r, p.colour.g, p.colour.b) + (p.bold ? " bold" : "");
+    };
+    EXPECT_EQ(shown(MakeLocalTime(2016, 1, 5, 21, 0)), "Enter the information for exercise on Tuesday January 05, 2016 255,0,0");
+    EXPECT_EQ(shown(MakeLocalTime(2016, 1, 6, 0, 0, 1)), "Enter the information for exercise on Tuesday January 05, 2016 0,0,255");
     state.replace = true;
-    p = MakeEntryPrompt(state, kTuesday);
-    EXPECT_EQ(p.text, "Make corrections to exercise information for Tuesday January 05, 2016");
-    EXPECT_TRUE(p.bold);
+    EXPECT_EQ(shown(kTuesday), "Make corrections to exercise information for Tuesday January 05, 2016 255,0,0 bold");
 }
 
 TEST(SaveAndExit, AsksAboutUnrecordedRowsSavesAChangedDatabaseAndStaysWhenTheSaveFails) {
     test::TempDir dir;
     CKT2Doc doc;
     doc.m_strDataFolder = dir.path().string();
-    doc.m_arRecords = {Record(kTuesday, "a")};
     doc.m_bChanged = true;
     EntryGrid grid;
     grid.SetModified(1, 1);
