@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 #include <limits>
+#include <vector>
 
 #include "core/base/AtomicFile.h"
 #include "core/base/Format.h"
@@ -171,14 +172,14 @@ TEST(SettingsStoreTest, Key_ValuesOfTheWrongKindOrSizeReadAsTheDefault) {
         std::string asInt, asReal, asText;
     };
     const std::string one = std::string("\0\0\0\0\0\0\xF0\x3F", 8);  // 1.0
-    const Case cases[] = {{"Int3", {kRegBinary, std::string("\x01\x02\x03", 3)}, "-1", "-1", "?"},
-                          {"Int4", {kRegBinary, std::string("\x01\x02\x03\x04", 4)}, Format("%d", 0x04030201), "-1", "?"},
-                          {"Dword", {kRegDword, std::string("\x2A\0\0\0", 4)}, "42", "-1", "?"},
-                          {"NoneType", {0, std::string("\x2A\0\0\0", 4)}, "-1", "-1", "?"},
-                          {"Real8", {kRegBinary, one}, "-1", "1", "?"},
-                          {"Qword", {0xB, one}, "-1", "-1", "?"},
-                          {"Text", {kRegSz, "abcd"}, "-1", "-1", "abcd"},
-                          {"Expand", {kRegExpandSz, "%HOME%/x"}, "-1", "-1", "%HOME%/x"}};
+    const std::vector<Case> cases = {{"Int3", {kRegBinary, std::string("\x01\x02\x03", 3)}, "-1", "-1", "?"},
+                                     {"Int4", {kRegBinary, std::string("\x01\x02\x03\x04", 4)}, Format("%d", 0x04030201), "-1", "?"},
+                                     {"Dword", {kRegDword, std::string("\x2A\0\0\0", 4)}, "42", "-1", "?"},
+                                     {"NoneType", {0, std::string("\x2A\0\0\0", 4)}, "-1", "-1", "?"},
+                                     {"Real8", {kRegBinary, one}, "-1", "1", "?"},
+                                     {"Qword", {0xB, one}, "-1", "-1", "?"},
+                                     {"Text", {kRegSz, "abcd"}, "-1", "-1", "abcd"},
+                                     {"Expand", {kRegExpandSz, "%HOME%/x"}, "-1", "-1", "%HOME%/x"}};
     MemorySettingsStore store;
     ASSERT_TRUE(store.OpenKey(kKey, true));
     for (const Case& c : cases) ASSERT_TRUE(store.WriteValue(kKey, c.name, c.stored));
