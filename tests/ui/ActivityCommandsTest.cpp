@@ -25,15 +25,6 @@
 namespace kt {
 namespace {
 
-std::string Text(const QString& s) { return s.toStdString(); }
-
-void CaptureOneRow(ui::CGridCtrl* grid, const char* type, const char* description, const char* duration) {
-    test::TypeIntoCell(grid, 1, 0, QString::fromLatin1(type));
-    test::TypeIntoCell(grid, 1, 1, QString::fromLatin1(description));
-    test::TypeIntoCell(grid, 1, 2, QString::fromLatin1(duration));
-    test::PressKey(Qt::Key_R, Qt::ControlModifier);
-}
-
 size_t CountOf(const std::string& text, const std::string& what) {
     size_t n = 0;
     for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size())) ++n;
@@ -61,7 +52,7 @@ TEST(ActivityCommands, ResetShowAndExportWorkOnTheWindowsActivities) {
             return;
         }
         rows = dialog->List()->topLevelItemCount();
-        renamedRow = Text(dialog->List()->topLevelItem(11)->text(0));
+        renamedRow = test::Text(dialog->List()->topLevelItem(11)->text(0));
         QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
     });
     frame->Action(cmd::kShowDefaultActivities)->trigger();
@@ -94,13 +85,13 @@ TEST(ActivityCommands, GraphPeriodAndWeightOfOneRunAreThereInTheNext) {
         QTest::keyClick(period, Qt::Key_Home);
         QTest::keyClick(period, Qt::Key_Down);
         QTest::keyClick(period, Qt::Key_Down);
-        ASSERT_EQ(Text(period->currentText()), "Two Weeks");
+        ASSERT_EQ(test::Text(period->currentText()), "Two Weeks");
 
         QLineEdit* weight = frame->ToolBar()->m_editWeight;
         weight->setFocus();
         weight->selectAll();
         QTest::keyClicks(weight, QStringLiteral("72.5"));
-        CaptureOneRow(frame->DataView()->Grid(), "Golf, general", "Course", "60");
+        test::CaptureOneRow(frame->DataView()->Grid(), "Golf, general", "Course", "60");
         EXPECT_FALSE(std::filesystem::exists(store));  // settings are written at exit only
         home.prompter.answers = {true};                // save the new record on closing
         frame->close();
@@ -118,8 +109,8 @@ TEST(ActivityCommands, GraphPeriodAndWeightOfOneRunAreThereInTheNext) {
     ASSERT_EQ(again->Doc().m_arRecords.size(), 1u);
     EXPECT_EQ(again->Doc().m_arRecords[0].m_dWeight, 72.5);
     EXPECT_EQ(again->Doc().m_dLastWeight, 72.5);
-    EXPECT_EQ(Text(again->ToolBar()->m_editWeight->text()), "72.5");
-    EXPECT_EQ(Text(again->ToolBar()->m_labelLastWeight->text()), "Last Weight (kg):");
+    EXPECT_EQ(test::Text(again->ToolBar()->m_editWeight->text()), "72.5");
+    EXPECT_EQ(test::Text(again->ToolBar()->m_labelLastWeight->text()), "Last Weight (kg):");
     // Filling the field at start-up counts as a weight change for the settings, not as a new weight.
     EXPECT_TRUE(again->Settings().m_bSettingsChanged);
     EXPECT_FALSE(again->DataView()->State().newWeightSet);
@@ -152,7 +143,7 @@ TEST(ActivityCommands, ActivityListFileOfTheFirstRunIsReadByTheNext) {
     EXPECT_TRUE(offered.contains(QStringLiteral("Butterfly stroke")));
     EXPECT_FALSE(offered.contains(QStringLiteral("Swimming butterfly")));
     ASSERT_TRUE(test::ShowActive(again.get()));
-    CaptureOneRow(again->DataView()->Grid(), "Butterfly stroke", "Laps", "60");
+    test::CaptureOneRow(again->DataView()->Grid(), "Butterfly stroke", "Laps", "60");
     ASSERT_EQ(again->Doc().m_arRecords.size(), 1u);
     EXPECT_NEAR(again->Doc().m_arRecords[0].m_dCalories, 11.0 * 80, 1e-9);
 }

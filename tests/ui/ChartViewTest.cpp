@@ -18,8 +18,6 @@
 namespace kt {
 namespace {
 
-std::string Text(const QString& s) { return s.toStdString(); }
-
 double Day(int year, int month, int day) { return static_cast<double>(OleDayNumber(LocalMidnight(year, month, day))); }
 
 // "Now" is Wednesday 13 January 2016; the records reach back to December.
@@ -84,8 +82,8 @@ TEST_F(ChartView, AveragingComboRewritesTheAveragesAndTheDatabaseLine) {
         averages().startsWith(QStringLiteral("Average of: 45.00 minutes (0.750 hrs or 0:45 H:M - 2.250 Total Hours/3 Days) & "
                                              "100.00 calories (300.000 total calories over 3 days and 3 exercise events) "
                                              "per day for the week of January 10.")))
-        << Text(averages());
-    EXPECT_EQ(Text(frame->StatusBarCtrl()->PaneText(2)), database);
+        << test::Text(averages());
+    EXPECT_EQ(test::Text(frame->StatusBarCtrl()->PaneText(2)), database);
 
     frame->SetStatusPane(2, QString(), QColor(0, 0, 0));
     combo->setFocus();
@@ -93,15 +91,15 @@ TEST_F(ChartView, AveragingComboRewritesTheAveragesAndTheDatabaseLine) {
     EXPECT_EQ(view->State().averagingPeriod, 1);
     EXPECT_TRUE(averages().startsWith(QStringLiteral("Average of: 22.14 minutes")));
     EXPECT_TRUE(averages().contains(QStringLiteral("over 7 days and 4 exercise events) per day for last 7 days beginning January 05.")))
-        << Text(averages());
-    EXPECT_EQ(Text(frame->StatusBarCtrl()->PaneText(2)), database);
+        << test::Text(averages());
+    EXPECT_EQ(test::Text(frame->StatusBarCtrl()->PaneText(2)), database);
     EXPECT_EQ(frame->StatusBarCtrl()->PaneColor(2), QColor(220, 0, 0));
     // The day summary follows the newest record's day, not today.
-    EXPECT_EQ(Text(view->DayHeading()->text()), "Execise information for: Tuesday January 12, 2016");
+    EXPECT_EQ(test::Text(view->DayHeading()->text()), "Execise information for: Tuesday January 12, 2016");
 
     QTest::keyClick(combo, Qt::Key_End);
     EXPECT_EQ(view->State().averagingPeriod, 9);
-    EXPECT_TRUE(averages().startsWith(QStringLiteral("Average of: 46.25 minutes"))) << Text(averages());
+    EXPECT_TRUE(averages().startsWith(QStringLiteral("Average of: 46.25 minutes"))) << test::Text(averages());
     EXPECT_TRUE(averages().contains(QStringLiteral("per day of exercise from the beginning.")));
     // The combo changes this run only.
     EXPECT_EQ(frame->Settings().m_nAveragingPeriod, 0);
@@ -109,26 +107,26 @@ TEST_F(ChartView, AveragingComboRewritesTheAveragesAndTheDatabaseLine) {
 
 TEST_F(ChartView, DoubleClickOnADayShowsItsSummaryAndOnTheLeftAxisSaysSo) {
     DoubleClickAt(chart->XPixelOf(Day(2016, 1, 10)));
-    EXPECT_EQ(Text(view->DayHeading()->text()), "Execise information for: Sunday January 10, 2016");
-    EXPECT_EQ(Text(frame->StatusBarCtrl()->PaneText(1)), "Today: 2 activities, 75.00 minutes, 200.0 calories");
+    EXPECT_EQ(test::Text(view->DayHeading()->text()), "Execise information for: Sunday January 10, 2016");
+    EXPECT_EQ(test::Text(frame->StatusBarCtrl()->PaneText(1)), "Today: 2 activities, 75.00 minutes, 200.0 calories");
     EXPECT_TRUE(view->DaySummaryPane()->toPlainText().startsWith(QStringLiteral("Activity Summary for Sunday January 10, 2016:")));
     // A little off the bar's middle still names its day.
     DoubleClickAt(chart->XPixelOf(Day(2015, 12, 20) - 0.4));
-    EXPECT_EQ(Text(frame->StatusBarCtrl()->PaneText(1)), "Today: 1 activity, 30.00 minutes, 100.0 calories");
+    EXPECT_EQ(test::Text(frame->StatusBarCtrl()->PaneText(1)), "Today: 1 activity, 30.00 minutes, 100.0 calories");
     DoubleClickAt(chart->XPixelOf(Day(2016, 1, 5)));
-    EXPECT_EQ(Text(frame->StatusBarCtrl()->PaneText(1)), "Today: 0 activities, 0.00 minutes, 0.0 calories");
+    EXPECT_EQ(test::Text(frame->StatusBarCtrl()->PaneText(1)), "Today: 0 activities, 0.00 minutes, 0.0 calories");
     EXPECT_EQ(view->State().entryDate, LocalMidnight(2016, 1, 13));  // the entry date stays
     EXPECT_TRUE(home.prompter.messages.empty());
 
     // Left of the plot area: the minutes axis with its tick labels.
     DoubleClickAt(chart->XPixelOf(chart->DateAxisMin() - 0.5) - 12);
     EXPECT_EQ(home.prompter.messages, std::vector<std::string>{"Some Axis clicked"});
-    EXPECT_EQ(Text(view->DayHeading()->text()), "Execise information for: Tuesday January 05, 2016");
+    EXPECT_EQ(test::Text(view->DayHeading()->text()), "Execise information for: Tuesday January 05, 2016");
 
     // A single click does nothing.
     QWidget* plot = chart->PlotWidget();
     QTest::mouseClick(plot, Qt::LeftButton, Qt::NoModifier, QPoint(chart->XPixelOf(Day(2016, 1, 10)), plot->height() / 2));
-    EXPECT_EQ(Text(view->DayHeading()->text()), "Execise information for: Tuesday January 05, 2016");
+    EXPECT_EQ(test::Text(view->DayHeading()->text()), "Execise information for: Tuesday January 05, 2016");
 }
 
 TEST_F(ChartView, CtrlWTogglesTheWeightBarsAndAxis) {

@@ -28,20 +28,11 @@ namespace {
 
 Time64 Wednesday() { return MakeLocalTime(2016, 1, 13, 12, 0, 0); }
 
-std::string Text(const QString& s) { return s.toStdString(); }
-
 // Replaces the field's text by typing, the way a user overtypes a selected field.
 void Overtype(QLineEdit* edit, const QString& text) {
     edit->setFocus();
     edit->selectAll();
     QTest::keyClicks(edit, text);
-}
-
-void CaptureOneRow(ui::CGridCtrl* grid, const char* type, const char* description, const char* duration) {
-    test::TypeIntoCell(grid, 1, 0, QString::fromLatin1(type));
-    test::TypeIntoCell(grid, 1, 1, QString::fromLatin1(description));
-    test::TypeIntoCell(grid, 1, 2, QString::fromLatin1(duration));
-    test::PressKey(Qt::Key_R, Qt::ControlModifier);
 }
 
 TEST(Toolbar, WeightFieldTakesOnlyPositiveNumbersAndTheNextRecordsCarryThem) {
@@ -51,8 +42,8 @@ TEST(Toolbar, WeightFieldTakesOnlyPositiveNumbersAndTheNextRecordsCarryThem) {
     ASSERT_TRUE(frame);
     ASSERT_TRUE(test::ShowActive(frame.get()));
     ui::CKTToolBar* bar = frame->ToolBar();
-    EXPECT_EQ(Text(bar->m_editWeight->text()), "80.0");
-    EXPECT_EQ(Text(bar->m_labelLastWeight->text()), "Last Weight (kg):");
+    EXPECT_EQ(test::Text(bar->m_editWeight->text()), "80.0");
+    EXPECT_EQ(test::Text(bar->m_labelLastWeight->text()), "Last Weight (kg):");
     // The start-up fill of the field is no weight typed by the user.
     EXPECT_FALSE(frame->DataView()->State().newWeightSet);
     frame->Settings().m_bSettingsChanged = false;
@@ -60,19 +51,19 @@ TEST(Toolbar, WeightFieldTakesOnlyPositiveNumbersAndTheNextRecordsCarryThem) {
     for (const char* ignored : {"0", "abc"}) {
         Overtype(bar->m_editWeight, QString::fromLatin1(ignored));
         EXPECT_EQ(frame->Doc().m_dLastWeight, 80.0) << ignored;
-        EXPECT_EQ(Text(bar->m_labelLastWeight->text()), "Last Weight: ") << ignored;
+        EXPECT_EQ(test::Text(bar->m_labelLastWeight->text()), "Last Weight: ") << ignored;
         EXPECT_FALSE(frame->Settings().m_bSettingsChanged) << ignored;
         EXPECT_FALSE(frame->DataView()->State().newWeightSet) << ignored;
     }
 
     Overtype(bar->m_editWeight, QStringLiteral("72.5"));
     EXPECT_EQ(frame->Doc().m_dLastWeight, 72.5);
-    EXPECT_EQ(Text(bar->m_labelLastWeight->text()), "New Weight: ");
+    EXPECT_EQ(test::Text(bar->m_labelLastWeight->text()), "New Weight: ");
     EXPECT_TRUE(frame->Settings().m_bSettingsChanged);
     // The stored last weight follows the document only when the database is next loaded.
     EXPECT_EQ(frame->Settings().m_dLastWeight, 80.0);
 
-    CaptureOneRow(frame->DataView()->Grid(), "Swimming butterfly", "Laps", "45");
+    test::CaptureOneRow(frame->DataView()->Grid(), "Swimming butterfly", "Laps", "45");
     ASSERT_EQ(frame->Doc().m_arRecords.size(), 1u);
     EXPECT_EQ(frame->Doc().m_arRecords[0].m_dWeight, 72.5);
     EXPECT_NEAR(frame->Doc().m_arRecords[0].m_dCalories, 10.9865 * 72.5 * 0.75, 1e-9);
@@ -94,7 +85,7 @@ TEST(Toolbar, PickedDayBecomesTheEntryDateWithItsPromptAndDaySummary) {
 
     picker->setDate(QDate(2016, 1, 13));
     EXPECT_EQ(view->State().entryDate, LocalMidnight(2016, 1, 13));
-    EXPECT_EQ(Text(view->PromptText()), "Enter the information for exercise on Wednesday January 13, 2016");
+    EXPECT_EQ(test::Text(view->PromptText()), "Enter the information for exercise on Wednesday January 13, 2016");
     EXPECT_EQ(promptColour(), QColor(255, 0, 0));
 
     // One day back with the arrow key in the day section.
@@ -103,18 +94,18 @@ TEST(Toolbar, PickedDayBecomesTheEntryDateWithItsPromptAndDaySummary) {
     QTest::keyClick(picker, Qt::Key_Down);
     ASSERT_EQ(picker->date(), QDate(2016, 1, 12));
     EXPECT_EQ(view->State().entryDate, LocalMidnight(2016, 1, 12));
-    EXPECT_EQ(Text(view->PromptText()), "Enter the information for exercise on Tuesday January 12, 2016");
+    EXPECT_EQ(test::Text(view->PromptText()), "Enter the information for exercise on Tuesday January 12, 2016");
     EXPECT_EQ(promptColour(), QColor(0, 0, 255));
-    EXPECT_EQ(Text(view->DayHeading()->text()), "Execise information for: Tuesday January 12, 2016");
+    EXPECT_EQ(test::Text(view->DayHeading()->text()), "Execise information for: Tuesday January 12, 2016");
     EXPECT_TRUE(view->DaySummaryPane()->toPlainText().contains(QStringLiteral("Golf, general: Range (Club) - 30.00 Min, 120.0 Calories")));
     EXPECT_TRUE(view->DaySummaryPane()->toPlainText().contains(QStringLiteral("Swimming butterfly: Laps (Pool) - 45.00 Min")));
     EXPECT_FALSE(view->DaySummaryPane()->toPlainText().contains(QStringLiteral("Course")));
     const double swim = 10.9865 * 80 * 0.75;
-    EXPECT_EQ(Text(frame->StatusBarCtrl()->PaneText(1)), Format("Today: 2 activities, 75.00 minutes, %2.1lf calories", 120.0 + swim));
+    EXPECT_EQ(test::Text(frame->StatusBarCtrl()->PaneText(1)), Format("Today: 2 activities, 75.00 minutes, %2.1lf calories", 120.0 + swim));
     EXPECT_EQ(frame->StatusBarCtrl()->PaneColor(1), QColor(0, 0, 255));
 
     // The next capture is dated on the picked day.
-    CaptureOneRow(view->Grid(), "Golf, general", "Putting", "20");
+    test::CaptureOneRow(view->Grid(), "Golf, general", "Putting", "20");
     ASSERT_EQ(frame->Doc().m_arRecords.size(), 4u);
     EXPECT_EQ(frame->Doc().m_arRecords[2].m_strDescription, "Putting");
     EXPECT_EQ(frame->Doc().m_arRecords[2].m_time, LocalMidnight(2016, 1, 12));
@@ -139,20 +130,20 @@ TEST(Toolbar, GraphPeriodComboSetsTheChartRangeAndTitle) {
     EXPECT_EQ(frame->Settings().m_nGraphPeriod, 0);
     EXPECT_EQ(chart->DateAxisMin(), saturday);
     EXPECT_EQ(chart->DateAxisMax(), saturday + 7);
-    EXPECT_EQ(Text(chart->DateAxisTitle()), "Showing exercise for one week Jan 09, 2016 to Jan 16, 2016");
+    EXPECT_EQ(test::Text(chart->DateAxisTitle()), "Showing exercise for one week Jan 09, 2016 to Jan 16, 2016");
 
     QTest::keyClick(combo, Qt::Key_Down);
-    ASSERT_EQ(Text(combo->currentText()), "One Week");
+    ASSERT_EQ(test::Text(combo->currentText()), "One Week");
     EXPECT_EQ(frame->Settings().m_nGraphPeriod, 1);
     EXPECT_EQ(chart->DateAxisMin(), saturday);
     EXPECT_EQ(chart->DateAxisMax(), saturday + 7);
-    EXPECT_EQ(Text(chart->DateAxisTitle()), "Showing exercise for one week Jan 09, 2016 to Jan 16, 2016");
+    EXPECT_EQ(test::Text(chart->DateAxisTitle()), "Showing exercise for one week Jan 09, 2016 to Jan 16, 2016");
 
     QTest::keyClick(combo, Qt::Key_Down);
     EXPECT_EQ(frame->Settings().m_nGraphPeriod, 2);
     EXPECT_EQ(chart->DateAxisMin(), saturday - 7);
     EXPECT_EQ(chart->DateAxisMax(), saturday + 7);
-    EXPECT_EQ(Text(chart->DateAxisTitle()), "Showing exercise for two weeks Jan 02, 2016 to Jan 16, 2016");
+    EXPECT_EQ(test::Text(chart->DateAxisTitle()), "Showing exercise for two weeks Jan 02, 2016 to Jan 16, 2016");
     // The period reaches the store with the next write of the settings, it marks nothing itself.
     EXPECT_FALSE(frame->Settings().m_bSettingsChanged);
 }
@@ -173,7 +164,7 @@ TEST(Toolbar, AddToListsBoxChangesOnlyThisRun) {
         EXPECT_FALSE(frame->Settings().m_bAddToCombo);
 
         // With the box on, a new description joins every Description drop-down.
-        CaptureOneRow(frame->DataView()->Grid(), "Golf, general", "Hill repeats", "30");
+        test::CaptureOneRow(frame->DataView()->Grid(), "Golf, general", "Hill repeats", "30");
         EXPECT_TRUE(frame->DataView()->Grid()->GetCellOptions(5, 1).contains(QStringLiteral("Hill repeats")));
         home.prompter.answers = {true};  // save the record on closing
         frame->close();
@@ -217,22 +208,22 @@ TEST(Toolbar, LabelsAndBoxesShowTheirCaptionsInTheirColours) {
     for (const Expected& e : {Expected{bar->m_labelGraphPeriod, "Graph Period: ", QColor(0, 128, 0), QColor(220, 255, 220)},
                               Expected{bar->m_labelExerciseDate, "Exercise Date: ", QColor(0, 0, 255), QColor(255, 255, 0)},
                               Expected{bar->m_labelLastWeight, "Last Weight (kg):", QColor(128, 0, 0), QColor(220, 220, 255)}}) {
-        EXPECT_EQ(Text(e.label->text()), e.text);
+        EXPECT_EQ(test::Text(e.label->text()), e.text);
         const QImage image = e.label->grab().toImage();
         EXPECT_EQ(image.pixelColor(1, 1), e.background) << e.text;
         EXPECT_TRUE(Shows(image, e.foreground)) << e.text;
     }
-    EXPECT_EQ(Text(bar->m_checkAddToLists->text()), "Add new desriptions and locations to their respective combo list");
-    EXPECT_EQ(Text(bar->m_checkAutoFill->text()), "Auto-fill desriptions and locations");
+    EXPECT_EQ(test::Text(bar->m_checkAddToLists->text()), "Add new desriptions and locations to their respective combo list");
+    EXPECT_EQ(test::Text(bar->m_checkAutoFill->text()), "Auto-fill desriptions and locations");
     ASSERT_EQ(bar->m_comboGraphPeriod->count(), 9);
-    EXPECT_EQ(Text(bar->m_comboGraphPeriod->itemText(3)), "This month");
-    EXPECT_EQ(Text(bar->m_comboGraphPeriod->itemText(8)), "From the beginning");
+    EXPECT_EQ(test::Text(bar->m_comboGraphPeriod->itemText(3)), "This month");
+    EXPECT_EQ(test::Text(bar->m_comboGraphPeriod->itemText(8)), "From the beginning");
 
     // Status panes: the day in blue, the database in red, both drawn over the bar's own background.
     ui::CColoredStatusBarCtrl* status = frame->StatusBarCtrl();
     EXPECT_EQ(status->PaneColor(1), QColor(0, 0, 255));
     EXPECT_EQ(status->PaneColor(2), QColor(220, 0, 0));
-    EXPECT_TRUE(Text(status->PaneText(2)).rfind("Summary: 2 events, 1 days", 0) == 0) << Text(status->PaneText(2));
+    EXPECT_TRUE(test::Text(status->PaneText(2)).rfind("Summary: 2 events, 1 days", 0) == 0) << test::Text(status->PaneText(2));
     const QImage bar2 = status->grab().toImage();
     EXPECT_TRUE(Shows(bar2, QColor(0, 0, 255)));
     EXPECT_TRUE(Shows(bar2, QColor(220, 0, 0)));

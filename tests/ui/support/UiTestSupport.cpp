@@ -145,4 +145,11 @@ void TypeIntoCell(kt::ui::CGridCtrl* grid, int row, int column, const QString& t
     if (endKey != Qt::Key_unknown) PressKey(endKey);
 }
 
+void CaptureOneRow(kt::ui::CGridCtrl* grid, const char* type, const char* description, const char* duration) {
+    TypeIntoCell(grid, 1, 0, QString::fromLatin1(type));
+    TypeIntoCell(grid, 1, 1, QString::fromLatin1(description));
+    TypeIntoCell(grid, 1, 2, QString::fromLatin1(duration));
+    PressKey(Qt::Key_R, Qt::ControlModifier);
+}
+
 }  // namespace kt::test

@@ -78,4 +78,9 @@ void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // opened), and `endKey` (Return, Tab, ...) ends the edit. Qt::Key_unknown leaves the editor open.
 void TypeIntoCell(kt::ui::CGridCtrl* grid, int row, int column, const QString& text, Qt::Key endKey = Qt::Key_Return);
 
+// Types activity, description and duration into row 1 and presses Ctrl+R.
+void CaptureOneRow(kt::ui::CGridCtrl* grid, const char* type, const char* description, const char* duration);
+
+inline std::string Text(const QString& s) { return s.toStdString(); }
+
 }  // namespace kt::test
