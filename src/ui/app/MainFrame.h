@@ -67,10 +67,6 @@ public:
     // Saves what changed, then closes the window (nothing is left to ask about).
     void SaveAndClose();
 
-    // Settings store used by this window (tests may point it elsewhere before OnCreate).
-    kt::SettingsStore& Store() { return *m_store; }
-    void SetStoreForTesting(std::unique_ptr<kt::SettingsStore> store) { m_store = std::move(store); }
-
     bool m_bLayoutActive = false;
     bool m_bEditorShown = false;
 

@@ -205,8 +205,6 @@ void CDataView::SetEntryPrompt() {
     StyleLabel(m_prompt, p.colour, p.bold, 11);
 }
 
-void CDataView::SetPromptText(const QString& text) { m_prompt->setText(text); }
-
 QString CDataView::PromptText() const { return m_prompt->text(); }
 
 kt::CaptureContext CDataView::MakeCaptureContext() {

@@ -34,8 +34,6 @@ public:
     void OnInitialUpdate();
     void LayoutControls();
     void SetEntryPrompt();
-    // The prompt line with a text of the main window's own (editor pane hidden).
-    void SetPromptText(const QString& text);
     QString PromptText() const;
 
     void OnActionButton();
@@ -61,7 +59,6 @@ public:
 
     kt::EntryState& State() { return m_state; }
     kt::EntryGrid& GridModel() { return m_grid; }
-    kt::Time64 ChartStart() const { return m_chartStart; }
 
     CGridCtrl* Grid() const { return m_gridCtrl; }
     CChartCtrl* Chart() const { return m_chart; }

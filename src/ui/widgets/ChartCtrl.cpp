@@ -188,7 +188,6 @@ QString CChartCtrl::TickLabel(double x) const {
 }
 
 int CChartCtrl::XPixelOf(double x) const { return static_cast<int>(std::lround(d->plot->xAxis->coordToPixel(x))); }
-double CChartCtrl::XValueAt(int pixel) const { return d->plot->xAxis->pixelToCoord(pixel); }
 QWidget* CChartCtrl::PlotWidget() const { return d->plot; }
 
 }  // namespace kt::ui

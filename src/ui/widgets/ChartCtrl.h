@@ -42,9 +42,8 @@ public:
     std::vector<kt::ChartPoint> ExercisePoints() const;
     std::vector<kt::ChartPoint> WeightPoints() const;
     QString TickLabel(double x) const;
-    // Screen x position (widget coordinates) of an OLE day, and the reverse.
+    // Screen x position (widget coordinates) of an OLE day.
     int XPixelOf(double x) const;
-    double XValueAt(int pixel) const;
     QWidget* PlotWidget() const;
 
 private:

@@ -13,8 +13,6 @@ CColorStatic::CColorStatic(const QString& text, QWidget* parent) : QLabel(text, 
 }
 
 void CColorStatic::SetColors(const QColor& text, const QColor& background) {
-    m_text = text;
-    m_background = background;
     QPalette p = palette();
     p.setColor(QPalette::WindowText, text);
     p.setColor(QPalette::Window, background);

@@ -10,12 +10,6 @@ class CColorStatic : public QLabel {
 public:
     explicit CColorStatic(const QString& text = {}, QWidget* parent = nullptr);
     void SetColors(const QColor& text, const QColor& background);
-    QColor TextColor() const { return m_text; }
-    QColor BackgroundColor() const { return m_background; }
-
-private:
-    QColor m_text;
-    QColor m_background;
 };
 
 }  // namespace kt::ui

@@ -44,8 +44,6 @@ public:
     // Grid rows including the fixed heading row.
     void SetRowCount(int rows);
     void SetColumnCount(int columns);
-    int GetRowCount() const { return rowCount() + 1; }
-    int GetColumnCount() const { return columnCount(); }
 
     QString GetItemText(int row, int column) const;
     void SetItemText(int row, int column, const QString& text);
