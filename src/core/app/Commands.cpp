@@ -97,5 +97,8 @@ std::string CommandPrompt(int command) {
     }
 }
 
-}  // namespace kt
+std::string ViewAllCaption(bool allData) { return allData ? "View Active Database" : "View All Exercise Data"; }
 
+std::string ToggleEditorCaption(bool editorShown) { return editorShown ? "Show Data Entry Screen" : "Edit the exercise database"; }
+
+}  // namespace kt

@@ -72,6 +72,12 @@ const std::vector<Accelerator>& Accelerators();
 // The status prompt of a command ("" when it has none).
 std::string CommandPrompt(int command);
 
+// Captions that follow the program's state: "View All Exercise Data" / "View Active Database"
+// by the document's all-data flag, "Edit the exercise database" / "Show Data Entry Screen" by
+// whether the editor pane is shown.
+std::string ViewAllCaption(bool allData);
+std::string ToggleEditorCaption(bool editorShown);
+
 namespace text {
 inline constexpr const char* kAppTitle = "KT2";
 inline constexpr const char* kReady = "Ready";
@@ -79,4 +85,3 @@ inline constexpr const char* kEditorHiddenPrompt = "Enter the exercise data for 
 }  // namespace text
 
 }  // namespace kt
-

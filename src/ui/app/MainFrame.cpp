@@ -62,6 +62,19 @@ void CMainFrame::OnCreateClient() {
 
 void CMainFrame::SetHandler(int command, std::function<void()> handler) { m_handlers[command] = std::move(handler); }
 
+void CMainFrame::Dispatch(int command) {
+    auto it = m_handlers.find(command);
+    if (it != m_handlers.end()) it->second();
+}
+
+void CMainFrame::AddToolbarButton(int command, QStyle::StandardPixmap icon, const char* text, const char* toolTip) {
+    auto* button = new QAction(style()->standardIcon(icon), ToQ(text), this);
+    button->setStatusTip(ToQ(kt::CommandPrompt(command)));
+    button->setToolTip(ToQ(toolTip));
+    connect(button, &QAction::triggered, this, [this, command] { Dispatch(command); });
+    m_toolBar->AddLeftAction(button);
+}
+
 void CMainFrame::BuildMenus() {
     using namespace kt::cmd;
     SetHandler(kSave, [this] { OnSave(); });
@@ -89,10 +102,7 @@ void CMainFrame::BuildMenus() {
             action->setData(item.command);
             m_menuActions[item.command] = action;
             const int command = item.command;
-            connect(action, &QAction::triggered, this, [this, command] {
-                auto it = m_handlers.find(command);
-                if (it != m_handlers.end()) it->second();
-            });
+            connect(action, &QAction::triggered, this, [this, command] { Dispatch(command); });
         }
     }
     m_menuActions[kViewToolbar]->setCheckable(true);
@@ -106,10 +116,7 @@ void CMainFrame::BuildAccelerators() {
         action->setShortcutContext(Qt::WindowShortcut);
         action->setData(acc.command);
         const int command = acc.command;
-        connect(action, &QAction::triggered, this, [this, command] {
-            auto it = m_handlers.find(command);
-            if (it != m_handlers.end()) it->second();
-        });
+        connect(action, &QAction::triggered, this, [this, command] { Dispatch(command); });
         addAction(action);
         m_keyActions[acc.command] = action;
     }
@@ -125,21 +132,9 @@ QAction* CMainFrame::Action(int command) const {
 bool CMainFrame::OnCreate() {
     m_toolBar = new CKTToolBar(this);
     addToolBar(Qt::TopToolBarArea, m_toolBar);
-    if (QAction* a = Action(kt::cmd::kClearGrid)) {
-        a->setText(QStringLiteral("Clear"));
-        a->setIcon(style()->standardIcon(QStyle::SP_DialogResetButton));
-        a->setStatusTip(ToQ(kt::CommandPrompt(kt::cmd::kClearGrid)));
-        a->setToolTip(QStringLiteral("Clear the data entry grid (Ctrl+D)"));
-        m_toolBar->AddLeftAction(a);
-    }
-    if (QAction* a = Action(kt::cmd::kWeightGraphMenu)) {
-        auto* button = new QAction(style()->standardIcon(QStyle::SP_FileDialogContentsView), QStringLiteral("Weight"), this);
-        button->setStatusTip(ToQ(kt::CommandPrompt(kt::cmd::kWeightGraphButton)));
-        button->setToolTip(QStringLiteral("Toggle the weight graph on or off (Ctrl+W)"));
-        connect(button, &QAction::triggered, this, [this] { m_handlers[kt::cmd::kWeightGraphButton](); });
-        m_toolBar->AddLeftAction(button);
-        (void)a;
-    }
+    AddToolbarButton(kt::cmd::kClearGrid, QStyle::SP_DialogResetButton, "Clear", "Clear the data entry grid (Ctrl+D)");
+    AddToolbarButton(kt::cmd::kWeightGraphButton, QStyle::SP_FileDialogContentsView, "Weight",
+                     "Toggle the weight graph on or off (Ctrl+W)");
     m_statusBar = new CColoredStatusBarCtrl(this);
     setStatusBar(m_statusBar);
 
@@ -211,9 +206,8 @@ void CMainFrame::UpdateMenuCaptions() {
         a->setCheckable(true);
         a->setChecked(m_bEditorShown && m_editorView->EditorMode() == 0);
     }
-    if (QAction* a = Action(kt::cmd::kViewAll)) a->setText(ToQ(m_doc.m_bAllData ? "View Active Database" : "View All Exercise Data"));
-    if (QAction* a = Action(kt::cmd::kToggleEditor))
-        a->setText(ToQ(m_bEditorShown ? "Show Data Entry Screen" : "Edit the exercise database"));
+    if (QAction* a = Action(kt::cmd::kViewAll)) a->setText(ToQ(kt::ViewAllCaption(m_doc.m_bAllData)));
+    if (QAction* a = Action(kt::cmd::kToggleEditor)) a->setText(ToQ(kt::ToggleEditorCaption(m_bEditorShown)));
 }
 
 void CMainFrame::UpdateActionButton() {

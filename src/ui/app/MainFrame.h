@@ -4,6 +4,7 @@
 // the document. It handles every command of the menus, accelerators and toolbar.
 
 #include <QMainWindow>
+#include <QStyle>
 #include <functional>
 #include <map>
 #include <memory>
@@ -81,6 +82,9 @@ private:
     void BuildMenus();
     void BuildAccelerators();
     void SetHandler(int command, std::function<void()> handler);
+    void Dispatch(int command);
+    // A toolbar command button left of the controls, running the command's handler.
+    void AddToolbarButton(int command, QStyle::StandardPixmap icon, const char* text, const char* toolTip);
     void OnSize();
     void OnDestroy();
     kt::ExitContext MakeExitContext();
