@@ -14,6 +14,7 @@
 #include "core/entry/CellEdit.h"
 #include "core/entry/Correction.h"
 #include "core/entry/EntryPrompt.h"
+#include "core/entry/FormLayout.h"
 #include "core/entry/OptionLists.h"
 #include "core/entry/SaveAndExit.h"
 #include "core/entry/Texts.h"
@@ -34,6 +35,11 @@ namespace {
 // The form never shrinks below this; a smaller pane scrolls, as a form view does.
 constexpr int kMinFormWidth = 980;
 constexpr int kMinFormHeight = 760;
+constexpr int kDetailsWidth = 90;
+constexpr int kMinButtonWidth = 180;
+constexpr int kButtonHeight = 36;
+
+QRect Q(const kt::Rect& r) { return QRect(r.x, r.y, r.width, r.height); }
 
 QFont MakeFont(const char* family, double points, bool bold, bool italic) {
     QFont f(QString::fromLatin1(family));
@@ -170,33 +176,43 @@ void CDataView::showEvent(QShowEvent* event) {
     }
 }
 
+kt::FormLayout CDataView::CurrentLayout(int width, int height) const {
+    kt::FormSizes sizes;
+    sizes.width = width;
+    sizes.height = height;
+    sizes.gridHeight = m_gridCtrl->height();
+    sizes.gridFrame = m_gridCtrl->frameWidth();
+    sizes.detailsWidth = kDetailsWidth;
+    sizes.exitWidth = std::max(m_exitButton->sizeHint().width(), kMinButtonWidth);
+    sizes.actionWidth = std::max(m_actionButton->sizeHint().width(), kMinButtonWidth);
+    sizes.buttonHeight = kButtonHeight;
+    return kt::LayoutForm(sizes);
+}
+
 void CDataView::LayoutControls() {
     const int W = std::max(viewport()->width(), kMinFormWidth);
     const int H = std::max(viewport()->height(), kMinFormHeight);
     m_form->resize(W, H);
-    const int Hg = m_gridCtrl->height();
-    const int Bw = 90;
-    m_detailsButton->resize(Bw, 30);
+    const kt::FormLayout l = CurrentLayout(W, H);
+    m_prompt->setGeometry(Q(l.prompt));
+    m_actionButton->setGeometry(Q(l.actionButton));
+    m_exitButton->setGeometry(Q(l.exitButton));
+    m_gridCtrl->setGeometry(Q(l.grid));
+    for (int c = 0; c < kt::kGridColumns; ++c) m_gridCtrl->setColumnWidth(c, l.columnWidth);
+    m_chart->setGeometry(Q(l.chart));
+    m_daySummary->setGeometry(Q(l.daySummary));
+    m_averagesSummary->setGeometry(Q(l.averagesSummary));
+    m_dayHeading->setGeometry(Q(l.dayHeading));
+    m_averagingHeading->setGeometry(Q(l.averagingHeading));
+    m_averagingCombo->setGeometry(Q(l.averagingCombo));
+    m_detailsButton->setGeometry(Q(l.detailsButton));
+}
 
-    m_prompt->setGeometry(20, 8, W - 40, 28);
-    m_actionButton->resize(std::max(m_actionButton->sizeHint().width(), 180), 36);
-    m_exitButton->resize(std::max(m_exitButton->sizeHint().width(), 180), 36);
-    m_actionButton->move((W - m_actionButton->width()) / 2, 38);
-    m_exitButton->move(W - 30 - m_exitButton->width(), 38);
-
-    m_gridCtrl->setGeometry(20, 80, W - 50, Hg);
-    // Eight equal columns that fit the grid's width, so no horizontal scroll bar appears.
-    const int inner = W - 50 - 2 * m_gridCtrl->frameWidth();
-    for (int c = 0; c < kt::kGridColumns; ++c) m_gridCtrl->setColumnWidth(c, inner / kt::kGridColumns);
-
-    m_chart->setGeometry(20, Hg + 80, W - 40, H - 290 - (Hg + 80));
-    // The summaries end 10 pixels above the bottom instead of running 10 pixels past it.
-    m_daySummary->setGeometry(20, H - 240, W / 2 - 40, 230);
-    m_averagesSummary->setGeometry(W / 2 + 20, H - 240, W / 2 - 40, 230);
-    m_dayHeading->setGeometry(20, H - 280, W / 2 - 40, 30);
-    m_averagingHeading->setGeometry(W / 2 + 20, H - 280, (W - W / 4 - 20) - (W / 2 + 20) - 10, 30);
-    m_averagingCombo->setGeometry(W - W / 4 - 20, H - 280, W / 4 - Bw - 20, 30);
-    m_detailsButton->move(W - 20 - Bw, H - 280);
+void CDataView::PlaceButtons() {
+    // A new caption changes a button's width; only the two buttons move, the form stays as laid out.
+    const kt::FormLayout l = CurrentLayout(m_form->width(), m_form->height());
+    m_actionButton->setGeometry(Q(l.actionButton));
+    m_exitButton->setGeometry(Q(l.exitButton));
 }
 
 void CDataView::SetEntryPrompt() {
@@ -292,13 +308,12 @@ void CDataView::SyncGridWidget() {
 
 void CDataView::ShowExitCaption() {
     m_exitButton->SetCaption(ToQ(m_state.exitCaption));
-    LayoutControls();
+    PlaceButtons();
 }
 
 void CDataView::SetActionCaption(const QString& caption) {
     m_actionButton->SetCaption(caption);
-    m_actionButton->resize(std::max(m_actionButton->sizeHint().width(), 180), 36);
-    m_actionButton->move((m_form->width() - m_actionButton->width()) / 2, m_actionButton->y());
+    PlaceButtons();
 }
 
 void CDataView::ShowGraphPeriod(int index) {

@@ -9,6 +9,7 @@
 #include "core/base/LocalTime.h"
 #include "core/entry/EntryGrid.h"
 #include "core/entry/EntryState.h"
+#include "core/entry/FormLayout.h"
 #include "core/entry/GridCapture.h"
 #include "core/stats/Averages.h"
 
@@ -84,6 +85,8 @@ private:
     void SyncGridWidget();
     void SyncCell(int row, int column);
     void ShowExitCaption();
+    void PlaceButtons();
+    kt::FormLayout CurrentLayout(int width, int height) const;
     void ApplyCaptureResult(const kt::CaptureResult& result);
     kt::CaptureContext MakeCaptureContext();
 
