@@ -44,7 +44,6 @@ void CColoredStatusBarCtrl::SetPaneText(int index, const QString& text, const QC
     pane->color = color;
     pane->setToolTip(text);
     repaint();
-    pane->repaint();
 }
 
 QString CColoredStatusBarCtrl::PaneText(int index) const {

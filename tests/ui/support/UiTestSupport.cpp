@@ -51,13 +51,8 @@ UiHome::~UiHome() {
     RestoreEnv("XDG_DATA_HOME", m_oldData);
 }
 
-class ModalWatcher : public QTimer {
-public:
-    using QTimer::QTimer;
-};
-
-ModalWatcher* OnNextModal(std::function<void(QWidget*)> action, int timeoutMs) {
-    auto* timer = new ModalWatcher(qApp);
+QPointer<QTimer> OnNextModal(std::function<void(QWidget*)> action, int timeoutMs) {
+    auto* timer = new QTimer(qApp);
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
     timer->setInterval(10);
@@ -75,15 +70,11 @@ ModalWatcher* OnNextModal(std::function<void(QWidget*)> action, int timeoutMs) {
     return timer;
 }
 
-void CancelModalWatcher(ModalWatcher* watcher) {
-    // Deleted already when it fired or timed out; the pointer is only compared, never used then.
-    for (QObject* child : qApp->children()) {
-        if (child == watcher) {
-            watcher->stop();
-            watcher->deleteLater();
-            return;
-        }
-    }
+void CancelModalWatcher(const QPointer<QTimer>& watcher) {
+    // Gone already when it fired or timed out.
+    if (!watcher) return;
+    watcher->stop();
+    watcher->deleteLater();
 }
 
 namespace {
@@ -94,7 +85,7 @@ bool InitialWeightWasAsked() { return g_weightAsked; }
 
 std::unique_ptr<kt::ui::CMainFrame> StartMainFrame(std::optional<std::string> initialWeight) {
     g_weightAsked = false;
-    ModalWatcher* watcher = OnNextModal([initialWeight](QWidget* modal) {
+    const QPointer<QTimer> watcher = OnNextModal([initialWeight](QWidget* modal) {
         auto* dlg = qobject_cast<kt::ui::CInitialWeightDlg*>(modal);
         if (!dlg) return;
         g_weightAsked = true;

@@ -2,7 +2,9 @@
 // Helpers for the offscreen ui tests: a private HOME with its own Documents and config folders,
 // a recorded prompter installed for the windows, and answering modal dialogs from a timer.
 
+#include <QPointer>
 #include <QString>
+#include <QTimer>
 #include <QWidget>
 #include <filesystem>
 #include <functional>
@@ -39,9 +41,8 @@ private:
 // Runs `action` on the next modal widget that opens (polling from the event loop), e.g. to fill
 // in and accept a dialog that the code under test opens with exec(). The returned watcher can be
 // cancelled when the dialog may not come at all.
-class ModalWatcher;
-ModalWatcher* OnNextModal(std::function<void(QWidget*)> action, int timeoutMs = 5000);
-void CancelModalWatcher(ModalWatcher* watcher);
+QPointer<QTimer> OnNextModal(std::function<void(QWidget*)> action, int timeoutMs = 5000);
+void CancelModalWatcher(const QPointer<QTimer>& watcher);
 
 // Creates the main window as the application does (creation, document start-up), not shown.
 // When the start-up asks for the body weight (no weight known yet), `initialWeight` is typed in
