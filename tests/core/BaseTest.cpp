@@ -49,6 +49,12 @@ TEST(Scan, DoubleReadsLongestNumberPrefixWithADecimalPointOnly) {
     EXPECT_DOUBLE_EQ(*ScanDouble("1,5"), 1.0);
     EXPECT_FALSE(ScanDouble("abc").has_value());
     EXPECT_FALSE(ScanDouble(":30").has_value());
+    // One sign only, as scanf reads it; a second sign means nothing was read.
+    for (const char* twoSigns : {"--5", "+-5", "-+5", "++5", " - 5"}) {
+        EXPECT_FALSE(ScanDouble(twoSigns).has_value()) << twoSigns;
+        EXPECT_FALSE(ScanInt(twoSigns).has_value()) << twoSigns;
+        EXPECT_FALSE(ScanU64(twoSigns).has_value()) << twoSigns;
+    }
     EXPECT_TRUE(std::isinf(*ScanDouble("1e999")));
     EXPECT_EQ(*ScanDouble("1e-999"), 0.0);
 }
@@ -109,6 +115,38 @@ TEST(AtomicFile, ReplacesTheWholeFileOrNothingAndLeavesNoTemporaryFile) {
     EXPECT_EQ(FileCount(dir.path()), 1);
 }
 
+TEST(AtomicFile, ReplacedFileKeepsItsModeItsLinkAndARefusedReadOnlyFile) {
+    namespace fs = std::filesystem;
+    test::TempDir dir;
+    const auto mode = [](const fs::path& p) { return fs::status(p).permissions() & fs::perms::mask; };
+    // A private journal stays private.
+    const auto priv = dir / "private.edb";
+    test::WriteAll(priv, "old");
+    fs::permissions(priv, fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_TRUE(WriteFileAtomic(priv, "new"));
+    EXPECT_EQ(mode(priv), fs::perms::owner_read | fs::perms::owner_write);
+    EXPECT_EQ(test::ReadAll(priv), "new");
+
+    // A journal that is a link into another folder: the link stays, its target gets the text.
+    fs::create_directory(dir / "synced");
+    test::WriteAll(dir / "synced" / "real.edb", "old");
+    fs::create_symlink(fs::path("synced") / "real.edb", dir / "link.edb");
+    ASSERT_TRUE(WriteFileAtomic(dir / "link.edb", "through"));
+    EXPECT_TRUE(fs::is_symlink(dir / "link.edb"));
+    EXPECT_EQ(test::ReadAll(dir / "synced" / "real.edb"), "through");
+    EXPECT_EQ(FileCount(dir / "synced"), 1);
+
+    // A file the user made read-only is refused and left exactly as it was.
+    const auto locked = dir / "locked.edb";
+    test::WriteAll(locked, "keep");
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    FileError error;
+    EXPECT_FALSE(WriteFileAtomic(locked, "lost", &error));
+    EXPECT_EQ(error.code, EACCES);
+    EXPECT_EQ(test::ReadAll(locked), "keep");
+    EXPECT_EQ(mode(locked), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+}
+
 TEST(AtomicFile, MissingFolderIsReportedAndNoDataFolderMeansNoFile) {
     test::TempDir dir;
     FileError error;
@@ -161,6 +199,65 @@ TEST(LocalTime, DayCountsAcrossTheSpringChangeLoseADay) {
     EXPECT_EQ(OleDayNumber(LocalMidnight(1970, 1, 1)), 25569);
     EXPECT_EQ(OleDayNumber(LocalMidnight(2016, 7, 1)) - OleDayNumber(LocalMidnight(2016, 1, 1)), 182);
     EXPECT_EQ(MidnightOfOleDay(OleDayNumber(LocalMidnight(2016, 3, 27))), LocalMidnight(2016, 3, 27));
+}
+
+// Sets TZ for one scope and restores the test's own zone afterwards.
+class ScopedZone {
+public:
+    explicit ScopedZone(const char* zone) : m_old(std::getenv("TZ") ? std::getenv("TZ") : "") {
+        setenv("TZ", zone, 1);
+        tzset();
+    }
+    ~ScopedZone() {
+        setenv("TZ", m_old.c_str(), 1);
+        tzset();
+    }
+
+private:
+    std::string m_old;
+};
+
+// mktime answers an hour that occurs twice with either instant, by what it was asked before. A
+// day's midnight must be one instant: the first at which the local date is that day.
+TEST(LocalTime, MidnightIsTheFirstInstantOfTheDayInEveryZoneAndCallOrder) {
+    struct Zone {
+        const char* name;
+        int firstYear, lastYear;
+        bool twoMidnights, skippedMidnights;  // the zone has such days in those years
+    };
+    // Clocks go back from 01:00 to 00:00 (Azores, Havana, Scoresbysund) or skip midnight (all
+    // of those in spring, Sao Paulo before 2019, Beirut), several years each.
+    const Zone zones[] = {{"Atlantic/Azores", 2010, 2026, true, true},      {"America/Havana", 2010, 2026, true, true},
+                          {"America/Scoresbysund", 2010, 2023, true, true}, {"America/Sao_Paulo", 2008, 2018, false, true},
+                          {"Asia/Beirut", 2010, 2026, false, true},         {"Europe/Berlin", 2015, 2017, false, false}};
+    for (const Zone& zone : zones) {
+        const ScopedZone scoped(zone.name);
+        int twoMidnightDays = 0;
+        int skippedMidnights = 0;
+        for (int y = zone.firstYear; y <= zone.lastYear; ++y) {
+            for (int doy = 0; doy < 366; ++doy) {
+                const Time64 t = LocalMidnight(y, 1, 1 + doy);
+                const LocalDate d = ToLocal(t);
+                ASSERT_EQ(OleDayNumber(t), OleDayNumber(LocalMidnight(y, 1, 1)) + doy) << zone.name << " " << y << "+" << doy;
+                ASSERT_NE(OleDayNumber(t - 1), OleDayNumber(t)) << zone.name << " " << y << "+" << doy;
+                if (d.hour != 0) ++skippedMidnights;
+                // A second midnight an hour later: asking for it first must not change the answer.
+                const Time64 later = t + 3600;
+                if (ToLocal(later).hour == 0 && OleDayNumber(later) == OleDayNumber(t)) {
+                    ++twoMidnightDays;
+                    struct tm tm {};
+                    const time_t lt = static_cast<time_t>(later);
+                    localtime_r(&lt, &tm);
+                    mktime(&tm);  // leaves the library's idea of summer time at the later midnight
+                    EXPECT_EQ(LocalMidnight(d.year, d.month, d.day), t) << zone.name;
+                    EXPECT_EQ(MidnightOf(later + 1800), t) << zone.name;
+                    EXPECT_EQ(MakeLocalTime(d.year, d.month, d.day, 0, 30), t + 1800) << zone.name;
+                }
+            }
+        }
+        EXPECT_EQ(twoMidnightDays > 5, zone.twoMidnights) << zone.name;
+        EXPECT_EQ(skippedMidnights > 5, zone.skippedMidnights) << zone.name;
+    }
 }
 
 // A German locale generated into a private folder, so the test needs nothing installed system-wide.

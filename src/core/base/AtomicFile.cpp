@@ -1,6 +1,7 @@
 #include "core/base/AtomicFile.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -13,6 +14,7 @@ namespace kt {
 namespace {
 
 long long g_failAfterBytes = -1;
+long long g_completedWrites = 0;
 
 void SetError(FileError* error, int code) {
     if (!error) return;
@@ -28,6 +30,20 @@ std::string TempSuffix() {
     return s;
 }
 
+// The file a save really replaces: a symbolic link (a journal kept in a synced folder, say) is
+// followed to its target, so the link stays a link and the target receives the new content.
+// Relative targets are taken from the link's own folder; a loop gives up after a few rounds.
+std::filesystem::path ResolveLinks(std::filesystem::path path) {
+    for (int depth = 0; depth < 40; ++depth) {
+        std::error_code ec;
+        if (!std::filesystem::is_symlink(path, ec)) return path;
+        const std::filesystem::path target = std::filesystem::read_symlink(path, ec);
+        if (ec) return path;
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return path;
+}
+
 }  // namespace
 
 std::filesystem::path DataFilePath(const std::filesystem::path& folder, const std::string& name) {
@@ -36,17 +52,35 @@ std::filesystem::path DataFilePath(const std::filesystem::path& folder, const st
 }
 
 void SetAtomicWriteFailureAfterBytesForTesting(long long bytes) { g_failAfterBytes = bytes; }
+long long CompletedAtomicWritesForTesting() { return g_completedWrites; }
 
 bool WriteFileAtomic(const std::filesystem::path& path, std::string_view content, FileError* error) {
     if (path.empty() || !path.has_filename()) {
         SetError(error, ENOENT);
         return false;
     }
-    const std::filesystem::path temp = path.parent_path() / (path.filename().string() + TempSuffix());
-    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    const std::filesystem::path target = ResolveLinks(path);
+    struct stat old {};
+    const bool replacing = ::stat(target.c_str(), &old) == 0;
+    // A file the user made read-only is not ours to replace, even where the folder would allow
+    // the rename (and for root, who may write anything).
+    if (replacing && S_ISREG(old.st_mode) && (old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        SetError(error, EACCES);
+        return false;
+    }
+    const std::filesystem::path temp = target.parent_path() / (target.filename().string() + TempSuffix());
+    // A new file gets what the user's umask allows; a replaced one keeps its mode and, where the
+    // process may, its owner and group, so a journal kept private stays private.
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
         SetError(error, errno);
         return false;
+    }
+    if (replacing) {
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0 && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
+            // Not permitted to give the file away: it stays ours, which is who writes it anyway.
+        }
+        ::fchmod(fd, old.st_mode & 07777);
     }
     size_t limit = content.size();
     bool simulatedFailure = false;
@@ -68,14 +102,15 @@ bool WriteFileAtomic(const std::filesystem::path& path, std::string_view content
     if (!failure && simulatedFailure) failure = ENOSPC;
     if (!failure && ::fsync(fd) != 0) failure = errno;
     if (::close(fd) != 0 && !failure) failure = errno;
-    if (!failure && ::rename(temp.c_str(), path.c_str()) != 0) failure = errno;
+    if (!failure && ::rename(temp.c_str(), target.c_str()) != 0) failure = errno;
     if (failure) {
         ::unlink(temp.c_str());
         SetError(error, failure);
         return false;
     }
+    ++g_completedWrites;
     // Make the rename itself durable; a failure here does not undo a complete write.
-    const std::filesystem::path dir = path.parent_path().empty() ? std::filesystem::path(".") : path.parent_path();
+    const std::filesystem::path dir = target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path();
     const int dfd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dfd >= 0) {
         ::fsync(dfd);

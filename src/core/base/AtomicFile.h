@@ -36,5 +36,7 @@ bool ReadTextFile(const std::filesystem::path& path, std::vector<std::string>& l
 // Test seam: when set, WriteFileAtomic fails after writing this many bytes of the temporary file,
 // as a full disk or a crash would. -1 (the default) disables it.
 void SetAtomicWriteFailureAfterBytesForTesting(long long bytes);
+// Test seam: how many replacements WriteFileAtomic has completed in this process.
+long long CompletedAtomicWritesForTesting();
 
 }  // namespace kt

@@ -57,16 +57,48 @@ LocalDate ToLocal(Time64 t) {
     return d;
 }
 
-Time64 MakeLocalTime(int year, int month, int day, int hour, int minute, int second) {
+namespace {
+
+// Local wall-clock seconds of `t` counted from 1970-01-01 00:00 of the local calendar: the
+// instant's local date and time of day as one number, comparable across days.
+int64_t WallSeconds(Time64 t) {
+    const time_t tt = static_cast<time_t>(t);
     struct tm tm {};
-    tm.tm_year = year - 1900;
-    tm.tm_mon = month - 1;
-    tm.tm_mday = day;
-    tm.tm_hour = hour;
-    tm.tm_min = minute;
-    tm.tm_sec = second;
-    tm.tm_isdst = -1;
-    return static_cast<Time64>(mktime(&tm));
+    localtime_r(&tt, &tm);
+    return DaysFromCivil(tm.tm_year + 1900LL, static_cast<unsigned>(tm.tm_mon + 1), static_cast<unsigned>(tm.tm_mday)) * kSecondsPerDay +
+           tm.tm_hour * 3600LL + tm.tm_min * 60LL + tm.tm_sec;
+}
+
+// Zone offsets stay within a day of UTC; the search window leaves room for a skipped day too.
+constexpr int64_t kSearchWindow = 2 * kSecondsPerDay;
+
+}  // namespace
+
+Time64 MakeLocalTime(int year, int month, int day, int hour, int minute, int second) {
+    // Month and day overflow normalise as mktime does (31 April is 1 May, month 0 is December).
+    const int64_t months = static_cast<int64_t>(year) * 12 + (month - 1);
+    const int64_t y = months >= 0 ? months / 12 : (months - 11) / 12;
+    const auto m = static_cast<unsigned>(months - y * 12 + 1);
+    const int64_t wall = (DaysFromCivil(y, m, 1) + day - 1) * kSecondsPerDay + hour * 3600LL + minute * 60LL + second;
+
+    // mktime with "let the library decide" answers an hour that occurs twice with either instant,
+    // depending on what it was asked before. The earliest instant whose local time is at or after
+    // `wall` is the same answer every time: the first of two midnights, and where midnight is
+    // skipped, the moment the day begins.
+    Time64 guess = wall;
+    guess -= WallSeconds(guess) - guess;  // shift by the zone offset at the guess
+    if (WallSeconds(guess) == wall && WallSeconds(guess - 1) < wall) return guess;
+    Time64 lo = wall - kSearchWindow;  // WallSeconds(lo) < wall
+    Time64 hi = wall + kSearchWindow;  // WallSeconds(hi) >= wall
+    while (hi - lo > 1) {
+        const Time64 mid = lo + (hi - lo) / 2;
+        if (WallSeconds(mid) >= wall) {
+            hi = mid;
+        } else {
+            lo = mid;
+        }
+    }
+    return hi;
 }
 
 Time64 LocalMidnight(int year, int month, int day) { return MakeLocalTime(year, month, day); }

@@ -1,9 +1,11 @@
 #pragma once
 // Local-time helpers. A day is an int64 count of seconds since 1970-01-01 00:00:00 UTC holding
-// the local midnight of that day. Conversions go through the C runtime (localtime_r, mktime with
-// tm_isdst = -1) so that daylight saving time and out-of-range days behave as the C library
-// decides: day 31 of April normalises to 1 May. Day counts are second differences divided by
-// 86400 and truncated, so a count across the spring clock change is one day short, on purpose.
+// the local midnight of that day. Instants are broken down with localtime_r; a local date and
+// time is turned into an instant by searching for the earliest instant that shows it, never by
+// mktime, whose answer for an hour that occurs twice depends on earlier calls. Out-of-range days
+// and months normalise as the C library's do: day 31 of April is 1 May. Day counts are second
+// differences divided by 86400 and truncated, so a count across the spring clock change is one
+// day short, on purpose.
 
 #include <cstdint>
 #include <string>
@@ -28,10 +30,14 @@ struct LocalDate {
 // Breaks a time into local calendar fields.
 LocalDate ToLocal(Time64 t);
 
-// Local time of year/month/day hour:minute:second; out-of-range fields are normalised by mktime.
+// The earliest instant whose local date and time is year/month/day hour:minute:second or later:
+// of an hour that occurs twice the first, of a skipped hour the moment the clock jumps to.
+// Out-of-range fields are normalised (month 13 is January of the next year, hour 24 the next day).
 Time64 MakeLocalTime(int year, int month, int day, int hour = 0, int minute = 0, int second = 0);
 
-// Local midnight of the given calendar day (normalised like MakeLocalTime).
+// Local midnight of the given calendar day (normalised like MakeLocalTime): the earliest
+// instant of that day, whatever was asked before. Where midnight is skipped, the instant the day
+// begins; a day that a zone skipped entirely gives the start of the next one.
 Time64 LocalMidnight(int year, int month, int day);
 
 // Local midnight of the day that contains `t`.

@@ -56,6 +56,8 @@ std::optional<double> ScanDouble(std::string_view text) {
         negative = body[0] == '-';
         body.remove_prefix(1);
     }
+    // scanf takes one sign; from_chars would take a second '-' itself and read "--5" as 5.
+    if (!body.empty() && (body[0] == '+' || body[0] == '-')) return std::nullopt;
     if (StartsWithNoCase(body, "inf")) {
         return negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
     }
