@@ -21,6 +21,8 @@ class SilentPrompter : public kt::Prompter {
 public:
     void Message(const std::string& text) override { last = text; }
     bool AskYesNo(const std::string&) override { return false; }
+    bool AskYesNoDefaultNo(const std::string&) override { return false; }
+    kt::Answer AskYesNoCancel(const std::string&) override { return kt::Answer::No; }
     std::string last;
 };
 

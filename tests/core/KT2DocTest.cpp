@@ -141,6 +141,39 @@ TEST_F(KT2DocTest, Load_FallsBackToOlderNameAndGivesAnEmptyDatabaseWithoutAUsabl
     EXPECT_EQ(doc.ReadDatabaseFile(dir / "missing.edb"), -1);
 }
 
+TEST_F(KT2DocTest, UnreadableDatabase_IsReportedAndReplacedOnlyWhenTheUserAgrees) {
+    // A folder where the file should be cannot be read by anyone, root included.
+    std::filesystem::create_directory(doc.DatabasePath());
+    doc.LoadDatabase(&prompter);
+    EXPECT_TRUE(doc.m_arRecords.empty());
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0].find("The exercise database " + doc.DatabasePath().string() + " exists but could not be read."), 0u);
+    EXPECT_NE(prompter.messages[0].find("Error Code: 15\n"), std::string::npos);  // EISDIR
+    EXPECT_EQ(doc.UnreadableFile(), doc.DatabasePath());
+
+    // The file is readable again but was never loaded: No (the default) keeps it and the records.
+    std::filesystem::remove(doc.DatabasePath());
+    WriteAll(doc.DatabasePath(), kGolfFile);
+    doc.m_arRecords = {Rec(1709593200, "Running")};
+    doc.m_bChanged = true;
+    prompter.answers = {false, true};
+    EXPECT_FALSE(doc.SaveDatabase(prompter, clock));
+    EXPECT_EQ(ReadAll(doc.DatabasePath()), kGolfFile);
+    EXPECT_TRUE(doc.m_bChanged);
+    ASSERT_EQ(prompter.questions.size(), 1u);
+    EXPECT_NE(prompter.questions[0].find("with the 1 records in memory"), std::string::npos);
+    ASSERT_TRUE(doc.SaveDatabase(prompter, clock));  // Yes replaces it, and later saves do not ask
+    ASSERT_TRUE(doc.SaveDatabase(prompter, clock));
+    EXPECT_EQ(prompter.questions.size(), 2u);
+    EXPECT_NE(ReadAll(doc.DatabasePath()).find("\tRunning\t"), std::string::npos);
+
+    // A missing file is no error and nothing to protect.
+    std::filesystem::remove(doc.DatabasePath());
+    doc.LoadDatabase(&prompter);
+    EXPECT_EQ(prompter.messages.size(), 1u);
+    EXPECT_TRUE(doc.UnreadableFile().empty());
+}
+
 TEST_F(KT2DocTest, FailedSave_ReportsKeepsOldFileAndChangedFlag) {
     WriteAll(doc.DatabasePath(), kGolfFile);
     doc.m_arRecords = {CEventRecord(1709593200, "Running", "", 30, "", 300, 80, 1, "new")};
@@ -178,7 +211,9 @@ TEST_F(KT2DocTest, OnCloseDocument_AsksOnlyWhenChangedAndStaysOpenWhenTheSaveFai
     EXPECT_TRUE(prompter.questions.empty());
 
     doc.m_bChanged = true;
-    prompter.answers = {false, true, true};
+    prompter.answers = {Answer::Cancel, false, true, true};
+    EXPECT_FALSE(doc.OnCloseDocument(prompter, clock));  // Cancel (or Escape): stays open, nothing changes
+    EXPECT_TRUE(doc.m_bChanged);
     EXPECT_TRUE(doc.OnCloseDocument(prompter, clock));  // No: closes without saving
     EXPECT_FALSE(std::filesystem::exists(doc.DatabasePath()));
     EXPECT_TRUE(doc.m_bChanged);
@@ -188,7 +223,7 @@ TEST_F(KT2DocTest, OnCloseDocument_AsksOnlyWhenChangedAndStaysOpenWhenTheSaveFai
     EXPECT_TRUE(doc.m_bChanged);
     EXPECT_EQ(prompter.messages.size(), 1u);
     EXPECT_TRUE(doc.OnCloseDocument(prompter, clock));
-    EXPECT_EQ(prompter.questions, std::vector<std::string>(3, question));
+    EXPECT_EQ(prompter.questions, std::vector<std::string>(4, question));
     EXPECT_EQ(ReadAll(doc.DatabasePath()).substr(0, 12), "1710000000\r\n");
     EXPECT_FALSE(doc.m_bChanged);
 }
@@ -204,7 +239,9 @@ StartUp RunOnNewDocument(CKT2Doc& doc) {
     hooks.autoArchiveCheck = [&](int month, int day) { seen.archived = std::make_pair(month, day); };
     hooks.lastWeightToFrame = [&](double weight) { seen.frameWeight = weight; };
     doc.m_bChanged = true;
-    EXPECT_TRUE(doc.OnNewDocument(hooks));
+    RecordingPrompter prompter;
+    EXPECT_TRUE(doc.OnNewDocument(prompter, hooks));
+    EXPECT_EQ(prompter.messages, std::vector<std::string>{});
     EXPECT_FALSE(doc.m_bChanged);
     return seen;
 }
@@ -246,6 +283,18 @@ TEST_F(KT2DocTest, SortByDate_OrdersBySignedTimeAndKeepsEqualDatesInOrder) {
     std::string order;
     for (const auto& r : doc.m_arRecords) order += r.m_strType;
     EXPECT_EQ(order, "xabcd");
+    // Enough records that an unstable sort would no longer fall back to insertion sort.
+    doc.m_arRecords.clear();
+    for (int i = 0; i < 60; ++i) doc.m_arRecords.push_back(Rec((i * 7) % 3 * 100 - 5, std::string(1, static_cast<char>('!' + i))));
+    std::vector<std::string> expected[3];
+    for (const auto& r : doc.m_arRecords) expected[(r.m_time + 5) / 100].push_back(r.m_strType);
+    doc.SortByDate();
+    std::vector<std::string> sorted;
+    for (const auto& r : doc.m_arRecords) sorted.push_back(r.m_strType);
+    std::vector<std::string> want = expected[0];
+    want.insert(want.end(), expected[1].begin(), expected[1].end());
+    want.insert(want.end(), expected[2].begin(), expected[2].end());
+    EXPECT_EQ(sorted, want);
 }
 
 TEST_F(KT2DocTest, FindRecord_MatchesByLocalDayTrimmedTextsAndTenths) {
@@ -268,8 +317,11 @@ TEST_F(KT2DocTest, FindRecord_MatchesByLocalDayTrimmedTextsAndTenths) {
     EXPECT_EQ(doc.FindRecord(day, "  Running \t", "Easy", 29.96, "Park"), 1);
     EXPECT_EQ(doc.FindRecord(day, "running", "Easy", 30.04, "Park"), -1);
     EXPECT_EQ(doc.FindRecord(day, "Running", "Easy", 30.06, "Park"), -1);
-    EXPECT_EQ(doc.FindRecord(day, "Running", " Easy", 30.04, "Park"), -1);  // the given texts are taken as they are
-    EXPECT_EQ(doc.FindRecord(day, "Running", "Easy", 30.04, "Park "), -1);
+    EXPECT_EQ(doc.FindRecord(day, "Running", " Easy", 30.04, "Park"), -1);  // the given description is taken as it is
+    // A location cell left as a capture cleared it holds one blank: it matches an empty location.
+    EXPECT_EQ(doc.FindRecord(day, "Running", "Easy", 30.04, "Park "), 1);
+    EXPECT_EQ(doc.FindRecord(day, "Running", "Easy", 30.04, "Parks"), -1);
+    EXPECT_EQ(doc.FindRecord(spring, "Run", "", 10, " "), 4);
     EXPECT_EQ(doc.FindRecord(LocalMidnight(2024, 3, 4), "Running", "Easy", 29.95, "Park"), 0);
     EXPECT_EQ(doc.FindRecord(day + 1, "Running", "Easy", 30, "Park"), -1);  // not a midnight
     EXPECT_EQ(doc.FindRecord(LLONG_MIN, "Running", "Easy", 1, "Park"), -1);

@@ -12,20 +12,31 @@
 
 namespace kt::test {
 
-// Records every message and question; answers questions from a script (default: No).
+// Records every message and question; answers questions from a script (default: No). A scripted
+// bool answers Yes (true) or No (false); Answer::Cancel answers a Yes/No question with No.
 class RecordingPrompter : public kt::Prompter {
 public:
+    struct Reply {
+        Reply(bool yes) : answer(yes ? kt::Answer::Yes : kt::Answer::No) {}  // NOLINT: scripts read as {true, false}
+        Reply(kt::Answer a) : answer(a) {}                                   // NOLINT
+        kt::Answer answer;
+    };
     void Message(const std::string& text) override { messages.push_back(text); }
-    bool AskYesNo(const std::string& text) override {
+    bool AskYesNo(const std::string& text) override { return Next(text) == kt::Answer::Yes; }
+    bool AskYesNoDefaultNo(const std::string& text) override { return Next(text) == kt::Answer::Yes; }
+    kt::Answer AskYesNoCancel(const std::string& text) override { return Next(text); }
+    std::vector<std::string> messages;
+    std::vector<std::string> questions;
+    std::deque<Reply> answers;
+
+private:
+    kt::Answer Next(const std::string& text) {
         questions.push_back(text);
-        if (answers.empty()) return false;
-        const bool a = answers.front();
+        if (answers.empty()) return kt::Answer::No;
+        const kt::Answer a = answers.front().answer;
         answers.pop_front();
         return a;
     }
-    std::vector<std::string> messages;
-    std::vector<std::string> questions;
-    std::deque<bool> answers;
 };
 
 class FixedClock : public kt::Clock {

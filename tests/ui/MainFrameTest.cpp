@@ -2,12 +2,16 @@
 
 #include <QAction>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QSplitter>
 #include <QTest>
+#include <functional>
 
 #include "core/app/Commands.h"
 #include "core/base/LocalTime.h"
 #include "ui/app/MainFrame.h"
+#include "ui/base/QtPrompter.h"
 #include "ui/support/UiTestSupport.h"
 #include "ui/views/DataView.h"
 #include "ui/views/EventRecordView.h"
@@ -76,6 +80,22 @@ TEST(MainFrame, LoadsTheDatabaseAndTitlesTheWindowWithItsFirstDate) {
     EXPECT_EQ(frame->windowTitle().toStdString(), "Kinetrax 2: Records starting January 05, 2016 - KT2");
 }
 
+TEST(MainFrame, UnreadableDatabaseIsReportedAtStartAndKeptOnSave) {
+    test::UiHome home;
+    std::filesystem::create_directories(home.DataFolder() / "ExerciseData.edb");  // unreadable, even for root
+    auto frame = test::StartMainFrame();
+    ASSERT_TRUE(frame);
+    ASSERT_EQ(home.prompter.messages.size(), 1u);
+    EXPECT_NE(home.prompter.messages[0].find("ExerciseData.edb exists but could not be read."), std::string::npos);
+    frame->Doc().m_arRecords.push_back(SwimRecord());
+    frame->Doc().m_bChanged = true;
+    home.prompter.answers = {false};  // the replace question: No
+    frame->Action(cmd::kSave)->trigger();
+    EXPECT_EQ(home.prompter.questions.size(), 1u);
+    EXPECT_TRUE(std::filesystem::is_directory(home.DataFolder() / "ExerciseData.edb"));
+    EXPECT_TRUE(frame->Doc().m_bChanged);
+}
+
 TEST(MainFrame, DocumentsFolderBlockedByAFileReportsOnceAndRunsWithoutDataFolder) {
     test::UiHome home;
     std::filesystem::create_directories(home.home() / "Documents");
@@ -122,16 +142,40 @@ TEST(MainFrame, ClosingWithUnsavedRecordsAsksAndYesSaves) {
     EXPECT_TRUE(std::filesystem::exists(home.DataFolder() / "ExerciseData.edb"));
 }
 
-TEST(MainFrame, ClosingWithUnsavedRecordsAndNoLeavesTheFileAlone) {
-    test::UiHome home;
-    auto frame = test::StartMainFrame();
-    ASSERT_TRUE(frame);
-    frame->Doc().m_arRecords.push_back(SwimRecord());
-    frame->Doc().m_bChanged = true;
-    home.prompter.answers = {false};
-    frame->close();
-    EXPECT_EQ(home.prompter.questions.size(), 1u);
-    EXPECT_FALSE(std::filesystem::exists(home.DataFolder() / "ExerciseData.edb"));
+// The real question box: Yes saves, No closes without saving, and Escape or the box's own close
+// button keep the program open with the records still unsaved.
+TEST(MainFrame, CloseQuestionCanBeCancelledByEscapeOrItsCloseBox) {
+    struct Case {
+        const char* name;
+        std::function<void(QMessageBox*)> answer;
+        bool closes, saved;
+    };
+    const Case cases[] = {
+        {"yes", [](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); }, true, true},
+        {"no", [](QMessageBox* box) { box->button(QMessageBox::No)->click(); }, true, false},
+        {"escape", [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); }, false, false},
+        {"close box", [](QMessageBox* box) { box->close(); }, false, false},
+    };
+    for (const Case& c : cases) {
+        test::UiHome home;
+        auto frame = test::StartMainFrame();
+        ASSERT_TRUE(frame);
+        ui::SetUiPrompterForTesting(nullptr);  // the program's own message boxes
+        frame->Doc().m_arRecords.push_back(SwimRecord());
+        frame->Doc().m_bChanged = true;
+        QString asked;
+        test::OnNextModal([&](QWidget* modal) {
+            auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_TRUE(box);
+            asked = box->text();
+            c.answer(box);
+        });
+        EXPECT_EQ(frame->close(), c.closes) << c.name;
+        EXPECT_EQ(asked.toStdString(), kQuestion) << c.name;
+        EXPECT_EQ(std::filesystem::exists(home.DataFolder() / "ExerciseData.edb"), c.saved) << c.name;
+        EXPECT_EQ(frame->Doc().m_bChanged, !c.saved) << c.name;
+        EXPECT_EQ(frame->Doc().m_arRecords.size(), 1u) << c.name;
+    }
 }
 
 TEST(MainFrame, ClosingWithoutChangesAsksNothing) {

@@ -81,6 +81,8 @@ class MessageCollector : public Prompter {
 public:
     void Message(const std::string& text) override { messages += text; }
     bool AskYesNo(const std::string&) override { return false; }
+    bool AskYesNoDefaultNo(const std::string&) override { return false; }
+    kt::Answer AskYesNoCancel(const std::string&) override { return kt::Answer::No; }
     std::string messages;
 };
 

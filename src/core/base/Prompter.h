@@ -6,13 +6,20 @@
 
 namespace kt {
 
+enum class Answer { Yes, No, Cancel };
+
 class Prompter {
 public:
     virtual ~Prompter() = default;
     // A modal message with an OK button.
     virtual void Message(const std::string& text) = 0;
-    // A modal Yes/No question; true for Yes.
+    // A modal Yes/No question; true for Yes. Return answers Yes, Escape answers No.
     virtual bool AskYesNo(const std::string& text) = 0;
+    // A Yes/No question whose safe answer is No: Return and Escape both answer No.
+    virtual bool AskYesNoDefaultNo(const std::string& text) = 0;
+    // A Yes/No/Cancel question. Escape and closing the message answer Cancel: a question that
+    // decides whether records are kept must always let the user step back.
+    virtual Answer AskYesNoCancel(const std::string& text) = 0;
 };
 
 }  // namespace kt

@@ -75,8 +75,8 @@ std::string DatabaseRecordLine(const CEventRecord& record) {
                   record.m_dCalories, record.m_dWeight, record.m_bMetric != 0 ? 1 : 0, CleanField(record.m_strNotes, notes));
 }
 
-bool CKT2Doc::OnNewDocument(const Hooks& hooks) {
-    LoadDatabase();
+bool CKT2Doc::OnNewDocument(Prompter& prompter, const Hooks& hooks) {
+    LoadDatabase(&prompter);
     int month = 0;
     int day = 0;
     ReadMonthDay(m_strAutoArchive, month, day);
@@ -89,29 +89,46 @@ bool CKT2Doc::OnNewDocument(const Hooks& hooks) {
 
 bool CKT2Doc::OnCloseDocument(Prompter& prompter, const Clock& clock) {
     if (!m_bChanged) return true;
-    if (prompter.AskYesNo(journal::kUnsavedOnClose)) return SaveDatabase(prompter, clock);
-    return true;
+    switch (prompter.AskYesNoCancel(journal::kUnsavedOnClose)) {
+        case Answer::Yes:
+            return SaveDatabase(prompter, clock);
+        case Answer::No:
+            return true;
+        case Answer::Cancel:
+            break;
+    }
+    return false;
 }
 
 std::filesystem::path CKT2Doc::DatabasePath() const { return DataFilePath(m_strDataFolder, journal::kDatabaseFileName); }
 
 std::filesystem::path CKT2Doc::OlderDatabasePath() const { return DataFilePath(m_strDataFolder, journal::kOlderDatabaseFileName); }
 
-void CKT2Doc::LoadDatabase() {
+void CKT2Doc::LoadDatabase(Prompter* prompter) {
     m_arRecords.clear();
     m_bAllData = false;
+    m_unreadableFile.clear();
     // Without a data folder the bare file name would be looked up in whatever the current folder
     // happens to be; there is simply no database then.
     if (m_strDataFolder.empty()) return;
     std::filesystem::path path = DatabasePath();
     std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) path = OlderDatabasePath();
-    ReadDatabaseFile(path);
+    if (!std::filesystem::exists(path, ec) && !ec) path = OlderDatabasePath();
+    FileError error;
+    // ENOTDIR: a part of the folder path is a file, so there is no database file either.
+    if (ReadDatabaseFile(path, &error) >= 0 || error.code == ENOENT || error.code == ENOTDIR) return;
+    // The file is there but its records are not: starting empty is all that can be done, but the
+    // user must know, and a save must not silently put the few new records in its place.
+    m_unreadableFile = path;
+    if (prompter) {
+        prompter->Message(
+            Format(journal::kUnreadableFormat, path.string().c_str(), static_cast<unsigned>(error.code), error.message.c_str()));
+    }
 }
 
-long long CKT2Doc::ReadDatabaseFile(const std::filesystem::path& path) {
+long long CKT2Doc::ReadDatabaseFile(const std::filesystem::path& path, FileError* error) {
     std::string content;
-    if (!ReadFileBytes(path, content)) return -1;
+    if (!ReadFileBytes(path, content, error)) return -1;
     m_arRecords.reserve(m_arRecords.size() + static_cast<size_t>(std::count(content.begin(), content.end(), '\n')) + 1);
 
     // Lines are cut as SplitLines cuts them, but as views into the file's bytes, so that a plain
@@ -197,6 +214,11 @@ bool CKT2Doc::SaveDatabase(Prompter& prompter, const Clock& clock) {
     const std::filesystem::path path = DatabasePath();
     FileError error;
     bool saved = false;
+    std::error_code ec;
+    if (!m_unreadableFile.empty() && m_unreadableFile == path && std::filesystem::exists(path, ec)) {
+        const std::string question = Format(journal::kReplaceUnreadableFormat, path.string().c_str(), static_cast<int>(m_arRecords.size()));
+        if (!prompter.AskYesNoDefaultNo(question)) return false;
+    }
     if (m_strDataFolder.empty()) {
         error.code = ENOENT;
         error.message = std::strerror(ENOENT);
@@ -209,6 +231,7 @@ bool CKT2Doc::SaveDatabase(Prompter& prompter, const Clock& clock) {
         return false;
     }
     m_bChanged = false;
+    m_unreadableFile.clear();
     return true;
 }
 
@@ -222,6 +245,9 @@ void CKT2Doc::SortByDate() {
 int CKT2Doc::FindRecord(Time64 day, const std::string& type, const std::string& description, double duration,
                         const std::string& location) const {
     const std::string wantedType = Trim(type);
+    // A location cell left untouched after a capture holds one blank; the stored location is
+    // compared trimmed, so the typed one must be too, or a row captured again is not recognised.
+    const std::string wantedLocation = Trim(location);
     const double wantedTenths = Tenths(duration);
     constexpr Time64 kMin = std::numeric_limits<Time64>::min();
     constexpr Time64 kMax = std::numeric_limits<Time64>::max();
@@ -233,7 +259,7 @@ int CKT2Doc::FindRecord(Time64 day, const std::string& type, const std::string& 
         if (record.m_strType != wantedType) continue;
         if (Tenths(record.m_dDuration) != wantedTenths) continue;
         if (Trim(record.m_strDescription) != description) continue;
-        if (Trim(record.m_strLocation) != location) continue;
+        if (Trim(record.m_strLocation) != wantedLocation) continue;
         if (MidnightOf(record.m_time) != day) continue;
         return static_cast<int>(i);
     }

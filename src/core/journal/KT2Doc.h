@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/base/AtomicFile.h"
 #include "core/base/Clock.h"
 #include "core/base/LocalTime.h"
 #include "core/base/Prompter.h"
@@ -24,24 +25,28 @@ public:
     };
 
     // Start-up path: load, auto-archive check, title, last weight to the frame, clear changed.
-    bool OnNewDocument(const Hooks& hooks = {});
-    // Close path: offers to save when records were added and not saved (Yes saves). Returns false
-    // when the user chose to save and the save failed: the window must then stay open, or the
-    // records would be lost after the failure message.
+    // A database file that exists but cannot be read is reported through `prompter`.
+    bool OnNewDocument(Prompter& prompter, const Hooks& hooks = {});
+    // Close path: offers to save when records were added and not saved (Yes saves, No drops them,
+    // Cancel keeps everything). Returns false when the window must stay open: the user cancelled,
+    // or chose to save and the save failed (closing then would lose the records).
     bool OnCloseDocument(Prompter& prompter, const Clock& clock = DefaultClock());
 
     // Replaces the array by the active database file (or the older file name); clears m_bAllData.
-    // A missing or unreadable file, or an empty data folder path, gives an empty database.
-    void LoadDatabase();
+    // A missing file, or an empty data folder path, gives an empty database. A file that exists
+    // but cannot be read gives an empty database too; it is reported through `prompter` (when
+    // given) and remembered, so that SaveDatabase asks before replacing it.
+    void LoadDatabase(Prompter* prompter = nullptr);
     // Turns one file line (decoded, line end removed) into a record appended to the array, or
     // ignores it. Updates m_bMetric and m_dLastWeight from the line.
     void ParseRecordLine(const std::string& line);
     // Hands every line of a database file (any of the data folder's database, archive or backup
     // files) to ParseRecordLine, appending to the array. Returns the number of lines read, or -1
-    // when the file cannot be read (the array is then unchanged).
-    long long ReadDatabaseFile(const std::filesystem::path& path);
+    // when the file cannot be read (the array is then unchanged and `error` says why).
+    long long ReadDatabaseFile(const std::filesystem::path& path, FileError* error = nullptr);
     // Writes the array to "ExerciseData.edb" atomically. On failure reports through `prompter`,
-    // leaves the old file and m_bChanged as they were, and returns false.
+    // leaves the old file and m_bChanged as they were, and returns false. When the file could not
+    // be read at load, asks first (default No); No returns false with nothing written.
     bool SaveDatabase(Prompter& prompter, const Clock& clock = DefaultClock());
     // Orders the array by m_time ascending, keeping the order of equal dates.
     void SortByDate();
@@ -67,9 +72,13 @@ public:
     bool m_bAllData = false;                // the array holds every database file, not only the active one
     std::string m_strAutoArchive;           // "month day" of the yearly archive, "0 0" = off
 
+    // The database file that exists but could not be read by the last load; empty when none.
+    const std::filesystem::path& UnreadableFile() const { return m_unreadableFile; }
+
 private:
     void ParseRecordView(std::string_view line);
 
+    std::filesystem::path m_unreadableFile;
     std::string m_strTitle;
 };
 

@@ -20,6 +20,14 @@ inline constexpr char kUnsavedOnClose[] =
     "exit without saving (N).";
 
 // %s: the file's path, %x: the system error number, %s: the system's text for it.
+inline constexpr char kUnreadableFormat[] =
+    "The exercise database %s exists but could not be read.\n\nError Code: %x\n\nError Message is: %s\n\nKinetrax starts with an "
+    "empty database. The file is left as it is; saving asks before it would be replaced.";
+// %s: the file's path, %d: the number of records in memory.
+inline constexpr char kReplaceUnreadableFormat[] =
+    "The exercise database %s could not be read when Kinetrax started, so its records are not shown. Saving now replaces that file "
+    "with the %d records in memory, and the records in the file are lost.\n\nDo you want to replace it? (Y/N)";
+
 inline constexpr char kSaveFailedFormat[] = "The exercise database %s could not be saved.\n\nError Code: %x\n\nError Message is: %s";
 
 }  // namespace kt::journal

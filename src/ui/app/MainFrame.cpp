@@ -183,7 +183,7 @@ void CMainFrame::SelectGraphPeriodItem() {
 bool CMainFrame::StartDocument() {
     kt::CKT2Doc::Hooks hooks;
     hooks.lastWeightToFrame = [this](double weight) { m_settings.m_dLastWeight = weight; };
-    if (!m_doc.OnNewDocument(hooks)) return false;
+    if (!m_doc.OnNewDocument(UiPrompter(), hooks)) return false;
     UpdateTitle();
     // The views lay themselves out for the window's real size.
     if (layout()) layout()->activate();
@@ -287,6 +287,7 @@ void CMainFrame::OnSave() {
 kt::ExitContext CMainFrame::MakeExitContext() { return {m_doc, m_settings, m_activities, *m_store, m_strDataFolder, UiPrompter()}; }
 
 void CMainFrame::SaveAndClose() {
+    // The database first; settings and lists are stored by the close itself, once.
     kt::ExitContext context = MakeExitContext();
     if (kt::SaveBeforeClose(context)) close();
 }

@@ -25,6 +25,28 @@ bool QtPrompter::AskYesNo(const std::string& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
+bool QtPrompter::AskYesNoDefaultNo(const std::string& text) {
+    QMessageBox box(QMessageBox::Warning, QApplication::applicationDisplayName(), ToQ(text), QMessageBox::Yes | QMessageBox::No, m_parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+kt::Answer QtPrompter::AskYesNoCancel(const std::string& text) {
+    QMessageBox box(QMessageBox::Question, QApplication::applicationDisplayName(), ToQ(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, m_parent);
+    box.setDefaultButton(QMessageBox::Yes);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return kt::Answer::Yes;
+        case QMessageBox::No:
+            return kt::Answer::No;
+        default:
+            return kt::Answer::Cancel;
+    }
+}
+
 kt::Prompter& UiPrompter() { return g_override ? *g_override : DefaultPrompter(); }
 void SetUiPrompterForTesting(kt::Prompter* prompter) { g_override = prompter; }
 void SetUiPrompterParent(QWidget* parent) { DefaultPrompter().SetParent(parent); }

@@ -12,6 +12,8 @@ class QtPrompter : public kt::Prompter {
 public:
     void Message(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
+    bool AskYesNoDefaultNo(const std::string& text) override;
+    kt::Answer AskYesNoCancel(const std::string& text) override;
     void SetParent(QWidget* parent) { m_parent = parent; }
 
 private:
