@@ -50,7 +50,11 @@ TEST(Averages, ThisWeekAndShortDatabaseMeasureFromTheFirstRecordWithTheirNotes) 
         {6, "per day for this year beginning January 03, 2016(the database does not extend back to the beginning of the year)"},
         {7, "per day for the last year since January 03, 2016(the database does not extend back a full year)"},
     };
-    for (const auto& [period, text] : texts) EXPECT_EQ(DurationAverage(doc, period).text, text) << period;
+    for (const auto& [period, text] : texts) {
+        EXPECT_EQ(DurationAverage(doc, period).text, text) << period;
+        // A journal younger than the period: the calories are spread over its own four days.
+        EXPECT_EQ(Show(Calories(doc, period)).substr(0, 37), "4 days, 3 events, 600 total, 150 per ") << period;
+    }
 }
 
 TEST(Averages, FullPeriodStopsAtFirstOlderRecordAndEndsAtNewestRecordNotToday) {

@@ -107,14 +107,16 @@ TEST_F(EntryFixture, CellEdit_MarksChangeShowsHintAndAutoFillsFromNewestRecordOf
 TEST_F(EntryFixture, Capture_AddsRowsSkipsIncompleteAndDuplicateRowsNotesTheFormulaSortsAndClears) {
     doc.m_arRecords = {Record(LocalMidnight(2016, 2, 1), "Later")};
     SetRow(grid, 1, {kGolf, "Nine holes", "45", "Links"});
-    SetRow(grid, 2, {" ", "No type", "30"});
-    SetRow(grid, 3, {kGolf, " Nine holes ", " 45 ", "Links", "", "again"});   // duplicate of row 1
+    SetRow(grid, 2, {" ", " ", " ", " ", " ", " "});                          // blank: skipped
+    grid.SetText(2, kColUnit, "Hours");                                       // the program's own hint is no input
+    SetRow(grid, 3, {kGolf, " Nine holes ", " 45 ", "Links ", "", "again"});  // duplicate of row 1
     SetRow(grid, 4, {kAerobics, "Class", "1.5", "Gym", "250", "felt good"});  // typed calories: kept, no note
-    SetRow(grid, 5, {kAerobics, "", "30"});
+    SetRow(grid, 5, {kAerobics, "Late", "10", "", "-20", "refund"});          // negative ones too
     const CaptureResult r = ReadDataGrid(grid, state, context);
     EXPECT_TRUE(r.completed && r.refreshChart && r.refreshAverages && r.refreshPrompt && r.updateActionButton);
-    EXPECT_EQ(r.recordsAdded, 2);
-    EXPECT_EQ(summaries, 3);  // the duplicate row refreshes the summary too
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_EQ(r.recordsAdded, 3);
+    EXPECT_EQ(summaries, 4);  // the duplicate row refreshes the summary too
     EXPECT_TRUE(doc.m_bChanged);
     EXPECT_EQ(grid.Text(4, kColNotes), " ");
     EXPECT_FALSE(grid.IsEdited());
@@ -138,10 +140,11 @@ TEST_F(EntryFixture, Capture_AddsRowsSkipsIncompleteAndDuplicateRowsNotesTheForm
     ReadDataGrid(grid, state, context);
     // Golf (MET 4.4988) for 45 minutes at 70 kg; for half an hour at 150 kg, 70 kg and 70 lbs / 2.2.
     EXPECT_EQ(Rows(), (std::vector<std::string>{"01-05|Nine holes|Links|45|236.1870|0|" + kNote, "01-05|Class|Gym|90|250.0000|0|felt good",
-                                                "01-05|b||30|337.4100|150|windy " + kNote, "01-05|c||30|337.4100|150|  " + kNote,
-                                                "01-05|d||30|157.4580|70|" + kNote, "01-05|e||30|0.0000|0|" + kNote,
-                                                "01-05|f||30|71.5718|0|" + kNote, "02-01|Later||30|100.0000|70|"}));
-    EXPECT_EQ(doc.m_arRecords[6].m_bMetric, 0);
+                                                "01-05|Late||10|-20.0000|0|refund", "01-05|b||30|337.4100|150|windy " + kNote,
+                                                "01-05|c||30|337.4100|150|  " + kNote, "01-05|d||30|157.4580|70|" + kNote,
+                                                "01-05|e||30|0.0000|0|" + kNote, "01-05|f||30|71.5718|0|" + kNote,
+                                                "02-01|Later||30|100.0000|70|"}));
+    EXPECT_EQ(doc.m_arRecords[7].m_bMetric, 0);
 }
 
 TEST_F(EntryFixture, Capture_MissingDurationStopsKeepingEarlierRowsAndTheGrid) {
@@ -158,6 +161,50 @@ TEST_F(EntryFixture, Capture_MissingDurationStopsKeepingEarlierRowsAndTheGrid) {
     EXPECT_EQ(grid.Text(1, kColUnit), "Hours");
     EXPECT_EQ(grid.Text(3, kColDescription), "Third");
     EXPECT_TRUE(grid.IsEdited() && doc.m_bChanged);
+}
+
+TEST_F(EntryFixture, Capture_RowWithTextButNoTypeOrDescriptionStopsNamingTheCell) {
+    struct Case {
+        std::vector<std::string> row2;
+        const char* message;
+    };
+    const Case cases[] = {
+        {{" ", "No type", "30"}, "The Exercise Event of row 2 must be supplied. Complete the row, or clear it to leave it out."},
+        {{kGolf, " ", "30", "Park"}, "The Description of row 2 must be supplied. Complete the row, or clear it to leave it out."},
+        {{"", "", "", "", "", "only a note"},
+         "The Exercise Event of row 2 must be supplied. Complete the row, or clear it to leave it out."},
+        {{kGolf, "", ""}, "The Description of row 2 must be supplied. Complete the row, or clear it to leave it out."},
+    };
+    for (const Case& c : cases) {
+        doc.m_arRecords.clear();
+        prompter.messages.clear();
+        SetRow(grid, 1, {kGolf, "First", "20", "", "1"});
+        SetRow(grid, 2, c.row2);
+        SetRow(grid, 3, {kGolf, "Third", "20", "", "1"});
+        const CaptureResult r = ReadDataGrid(grid, state, context);
+        EXPECT_FALSE(r.completed);
+        EXPECT_EQ(r.stoppedAtRow, 2);
+        EXPECT_EQ(prompter.messages, std::vector<std::string>{c.message});
+        EXPECT_EQ(Rows(), std::vector<std::string>{"01-05|First||20|1.0000|0|"});
+        EXPECT_EQ(grid.Text(2, kColNotes) + grid.Text(3, kColDescription), c.row2.size() > 5 ? "only a noteThird" : "Third");
+    }
+}
+
+// After a capture every cell holds one blank. A row typed again with its location left that way
+// must still be recognised as the record it already made.
+TEST_F(EntryFixture, Capture_RowTypedAgainAfterAStopIsNotStoredTwice) {
+    SetRow(grid, 1, {kGolf, "Range", "30", "", "1"});
+    ReadDataGrid(grid, state, context);
+    for (const auto& [column, text] : std::vector<std::pair<int, std::string>>{
+             {kColType, kGolf}, {kColDescription, "Nine holes"}, {kColDuration, "45"}, {kColCalories, "5"}}) {
+        grid.SetText(1, column, text);
+        grid.SetText(2, column, column == kColDuration ? " " : text + "!");
+    }
+    EXPECT_FALSE(ReadDataGrid(grid, state, context).completed);  // row 2 has no duration
+    grid.SetText(2, kColDuration, "20");
+    EXPECT_TRUE(ReadDataGrid(grid, state, context).completed);
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"01-05|Range||30|1.0000|0|", "01-05|Nine holes| |45|5.0000|0| ",
+                                                "01-05|Nine holes!| |20|5.0000|0| "}));
 }
 
 TEST_F(EntryFixture, Capture_OnSaturdayPutsTheWeeklyAverageBeforeTheNewestRecordsNotes) {

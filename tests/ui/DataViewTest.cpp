@@ -162,6 +162,22 @@ TEST(DataView, RowWithoutDurationStopsTheCaptureKeepingTheGridAndEarlierRows) {
     EXPECT_EQ(frame->Doc().m_arRecords[1].m_strDescription, "Laps");
     EXPECT_DOUBLE_EQ(frame->Doc().m_arRecords[1].m_dDuration, 20.0);
     EXPECT_TRUE(GridIsCleared(grid));
+
+    // In the cleared grid (every cell one blank): a row without a description stops the capture
+    // too, and the first row, typed again with its location untouched, is still a duplicate.
+    test::TypeIntoCell(grid, 1, 0, QStringLiteral("Golf, general"));
+    test::TypeIntoCell(grid, 1, 1, QStringLiteral("Range"));
+    test::TypeIntoCell(grid, 1, 2, QStringLiteral("30"));
+    test::TypeIntoCell(grid, 2, 0, QStringLiteral("Swimming butterfly"));
+    test::TypeIntoCell(grid, 2, 2, QStringLiteral("15"));
+    test::PressKey(Qt::Key_R, Qt::ControlModifier);
+    ASSERT_EQ(home.prompter.messages.size(), 2u);
+    EXPECT_EQ(home.prompter.messages[1], "The Description of row 2 must be supplied. Complete the row, or clear it to leave it out.");
+    EXPECT_EQ(Cell(grid, 2, 2).toStdString(), "15");
+    test::TypeIntoCell(grid, 2, 1, QStringLiteral("Sprints"));
+    test::PressKey(Qt::Key_R, Qt::ControlModifier);
+    ASSERT_EQ(frame->Doc().m_arRecords.size(), 3u);
+    EXPECT_EQ(frame->Doc().m_arRecords[2].m_strDescription, "Sprints");
 }
 
 TEST(DataView, AutoFillBoxMakesTheActivityFillDescriptionAndLocationFromItsNewestRecord) {

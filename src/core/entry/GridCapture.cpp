@@ -34,6 +34,28 @@ RowValues ReadRowKey(const EntryGrid& grid, int row) {
             Trim(grid.Text(row, kColDuration))};
 }
 
+// Whether the user typed anything into a row: the unit cell is the program's own and the last
+// column is never read, so neither counts.
+bool RowHasInput(const EntryGrid& grid, int row) {
+    for (int c : {kColType, kColDescription, kColDuration, kColLocation, kColCalories, kColNotes}) {
+        if (!Trim(grid.Text(row, c)).empty()) return true;
+    }
+    return false;
+}
+
+// The capture stops at a row it cannot take, and says which cell is missing: skipping the row
+// would clear the user's text with the rest of the grid. Earlier rows stay captured.
+CaptureResult StopAtRow(const EntryState& state, int row, const std::string& message, Prompter& prompter) {
+    prompter.Message(message);
+    CaptureResult result;
+    result.stoppedAtRow = row;
+    // The replace state is left by the caller; the view must not keep claiming a correction is
+    // under way.
+    result.updateActionButton = state.replace;
+    result.refreshPrompt = state.replace;
+    return result;
+}
+
 double WeightForNewRecords(const EntryState& state, const CKT2Doc& doc) {
     if (state.newWeightSet) return state.newWeight;
     if (state.useCurrentWeight) return doc.m_dLastWeight;
@@ -80,16 +102,12 @@ CaptureResult ReadDataGrid(EntryGrid& grid, EntryState& state, CaptureContext& c
 
     for (int r = kFirstEntryRow; r <= kLastEntryRow; ++r) {
         const RowValues row = ReadRowKey(grid, r);
-        if (row.type.empty() || row.description.empty()) continue;
-        if (row.duration.empty()) {
-            context.prompter.Message(entry_text::kDurationMissing);
-            result.stoppedAtRow = r;
-            // The replace state is left by the caller; the view must not keep claiming a
-            // correction is under way.
-            result.updateActionButton = state.replace;
-            result.refreshPrompt = state.replace;
-            return result;
+        if (!RowHasInput(grid, r)) continue;
+        if (row.type.empty() || row.description.empty()) {
+            const char* missing = entry_text::kHeadings[row.type.empty() ? kColType : kColDescription];
+            return StopAtRow(state, r, Format(entry_text::kCellMissingFormat, missing, r), context.prompter);
         }
+        if (row.duration.empty()) return StopAtRow(state, r, entry_text::kDurationMissing, context.prompter);
         const DurationReading duration = ParseDuration(row.duration, context.settings.m_dMaxHours);
         grid.SetText(r, kColUnit, duration.asHours ? entry_text::kHours : entry_text::kMinutes);
 

@@ -39,7 +39,7 @@ struct CaptureContext {
 
 struct CaptureResult {
     // true when the capture ran to its end (grid cleared, edited mark cleared); false when it stopped
-    // at `stoppedAtRow` because the duration was missing: the grid keeps its text and mark.
+    // at `stoppedAtRow` because a required cell was empty: the grid keeps its text and mark.
     bool completed = false;
     int stoppedAtRow = 0;
     bool activityEdit = false;  // the activity-edit path ran instead of a record capture
@@ -54,8 +54,8 @@ struct CaptureResult {
 };
 
 // Captures rows 1 to 5 into the document, or runs the activity edit when the editor shows its
-// activities. A row without type or description is skipped; a row with both but no duration
-// stops the capture with a message, keeping the records of the rows above it.
+// activities. A blank row is skipped; a row with text but without type, description or duration
+// stops the capture with a message naming the missing cell, keeping the records of the rows above.
 CaptureResult ReadDataGrid(EntryGrid& grid, EntryState& state, CaptureContext& context);
 
 enum class ActionPath {

@@ -17,6 +17,8 @@ inline constexpr const char* kHours = "Hours";
 inline constexpr const char* kClearedCell = " ";
 
 inline constexpr const char* kDurationMissing = "The duration of the exercise must be supplied.";
+// A row with text but without activity type or description; %s is the column heading, %d the row.
+inline constexpr const char* kCellMissingFormat = "The %s of row %d must be supplied. Complete the row, or clear it to leave it out.";
 inline constexpr const char* kFormulaNote = "(Calories determined through formula calculation)";
 // printf pattern; the per-day minutes of the last seven days.
 inline constexpr const char* kWeeklyNote = "The average time spent exercising this week is %2.3lf minutes per day.";
