@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "core/base/Format.h"
 #include "core/chart/ChartFill.h"
@@ -120,12 +121,13 @@ TEST(ChartFill, DayBarsAddUpScaleTheMinutesAxisAndFollowACorrection) {
 TEST(ChartFill, WeightBarsFromTheLastRecordOfEachDay) {
     Settings settings;
     settings.m_dMinWeight = 0.0;
+    // A record captured without a weight (0) does not hide the day's weighed record.
     const CKT2Doc doc = Doc({Rec(2016, 1, 4, 30, 81.0), Rec(2016, 1, 4, 45, 80.5), Rec(2016, 1, 5, 20, 0.0), Rec(2016, 1, 6, 20, 0.0),
-                             Rec(2016, 1, 6, 10, 79.0)});
+                             Rec(2016, 1, 6, 10, 79.0), Rec(2016, 1, 7, 10, 78.5), Rec(2016, 1, 7, 5, 0.0)});
     const ChartData on = FillChart(doc, LocalMidnight(2016, 1, 1), true, settings);
     EXPECT_TRUE(on.weightVisible);
-    EXPECT_EQ(Bars(on.exercise), "01-04:75 01-05:20 01-06:30 ");
-    EXPECT_EQ(Bars(on.weight), "01-04:80.5 01-06:79 ");
+    EXPECT_EQ(Bars(on.exercise), "01-04:75 01-05:20 01-06:30 01-07:15 ");
+    EXPECT_EQ(Bars(on.weight), "01-04:80.5 01-06:79 01-07:78.5 ");
 
     const ChartData off = FillChart(doc, LocalMidnight(2016, 1, 1), false, settings);
     EXPECT_FALSE(off.weightVisible);
@@ -161,6 +163,14 @@ TEST(ChartAxis, TickDensityAndDoubleClickDay) {
     EXPECT_EQ(DayFromAxisValue(Ole(2016, 3, 27) + 0.5), LocalMidnight(2016, 3, 27));     // the 23-hour day
     EXPECT_EQ(DayFromAxisValue(Ole(2016, 10, 30) + 0.99), LocalMidnight(2016, 10, 30));  // the 25-hour day
     for (double outside : {std::nan(""), -1.0, 1e300, HUGE_VAL}) EXPECT_FALSE(DayFromAxisValue(outside)) << outside;
+
+    // Labels name the day while every day has a tick, the month on sparser axes, the year from half-yearly ticks.
+    const double tue = Ole(2016, 1, 5);
+    const std::tuple<double, int, const char*, const char*> labels[] = {
+        {tue, 1, "%a %d", "Tue 05"},  {tue, 1, "", "Jan 05"},     {tue, 7, "%a %d", "Jan 05"}, {tue, 181, "%d", "Jan 05"},
+        {tue, 182, "%d", "Jan 2016"}, {tue - 0.4, 1, "%d", "05"}, {tue + 0.49, 1, "%d", "05"}, {-5.0, 1, "%d", ""},
+    };
+    for (const auto& [x, step, pattern, label] : labels) EXPECT_EQ(TickLabel(x, step, pattern), label) << step << pattern;
 }
 
 }  // namespace

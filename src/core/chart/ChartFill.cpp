@@ -15,6 +15,7 @@ ChartData FillChart(const CKT2Doc& doc, Time64 chartStart, bool showWeight, Sett
     while (i < records.size() && records[i].m_time < chartStart) ++i;
 
     double dayTotal = 0.0;
+    double dayWeight = 0.0;  // the day's last recorded weight; records without one carry 0
     double largest = 0.0;
     for (; i < records.size(); ++i) {
         const CEventRecord& r = records[i];
@@ -27,13 +28,15 @@ ChartData FillChart(const CKT2Doc& doc, Time64 chartStart, bool showWeight, Sett
             settings.m_bSettingsChanged = true;
         }
         dayTotal += r.m_dDuration;
+        if (r.m_dWeight > 0.0) dayWeight = r.m_dWeight;
         const bool closesDay = i + 1 == records.size() || records[i + 1].m_time != r.m_time;
         if (!closesDay) continue;
         const double x = static_cast<double>(OleDayNumber(r.m_time));
         data.exercise.push_back({x, dayTotal});
-        if (showWeight && r.m_dWeight > 0.0) data.weight.push_back({x, r.m_dWeight});
+        if (showWeight && dayWeight > 0.0) data.weight.push_back({x, dayWeight});
         largest = std::max(largest, dayTotal);
         dayTotal = 0.0;
+        dayWeight = 0.0;
     }
     data.minutesAxisMax = largest + chart_setup::kMinutesHeadroom;
     return data;

@@ -1,6 +1,6 @@
 #pragma once
 // The exercise chart's data: one bar per day with exercise (the sum of that day's minutes), the
-// weight bar of the last record of each day, and the scale of the minutes axis. Also the fixed
+// weight bar of the day's last record that carries a weight, and the scale of the minutes axis. Also the fixed
 // set-up of the chart (names, colours, bar widths, first ranges) so the widget only applies them.
 
 #include <vector>

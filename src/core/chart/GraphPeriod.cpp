@@ -126,4 +126,15 @@ std::optional<Time64> DayFromAxisValue(double x) {
     return MidnightOfOleDay(static_cast<int64_t>(std::floor(x)));
 }
 
+std::string TickLabelPattern(int tickStepDays, const std::string& pattern) {
+    if (tickStepDays >= 182) return "%b %Y";
+    if (tickStepDays > 1 || pattern.empty()) return "%b %d";
+    return pattern;
+}
+
+std::string TickLabel(double x, int tickStepDays, const std::string& pattern) {
+    const std::optional<Time64> day = DayFromAxisValue(x + 0.5);
+    return day ? FormatTime(*day, TickLabelPattern(tickStepDays, pattern).c_str()) : std::string();
+}
+
 }  // namespace kt

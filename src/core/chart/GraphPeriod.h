@@ -41,6 +41,14 @@ GraphPeriodView ComputeGraphPeriod(int period, Time64 now, const CKT2Doc& doc);
 // beyond that whole multiples of 365.
 int TickStepDays(double axisMin, double axisMax);
 
+// The strftime pattern of the date axis labels. A day-only label ("%d", "%a %d") is readable only
+// while every day has its tick; a sparser axis names the month too ("%b %d"), and from half a
+// year between ticks the year ("%b %Y"). An empty `pattern` means "%b %d".
+std::string TickLabelPattern(int tickStepDays, const std::string& pattern);
+// The label of the tick at axis value `x` (an OLE day; bars stand centred on their day, so the
+// half day is rounded to the nearest day); empty for a value that is not a date.
+std::string TickLabel(double x, int tickStepDays, const std::string& pattern);
+
 // Local midnight of the day that an x value of the date axis lies on (its whole-number part);
 // none for values that are not a date between 1899-12-30 and 9999-12-31.
 std::optional<Time64> DayFromAxisValue(double x);

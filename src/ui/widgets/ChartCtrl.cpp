@@ -13,28 +13,16 @@
 namespace kt::ui {
 namespace {
 
-// Ticks on whole days, labelled with a strftime pattern of the local date. A day-only label
-// ("%d", "%a %d") is readable only while every day has its tick; on a sparser axis the labels
-// name the month as well.
+// Ticks on whole days, labelled by the chart's label rule.
 class DayTicker : public QCPAxisTicker {
 public:
     int stepDays = 1;
-    std::string pattern;  // empty: "%b %d"
-
-    const char* EffectivePattern() const {
-        if (stepDays >= 182) return "%b %Y";
-        if (stepDays > 1 || pattern.empty()) return "%b %d";
-        return pattern.c_str();
-    }
+    std::string pattern;
 
 protected:
     double getTickStep(const QCPRange&) override { return stepDays; }
     int getSubTickCount(double) override { return 0; }
-    QString getTickLabel(double tick, const QLocale&, QChar, int) override {
-        const std::optional<kt::Time64> day = kt::DayFromAxisValue(tick + 0.5);
-        if (!day) return {};
-        return ToQ(kt::FormatTime(*day, EffectivePattern()));
-    }
+    QString getTickLabel(double tick, const QLocale&, QChar, int) override { return ToQ(kt::TickLabel(tick, stepDays, pattern)); }
     QVector<double> createTickVector(double tickStep, const QCPRange& range) override {
         QVector<double> ticks;
         const double first = std::ceil(range.lower / tickStep - 1e-9) * tickStep;
@@ -183,8 +171,7 @@ std::vector<kt::ChartPoint> CChartCtrl::WeightPoints() const {
 
 QString CChartCtrl::TickLabel(double x) const {
     if (!d->ticker) return {};
-    const std::optional<kt::Time64> day = kt::DayFromAxisValue(x + 0.5);
-    return day ? ToQ(kt::FormatTime(*day, d->ticker->EffectivePattern())) : QString();
+    return ToQ(kt::TickLabel(x, d->ticker->stepDays, d->ticker->pattern));
 }
 
 int CChartCtrl::XPixelOf(double x) const { return static_cast<int>(std::lround(d->plot->xAxis->coordToPixel(x))); }
