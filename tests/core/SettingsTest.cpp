@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "core/activities/ActivityTable.h"
+#include "core/base/AtomicFile.h"
 #include "core/base/Format.h"
 #include "core/settings/FileSettingsStore.h"
 #include "core/settings/MemorySettingsStore.h"
@@ -107,12 +108,45 @@ TEST(SettingsTest, FirstRun_UsesFirstRunValuesAndCreatesTheStoreAtExit) {
     EXPECT_EQ(Summary(l), "4 0 100 10 7 m0 0/0 f00000 [0 0] sel:" + kDefaultSelection + " d: l: ch1");
     EXPECT_FALSE(std::filesystem::exists(regFile));  // loading writes nothing
 
+    // Creating the key, all values at once, the user data file: three writes, not one per value.
+    const long long writes = CompletedAtomicWritesForTesting();
     ASSERT_TRUE(SaveSettings(store, dir.path(), l.settings, l.doc));
+    EXPECT_EQ(CompletedAtomicWritesForTesting() - writes, 3);
     EXPECT_FALSE(l.settings.m_bSettingsChanged);
     EXPECT_EQ(ReadAll(regFile), ReadAll(Golden("FirstRunExit.reg")));
     EXPECT_EQ(ReadAll(dir / "KTUserData.cfg"), "\r\n\r\n");
-    // The next start reads the store, and gets the same values back.
+    // The next start reads the store, and gets the same values back; a later save writes the
+    // store once more and the user data file.
     EXPECT_EQ(Summary(Load(store, dir.path())), Summary(l));
+    l.settings.m_nGraphPeriod = 2;
+    l.settings.m_dMaxHours = 3.0;
+    const long long again = CompletedAtomicWritesForTesting();
+    ASSERT_TRUE(SaveSettings(store, dir.path(), l.settings, l.doc));
+    EXPECT_EQ(CompletedAtomicWritesForTesting() - again, 2);
+    EXPECT_EQ(Summary(Load(store, dir.path())).substr(0, 10), "2 0 100 10");
+
+    // A save whose store write fails changes no stored value at all.
+    l.settings.m_nGraphPeriod = 6;
+    l.settings.m_bSettingsChanged = true;
+    SetAtomicWriteFailureAfterBytesForTesting(20);
+    EXPECT_FALSE(SaveSettings(store, dir.path(), l.settings, l.doc));
+    SetAtomicWriteFailureAfterBytesForTesting(-1);
+    EXPECT_TRUE(l.settings.m_bSettingsChanged);
+    EXPECT_EQ(Summary(Load(store, dir.path())).substr(0, 10), "2 0 100 10");
+}
+
+TEST(SettingsTest, UnreadableUserDataFileIsNeitherUsedNorReplaced) {
+    TempDir dir;
+    MemorySettingsStore store;
+    ASSERT_TRUE(store.OpenKey(kKey, true));
+    std::filesystem::create_directory(dir / "KTUserData.cfg");  // unreadable for anyone, root too
+    Loaded l = Load(store, dir.path());
+    EXPECT_TRUE(l.settings.m_bUserDataUnreadable);
+    l.settings.m_arDescriptions = {"typed this run"};
+    EXPECT_FALSE(SaveSettings(store, dir.path(), l.settings, l.doc));
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "KTUserData.cfg"));
+    std::filesystem::remove(dir / "KTUserData.cfg");
+    EXPECT_FALSE(Load(store, dir.path()).settings.m_bUserDataUnreadable);  // a missing file is no such case
 }
 
 TEST(SettingsTest, Migration_ReadsBothCfgFormsAndLeavesThemInPlace) {

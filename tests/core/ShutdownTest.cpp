@@ -55,7 +55,7 @@ TEST(Shutdown, AnActivityListThatCannotBeWrittenStillKeepsTheSelection) {
     EXPECT_FALSE(q.Stored("Events"));
 }
 
-TEST(Shutdown, SaveBeforeCloseStopsWhenTheDatabaseCannotBeSaved) {
+TEST(Shutdown, SaveBeforeCloseSavesTheDatabaseAndLeavesTheRestToTheCloseOnce) {
     Program p;
     p.doc.m_strDataFolder = p.dir.path().string();
     p.doc.m_arRecords = {CEventRecord(LocalMidnight(2016, 1, 5), "Archery", "", 30, "", 200, 80, 1, "")};
@@ -70,10 +70,16 @@ TEST(Shutdown, SaveBeforeCloseStopsWhenTheDatabaseCannotBeSaved) {
     EXPECT_TRUE(p.settings.m_bSettingsChanged);
     EXPECT_FALSE(p.Stored("GraphPeriod"));
 
-    EXPECT_TRUE(SaveBeforeClose(c, test::FixedClock(1700000000)));
+    // The activity list cannot be written: the whole exit reports that once.
+    p.settings.m_bActivityListChanged = true;
+    ExitContext broken = p.Context(p.dir / "ExerciseData.edb" / "KT");
+    EXPECT_TRUE(SaveBeforeClose(broken, test::FixedClock(1700000000)));
     EXPECT_TRUE(std::filesystem::exists(p.doc.DatabasePath()));
-    EXPECT_FALSE(p.settings.m_bSettingsChanged);
+    EXPECT_FALSE(p.Stored("GraphPeriod"));
+    StoreAtExit(broken);
     EXPECT_TRUE(p.Stored("GraphPeriod"));
+    EXPECT_EQ(p.prompter.messages.size(), 2u);  // the failed database save, then the list once
+    EXPECT_EQ(p.prompter.messages.back(), "Unable to save activity list.");
 }
 
 }  // namespace

@@ -14,10 +14,6 @@ void StoreAtExit(ExitContext& c) {
     }
 }
 
-bool SaveBeforeClose(ExitContext& c, const Clock& clock) {
-    if (c.doc.m_bChanged && !c.doc.SaveDatabase(c.prompter, clock)) return false;
-    StoreAtExit(c);
-    return true;
-}
+bool SaveBeforeClose(ExitContext& c, const Clock& clock) { return !c.doc.m_bChanged || c.doc.SaveDatabase(c.prompter, clock); }
 
 }  // namespace kt

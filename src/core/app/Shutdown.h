@@ -27,8 +27,9 @@ struct ExitContext {
 // when the list could not be written, the selected activities alone (they would be lost otherwise).
 void StoreAtExit(ExitContext& context);
 
-// Save-and-close: the database when it changed, then what StoreAtExit stores. Returns false, having
-// stored nothing else, when the database could not be saved: the window must stay open then.
+// Save-and-close: the database when it changed. Returns false when it could not be saved: the
+// window must stay open then. The close that follows runs StoreAtExit, once; storing here as well
+// would write everything twice and repeat every failure message.
 bool SaveBeforeClose(ExitContext& context, const Clock& clock = DefaultClock());
 
 }  // namespace kt

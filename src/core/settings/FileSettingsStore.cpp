@@ -33,6 +33,21 @@ std::filesystem::path FileSettingsStore::DefaultPath() {
 }
 
 bool FileSettingsStore::Load(RegFile& doc) const {
+    if (m_batchDepth > 0) {
+        if (!m_batchLoaded) {
+            m_batchLoaded = true;
+            RegFile fresh;
+            m_batchReadable = LoadFile(fresh);
+            if (m_batchReadable) m_batch = std::move(fresh);
+        }
+        if (!m_batchReadable) return false;
+        doc = *m_batch;
+        return true;
+    }
+    return LoadFile(doc);
+}
+
+bool FileSettingsStore::LoadFile(RegFile& doc) const {
     std::string content;
     FileError error;
     if (!ReadFileBytes(m_file, content, &error)) {
@@ -48,6 +63,15 @@ bool FileSettingsStore::Load(RegFile& doc) const {
 }
 
 bool FileSettingsStore::Store(const RegFile& doc) const {
+    if (m_batchDepth > 0 && m_batchReadable) {
+        m_batch = doc;
+        m_batchDirty = true;
+        return true;
+    }
+    return WriteFile(doc);
+}
+
+bool FileSettingsStore::WriteFile(const RegFile& doc) const {
     std::error_code ec;
     if (m_file.has_parent_path()) std::filesystem::create_directories(m_file.parent_path(), ec);
     return WriteFileAtomic(m_file, doc.Serialize());
@@ -60,7 +84,28 @@ bool FileSettingsStore::OpenKey(const std::string& path, bool create) {
     if (doc.HasKey(full)) return true;
     if (!create) return false;
     doc.AddKey(full);
-    return Store(doc);
+    // Written through even inside a batch: whether the store can be written at all decides
+    // where the settings go.
+    if (!WriteFile(doc)) return false;
+    if (m_batchDepth > 0 && m_batchReadable) m_batch = doc;
+    return true;
+}
+
+void FileSettingsStore::BeginBatch() {
+    if (m_batchDepth++ > 0) return;
+    m_batch.reset();
+    m_batchLoaded = false;
+    m_batchReadable = false;
+    m_batchDirty = false;
+}
+
+bool FileSettingsStore::CommitBatch() {
+    if (m_batchDepth == 0 || --m_batchDepth > 0) return true;
+    const bool ok = !m_batchDirty || WriteFile(*m_batch);
+    m_batch.reset();
+    m_batchLoaded = false;
+    m_batchDirty = false;
+    return ok;
 }
 
 std::optional<StoredValue> FileSettingsStore::ReadValue(const std::string& path, const std::string& name) {

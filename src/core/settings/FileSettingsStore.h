@@ -1,10 +1,11 @@
 #pragma once
 // The settings store of this platform: one per-user file in the registry's export text format
-// (see RegFile.h), by default $XDG_CONFIG_HOME/Kinetrax/Kinetrax.reg. Every call reads the file
-// afresh and every change rewrites it atomically, so no handle or cached state outlives a call
-// and a failed write leaves the previous file whole.
+// (see RegFile.h), by default $XDG_CONFIG_HOME/Kinetrax/Kinetrax.reg. Outside a batch every call
+// reads the file afresh and every change rewrites it atomically; inside a batch the file is read
+// once and written once at CommitBatch. Either way a failed write leaves the previous file whole.
 
 #include <filesystem>
+#include <optional>
 
 #include "core/settings/RegFile.h"
 #include "core/settings/SettingsStore.h"
@@ -22,6 +23,8 @@ public:
     bool OpenKey(const std::string& path, bool create) override;
     std::optional<StoredValue> ReadValue(const std::string& path, const std::string& name) override;
     bool WriteValue(const std::string& path, const std::string& name, const StoredValue& value) override;
+    void BeginBatch() override;
+    bool CommitBatch() override;
 
     const std::filesystem::path& FilePath() const { return m_file; }
 
@@ -29,9 +32,18 @@ private:
     // False when the file exists but cannot be read: it must then not be overwritten either.
     // A missing file gives an empty document.
     bool Load(RegFile& doc) const;
+    bool LoadFile(RegFile& doc) const;
     bool Store(const RegFile& doc) const;
+    bool WriteFile(const RegFile& doc) const;
 
     std::filesystem::path m_file;
+    // Inside a batch: the file's content as read once (empty when it could not be read), and
+    // whether a value changed since.
+    int m_batchDepth = 0;
+    mutable std::optional<RegFile> m_batch;
+    mutable bool m_batchLoaded = false;
+    mutable bool m_batchReadable = false;
+    mutable bool m_batchDirty = false;
 };
 
 }  // namespace kt

@@ -27,6 +27,8 @@ struct Settings {
     bool m_bMonitorWeight = false;
     bool m_bUseLastWeight = false;
     double m_dLastWeight = 0.0;
+    // "KTUserData.cfg" exists but could not be read at start-up: it is neither used nor replaced.
+    bool m_bUserDataUnreadable = false;
 };
 
 }  // namespace kt

@@ -1,5 +1,6 @@
 #include "core/settings/SettingsPersistence.h"
 
+#include <cerrno>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -83,7 +84,13 @@ void ReadFlag(std::optional<int> value, bool& flag) {
 
 void LoadUserData(const std::filesystem::path& dataFolder, Settings& s) {
     std::vector<std::string> lines;
-    if (!ReadTextFile(DataFilePath(dataFolder, kUserDataFileName), lines)) return;
+    FileError error;
+    s.m_bUserDataUnreadable = false;
+    if (!ReadTextFile(DataFilePath(dataFolder, kUserDataFileName), lines, &error)) {
+        // There but unreadable: its lists must not be replaced by whatever this run collects.
+        s.m_bUserDataUnreadable = error.code != ENOENT && !dataFolder.empty();
+        return;
+    }
     if (lines.size() > 0) AppendListLine(lines[0], s.m_arDescriptions);
     if (lines.size() > 1) AppendListLine(lines[1], s.m_arLocations);
 }
@@ -222,6 +229,7 @@ double ToSinglePrecision(double value) {
 }
 
 void LoadSettings(SettingsStore& store, const std::filesystem::path& dataFolder, Settings& settings, CKT2Doc& doc) {
+    SettingsBatch batch(store);  // one read of the store for all values
     CSettingsKey key(store);
     if (key.Open(kSettingsKeyPath, false)) {
         LoadFromStore(key, dataFolder, settings, doc);
@@ -233,6 +241,7 @@ void LoadSettings(SettingsStore& store, const std::filesystem::path& dataFolder,
 }
 
 bool SaveSettings(SettingsStore& store, const std::filesystem::path& dataFolder, Settings& settings, const CKT2Doc& doc) {
+    SettingsBatch batch(store);  // every value in one write, so a save is never half done
     CSettingsKey key(store);
     bool ok = true;
     if (key.Open(kSettingsKeyPath, true)) {
@@ -251,6 +260,7 @@ bool SaveSettings(SettingsStore& store, const std::filesystem::path& dataFolder,
         ok &= key.WriteInt(kAutoFill, s.m_bAutoFill ? 1 : 0);
         ok &= key.WriteString(kAutoArchive, s.m_strAutoArchive);
         if (!s.m_arSelectedActivities.empty()) ok &= key.WriteString(kEvents, EncodeSelectedActivities(s.m_arSelectedActivities));
+        ok &= batch.Commit();
         ok &= SaveUserData(dataFolder, s);
     } else {
         ok = WriteTextFileAtomic(DataFilePath(dataFolder, kCfgFileName), CfgLines(settings, doc));
@@ -261,6 +271,7 @@ bool SaveSettings(SettingsStore& store, const std::filesystem::path& dataFolder,
 }
 
 bool SaveUserData(const std::filesystem::path& dataFolder, const Settings& settings) {
+    if (settings.m_bUserDataUnreadable) return false;
     return WriteTextFileAtomic(DataFilePath(dataFolder, kUserDataFileName),
                                {JoinList(settings.m_arDescriptions), JoinList(settings.m_arLocations)});
 }

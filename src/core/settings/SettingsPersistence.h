@@ -44,7 +44,8 @@ void LoadSettings(SettingsStore& store, const std::filesystem::path& dataFolder,
 bool SaveSettings(SettingsStore& store, const std::filesystem::path& dataFolder, Settings& settings, const CKT2Doc& doc);
 
 // Writes "KTUserData.cfg": the descriptions on line 1, the locations on line 2, items joined by
-// TAB. False when the file could not be written (the old file is then unchanged).
+// TAB. False when the file could not be written (the old file is then unchanged), or was not
+// written because it existed but could not be read at start-up.
 bool SaveUserData(const std::filesystem::path& dataFolder, const Settings& settings);
 
 // Writes the "Events" value alone, when the list is not empty. Leaves every flag alone.

@@ -40,6 +40,33 @@ public:
     // Sets one value of an existing key, keeping every other value. False when the key does not
     // exist or the store cannot be written (the stored value is then unchanged).
     virtual bool WriteValue(const std::string& path, const std::string& name, const StoredValue& value) = 0;
+
+    // Groups the calls up to CommitBatch into one unit: a store kept in a file reads it once and
+    // rewrites it once, so a save of every setting cannot leave half of them behind. Between the
+    // two, WriteValue succeeds in memory and CommitBatch reports whether the unit reached the
+    // store (false: the stored values stay as they were before BeginBatch). Creating a key is
+    // written through at once, so OpenKey with `create` still tells whether the store is writable.
+    virtual void BeginBatch() {}
+    virtual bool CommitBatch() { return true; }
+};
+
+// Begins a batch for one scope; a batch not committed is committed when the scope ends.
+class SettingsBatch {
+public:
+    explicit SettingsBatch(SettingsStore& store) : m_store(store) { m_store.BeginBatch(); }
+    ~SettingsBatch() {
+        if (!m_done) m_store.CommitBatch();
+    }
+    SettingsBatch(const SettingsBatch&) = delete;
+    SettingsBatch& operator=(const SettingsBatch&) = delete;
+    bool Commit() {
+        m_done = true;
+        return m_store.CommitBatch();
+    }
+
+private:
+    SettingsStore& m_store;
+    bool m_done = false;
 };
 
 }  // namespace kt
