@@ -94,18 +94,18 @@ TEST_F(KT2DocTest, SaveThenLoad_KeepsOrderTextsAndUnitWithFileRounding) {
     doc.m_arRecords = {
         CEventRecord(autumn, "Calisthenics, fast, push-ups, sit-ups…", "Circuit", 30.456, "Gym", 250.04, 81.26, 1, "Пробежка 🏃"),
         CEventRecord(spring, "Running", "Müde, aber gut", 45, "Park", 400.06, 0, 1, ""),
-        CEventRecord(spring, "Walking", "Lunch\twalk", 20, "Office\r\nblock", 80, 180.55, 0, "line one\nline two"),
+        CEventRecord(spring, "Walking", "Lunch\twalk", 20, "Office\r\nblock", 80, 180.55, 0, std::string("line one\nline two\0end", 21)),
     };
     ASSERT_TRUE(doc.SaveDatabase(prompter, clock));
     doc.m_bMetric = true;
     doc.LoadDatabase();
-    // A tab or line break in a text becomes a blank instead of shifting the fields; the unit and
-    // last weight are the last line's.
+    // A tab, line break or NUL in a text becomes a blank instead of shifting or cutting the
+    // fields; the unit and last weight are the last line's.
     EXPECT_EQ(Dump(doc, true),
               (std::vector<std::string>{
                   std::to_string(autumn) + "|Calisthenics, fast, push-ups, sit-ups…|Circuit|30.46|Gym|250|81.3|1|Пробежка 🏃",
                   std::to_string(spring) + "|Running|Müde, aber gut|45|Park|400.1|0|1|",
-                  std::to_string(spring) + "|Walking|Lunch walk|20|Office  block|80|180.6|0|line one line two",
+                  std::to_string(spring) + "|Walking|Lunch walk|20|Office  block|80|180.6|0|line one line two end",
                   "doc|0|180.6",
               }));
 }
@@ -118,6 +118,12 @@ TEST_F(KT2DocTest, Load_FallsBackToOlderNameAndGivesAnEmptyDatabaseWithoutAUsabl
     ASSERT_TRUE(doc.SaveDatabase(prompter, clock));
     EXPECT_TRUE(std::filesystem::exists(doc.DatabasePath()));
     EXPECT_EQ(ReadAll(doc.OlderDatabasePath()), kGolfFile);
+
+    // A byte-order mark an editor put before a journal without header does not hide the first date.
+    doc.m_arRecords.clear();
+    doc.ParseDatabaseContent("\xEF\xBB\xBF" + kGolfFile.substr(3));
+    ASSERT_EQ(doc.m_arRecords.size(), 1u);
+    EXPECT_EQ(doc.m_arRecords[0].m_time, 1709593200);
 
     // Once the current file exists the older one is no longer read.
     WriteAll(doc.DatabasePath(), "1\r\n1709593200\tRunning\t\t60\t\t1\t2\t1\tnew\r\n");

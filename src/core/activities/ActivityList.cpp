@@ -64,6 +64,11 @@ bool LoadActivityList(ActivityTable& table, const std::filesystem::path& dataFol
         return true;
     }
 
+    ParseActivityListLines(table, lines);
+    return true;
+}
+
+void ParseActivityListLines(ActivityTable& table, const std::vector<std::string>& lines) {
     double met = 0.0;
     for (size_t i = 0; i < lines.size() && i < static_cast<size_t>(kActivityCount); ++i) {
         const std::string& line = lines[i];
@@ -75,7 +80,6 @@ bool LoadActivityList(ActivityTable& table, const std::filesystem::path& dataFol
         }
         table.SetActivity(static_cast<int>(i), std::move(name), met);
     }
-    return true;
 }
 
 std::vector<std::string> ActivityListLines(const ActivityTable& table) {

@@ -23,6 +23,9 @@ inline constexpr const char* kActivityListHtmlFileName = "ActivityList.html";
 // user's edited table.
 bool LoadActivityList(ActivityTable& table, const std::filesystem::path& dataFolder, Prompter& prompter);
 
+// The reading rules of LoadActivityList for the decoded lines of the file.
+void ParseActivityListLines(ActivityTable& table, const std::vector<std::string>& lines);
+
 // Writes all 310 entries to "ActivityList.txt" (atomically). Success clears
 // settings.m_bActivityListChanged; failure tells the user and leaves the flag set.
 bool SaveActivityList(const ActivityTable& table, const std::filesystem::path& dataFolder, Settings& settings, Prompter& prompter);

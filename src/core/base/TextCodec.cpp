@@ -158,8 +158,13 @@ std::vector<std::string> SplitLines(std::string_view content) {
     return lines;
 }
 
+std::string_view SkipByteOrderMark(std::string_view content) {
+    constexpr std::string_view kBom = "\xEF\xBB\xBF";
+    return content.substr(0, kBom.size()) == kBom ? content.substr(kBom.size()) : content;
+}
+
 std::vector<std::string> DecodeText(std::string_view content) {
-    std::vector<std::string> lines = SplitLines(content);
+    std::vector<std::string> lines = SplitLines(SkipByteOrderMark(content));
     for (auto& line : lines) line = DecodeLine(line);
     return lines;
 }
@@ -173,6 +178,12 @@ std::string EncodeText(const std::vector<std::string>& lines) {
         out += EncodeLine(l);
         out += "\r\n";
     }
+    // A file that starts with the characters of a byte-order mark would lose them when read;
+    // the first one goes out escaped instead.
+    if (SkipByteOrderMark(out).size() != out.size())
+        out.replace(0, 1,
+                    "\x1B"
+                    "0000EF");
     return out;
 }
 

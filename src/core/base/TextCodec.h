@@ -28,7 +28,11 @@ std::string DecodeLine(std::string_view bytes);
 // an empty content or a trailing line end adds no empty last line.
 std::vector<std::string> SplitLines(std::string_view content);
 
-// Decodes a whole file's bytes into UTF-8 lines.
+// The content without a leading UTF-8 byte-order mark (EF BB BF): editors add one, and it would
+// otherwise become part of the first line (a journal's first date would read as 0).
+std::string_view SkipByteOrderMark(std::string_view content);
+
+// Decodes a whole file's bytes into UTF-8 lines; a leading byte-order mark is skipped.
 std::vector<std::string> DecodeText(std::string_view content);
 // Encodes UTF-8 lines into file bytes, each line ended by CR LF.
 std::string EncodeText(const std::vector<std::string>& lines);

@@ -26,7 +26,8 @@ bool NeedsDecoding(std::string_view bytes) {
     return false;
 }
 
-bool HasFieldBreak(const std::string& text) { return text.find_first_of("\t\r\n") != std::string::npos; }
+// A NUL would end the text for every C-string writer, cutting the rest of the field off.
+bool HasFieldBreak(const std::string& text) { return text.find_first_of(std::string_view("\t\r\n\0", 4)) != std::string::npos; }
 
 // Most texts are clean: hand those out as they are and copy only the few that need a blank.
 const char* CleanField(const std::string& text, std::string& scratch) {
@@ -63,7 +64,7 @@ constexpr Time64 kSameDayWindow = 3 * kSecondsPerDay;
 
 std::string SanitizeFieldText(std::string text) {
     for (char& c : text) {
-        if (c == '\t' || c == '\r' || c == '\n') c = ' ';
+        if (c == '\t' || c == '\r' || c == '\n' || c == '\0') c = ' ';
     }
     return text;
 }
@@ -129,13 +130,17 @@ void CKT2Doc::LoadDatabase(Prompter* prompter) {
 long long CKT2Doc::ReadDatabaseFile(const std::filesystem::path& path, FileError* error) {
     std::string content;
     if (!ReadFileBytes(path, content, error)) return -1;
+    return ParseDatabaseContent(content);
+}
+
+long long CKT2Doc::ParseDatabaseContent(std::string_view content) {
     m_arRecords.reserve(m_arRecords.size() + static_cast<size_t>(std::count(content.begin(), content.end(), '\n')) + 1);
 
     // Lines are cut as SplitLines cuts them, but as views into the file's bytes, so that a plain
     // line costs no allocation before its fields become the record's strings.
     long long lines = 0;
     std::string decoded;
-    const std::string_view all(content);
+    const std::string_view all = SkipByteOrderMark(content);
     size_t start = 0;
     while (start < all.size()) {
         const size_t nl = all.find('\n', start);

@@ -44,6 +44,9 @@ public:
     // files) to ParseRecordLine, appending to the array. Returns the number of lines read, or -1
     // when the file cannot be read (the array is then unchanged and `error` says why).
     long long ReadDatabaseFile(const std::filesystem::path& path, FileError* error = nullptr);
+    // The same for the bytes of a whole file already in memory (a leading UTF-8 byte-order mark,
+    // as some editors add, is skipped). Returns the number of lines.
+    long long ParseDatabaseContent(std::string_view content);
     // Writes the array to "ExerciseData.edb" atomically. On failure reports through `prompter`,
     // leaves the old file and m_bChanged as they were, and returns false. When the file could not
     // be read at load, asks first (default No); No returns false with nothing written.
@@ -82,7 +85,8 @@ private:
     std::string m_strTitle;
 };
 
-// Replaces every tab, CR and LF by one blank: a text must never shift the fields of a line.
+// Replaces every tab, CR, LF and NUL by one blank: a text must never shift the fields of a line,
+// nor end early where a writer takes it as a C string.
 std::string SanitizeFieldText(std::string text);
 
 // The database file line of one record (UTF-8, no line end), texts sanitized. Archive and backup

@@ -77,6 +77,9 @@ std::optional<std::string> ReadHexBytes(std::string_view s) {
     return out;
 }
 
+// A registry text ends at its first NUL, whichever form carried it.
+std::string_view UpToNul(std::string_view text) { return text.substr(0, text.find('\0')); }
+
 std::optional<StoredValue> ReadValueText(std::string_view v) {
     v = TrimView(v);
     StoredValue value;
@@ -85,7 +88,7 @@ std::optional<StoredValue> ReadValueText(std::string_view v) {
         auto text = ReadQuoted(v, pos);
         if (!text) return std::nullopt;
         value.type = kRegSz;
-        value.data = std::move(*text);
+        value.data = std::string(UpToNul(*text));
         return value;
     }
     if (StartsWithNoCase(v, "dword:")) {
@@ -154,8 +157,9 @@ std::string Quote(std::string_view text) {
 }
 
 std::string ValueText(const StoredValue& v) {
-    if (v.type == kRegSz && !NeedsHexForm(v.data)) return Quote(v.data);
-    if (v.IsText()) return Format("hex(%x):", static_cast<unsigned>(v.type)) + HexList(Utf8ToUtf16Le(v.data) + std::string(2, '\0'));
+    const std::string_view text = UpToNul(v.data);
+    if (v.type == kRegSz && !NeedsHexForm(text)) return Quote(text);
+    if (v.IsText()) return Format("hex(%x):", static_cast<unsigned>(v.type)) + HexList(Utf8ToUtf16Le(text) + std::string(2, '\0'));
     if (v.type == kRegBinary) return "hex:" + HexList(v.data);
     if (v.type == kRegDword && v.data.size() == 4) {
         uint32_t n = 0;

@@ -1,0 +1,35 @@
+// One line of a database file: whatever it holds, the record it gives survives a save and a
+// load with its texts whole (only tabs, line breaks and NULs become blanks) and its line stable.
+
+#include "core/base/Format.h"
+#include "core/base/TextCodec.h"
+#include "core/journal/KT2Doc.h"
+#include "fuzz/FuzzCheck.h"
+
+namespace {
+
+std::string Texts(const kt::CEventRecord& r) { return r.m_strType + "|" + r.m_strDescription + "|" + r.m_strLocation + "|" + r.m_strNotes; }
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    std::string_view bytes = kt::fuzz::Bytes(data, size);
+    if (const size_t end = bytes.find_first_of("\r\n"); end != std::string_view::npos) bytes = bytes.substr(0, end);
+    kt::CKT2Doc first;
+    first.ParseRecordLine(kt::DecodeLine(bytes));
+    if (first.m_arRecords.empty()) return 0;
+    const kt::CEventRecord& r1 = first.m_arRecords[0];
+    const std::string line1 = kt::DatabaseRecordLine(r1);
+
+    kt::CKT2Doc second;
+    second.ParseRecordLine(kt::DecodeLine(kt::EncodeLine(line1)));
+    kt::fuzz::Expect(second.m_arRecords.size() == 1, "a written record reads back as one record", line1);
+    const kt::CEventRecord& r2 = second.m_arRecords[0];
+    kt::CEventRecord sanitized = r1;
+    for (std::string* t : {&sanitized.m_strType, &sanitized.m_strDescription, &sanitized.m_strLocation, &sanitized.m_strNotes})
+        *t = kt::SanitizeFieldText(*t);
+    kt::fuzz::Expect(Texts(r2) == Texts(sanitized), "texts survive a save", Texts(sanitized), Texts(r2));
+    kt::fuzz::Expect(r2.m_time == r1.m_time && r2.m_bMetric == (r1.m_bMetric != 0 ? 1 : 0), "date and unit survive a save", line1);
+    kt::fuzz::Expect(kt::DatabaseRecordLine(r2) == line1, "a saved line is stable", line1, kt::DatabaseRecordLine(r2));
+    return 0;
+}
