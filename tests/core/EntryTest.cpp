@@ -190,6 +190,40 @@ TEST_F(EntryFixture, Capture_RowWithTextButNoTypeOrDescriptionStopsNamingTheCell
     }
 }
 
+TEST_F(EntryFixture, Capture_RefusesNumbersNoRecordCanHold) {
+    struct Case {
+        std::vector<std::string> row2;
+        double newWeight;  // typed into the toolbar; 0: none
+        int stoppedAt;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {{kGolf, "Far", "1e307:0:0"}, 0, 2, "Duration of row 2 (inf)"},        // hours times 60 overflow
+        {{kGolf, "Far", "-1e307"}, 0, 2, "Duration of row 2 (-inf)"},          // below MaxHours: hours
+        {{kGolf, "Far", "600001"}, 0, 2, "Duration of row 2 (600001)"},        // more than 10,000 hours
+        {{kGolf, "Far", "30", "", "1e7"}, 0, 2, "Calories of row 2 (1e+07)"},  // typed
+        {{kGolf, "Far", "600000"}, 0, 2, "Calories of row 2 (3.14916e+06)"},   // worked out by the formula
+        {{kGolf, "Far", "30", "", "5"}, 20000, 1, "weight of row 1 (20000)"},  // typed into the toolbar
+    };
+    for (const Case& c : cases) {
+        doc.m_arRecords.clear();
+        prompter.messages.clear();
+        settings.m_arDescriptions.clear();
+        state.addToLists = true;
+        state.newWeight = c.newWeight;
+        state.newWeightSet = c.newWeight != 0;
+        SetRow(grid, 1, {kGolf, "Near", "600000", "", "1000000"});  // the largest values still taken
+        SetRow(grid, 2, c.row2);
+        const CaptureResult r = ReadDataGrid(grid, state, context);
+        EXPECT_EQ(r.stoppedAtRow, c.stoppedAt) << c.shown;
+        ASSERT_EQ(prompter.messages.size(), 1u) << c.shown;
+        EXPECT_NE(prompter.messages[0].find(c.shown), std::string::npos) << prompter.messages[0];
+        // Rows before it are kept; the refused row adds no record and nothing to the lists.
+        EXPECT_EQ(doc.m_arRecords.size(), static_cast<size_t>(c.stoppedAt - 1)) << c.shown;
+        EXPECT_EQ(settings.m_arDescriptions.size(), static_cast<size_t>(c.stoppedAt - 1)) << c.shown;
+    }
+}
+
 // After a capture every cell holds one blank. A row typed again with its location left that way
 // must still be recognised as the record it already made.
 TEST_F(EntryFixture, Capture_RowTypedAgainAfterAStopIsNotStoredTwice) {

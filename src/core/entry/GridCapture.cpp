@@ -1,6 +1,8 @@
 #include "core/entry/GridCapture.h"
 
+#include <cmath>
 #include <optional>
+#include <utility>
 
 #include "core/activities/ActivityTable.h"
 #include "core/base/Format.h"
@@ -56,6 +58,13 @@ CaptureResult StopAtRow(const EntryState& state, int row, const std::string& mes
     return result;
 }
 
+// Bounds far beyond any real exercise, only there to keep absurd numbers out of the journal.
+constexpr double kMaxDurationMinutes = 10000.0 * 60.0;
+constexpr double kMaxCalories = 1000000.0;
+constexpr double kMaxWeight = 10000.0;
+
+bool IsStorable(double value, double bound) { return std::isfinite(value) && std::fabs(value) <= bound; }
+
 double WeightForNewRecords(const EntryState& state, const CKT2Doc& doc) {
     if (state.newWeightSet) return state.newWeight;
     if (state.useCurrentWeight) return doc.m_dLastWeight;
@@ -110,17 +119,31 @@ CaptureResult ReadDataGrid(EntryGrid& grid, EntryState& state, CaptureContext& c
         if (row.duration.empty()) return StopAtRow(state, r, entry_text::kDurationMissing, context.prompter);
         const DurationReading duration = ParseDuration(row.duration, context.settings.m_dMaxHours);
         grid.SetText(r, kColUnit, duration.asHours ? entry_text::kHours : entry_text::kMinutes);
+        double calories = ScanCellNumber(grid.Text(r, kColCalories), 0.0);
+        const bool formula = calories == 0.0;
+        if (formula) {
+            calories = CalculateCalories(context.table, context.settings.m_arSelectedActivities, doc, duration.minutes, weight, row.type);
+        }
+        // "1e307:0:0" hours, a weight of 1e300 or what the formula makes of them would go into
+        // the file as "inf" or as a number that ruins every average: such a row is refused.
+        const std::pair<const char*, double> values[] = {
+            {"Duration", IsStorable(duration.minutes, kMaxDurationMinutes) ? 0.0 : duration.minutes},
+            {"Calories", IsStorable(calories, kMaxCalories) ? 0.0 : calories},
+            {"weight", IsStorable(weight, kMaxWeight) ? 0.0 : weight},
+        };
+        for (const auto& [name, bad] : values) {
+            if (bad != 0.0)
+                return StopAtRow(state, r, Format(entry_text::kNotStorableFormat, name, r, Format("%g", bad).c_str()), context.prompter);
+        }
 
         const std::string location = SanitizeFieldText(grid.Text(r, kColLocation));
         if (state.addToLists) {
             AddToOptionList(context.settings, row.description, true, context.optionListChanged);
             AddToOptionList(context.settings, location, false, context.optionListChanged);
         }
-        double calories = ScanCellNumber(grid.Text(r, kColCalories), 0.0);
         const int metric = doc.m_bMetric ? 1 : 0;
         std::string notes = SanitizeFieldText(grid.Text(r, kColNotes));
-        if (calories == 0.0) {
-            calories = CalculateCalories(context.table, context.settings.m_arSelectedActivities, doc, duration.minutes, weight, row.type);
+        if (formula) {
             if (!notes.empty()) notes += ' ';
             notes += entry_text::kFormulaNote;
         }

@@ -18,6 +18,10 @@ inline constexpr const char* kClearedCell = " ";
 
 inline constexpr const char* kDurationMissing = "The duration of the exercise must be supplied.";
 // A row with text but without activity type or description; %s is the column heading, %d the row.
+// A number no record can hold; %s the value's name, %d the row, %s the value.
+inline constexpr const char* kNotStorableFormat =
+    "The %s of row %d (%s) is not a value Kinetrax can store. Durations can be up to 10,000 hours, calories up to 1,000,000 and "
+    "weights up to 10,000.";
 inline constexpr const char* kCellMissingFormat = "The %s of row %d must be supplied. Complete the row, or clear it to leave it out.";
 inline constexpr const char* kFormulaNote = "(Calories determined through formula calculation)";
 // printf pattern; the per-day minutes of the last seven days.
