@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
 #include "core/base/AtomicFile.h"
+#include "core/base/FolderLock.h"
 #include "core/base/Format.h"
 #include "core/base/LocalTime.h"
 #include "core/base/Scan.h"
@@ -145,6 +149,46 @@ TEST(AtomicFile, ReplacedFileKeepsItsModeItsLinkAndARefusedReadOnlyFile) {
     EXPECT_EQ(error.code, EACCES);
     EXPECT_EQ(test::ReadAll(locked), "keep");
     EXPECT_EQ(mode(locked), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+}
+
+TEST(FolderLock, OneOwnerAtATimeAndALockDiesWithItsProcess) {
+    test::TempDir dir;
+    FolderLock first, second;
+    ASSERT_EQ(first.Acquire(dir.path(), "kinetrax 111"), FolderLock::Result::Acquired);
+    EXPECT_EQ(second.Acquire(dir.path(), "kinetrax 222"), FolderLock::Result::HeldByOther);
+    EXPECT_EQ(second.Owner(), "kinetrax 111");
+    EXPECT_FALSE(second.Held());
+    first.Release();
+    EXPECT_EQ(second.Acquire(dir.path(), "kinetrax 222"), FolderLock::Result::Acquired);
+    second.Release();
+
+    // A process that ends without letting go (as kill -9 would end it) leaves no lock behind.
+    const pid_t child = ::fork();
+    if (child == 0) {
+        FolderLock held;
+        ::_exit(held.Acquire(dir.path(), "child") == FolderLock::Result::Acquired ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(first.Acquire(dir.path(), "kinetrax 333"), FolderLock::Result::Acquired);
+
+    FolderLock nowhere;
+    EXPECT_EQ(nowhere.Acquire(dir / "missing", "x"), FolderLock::Result::Failed);
+    EXPECT_EQ(nowhere.Acquire("", "x"), FolderLock::Result::Failed);
+}
+
+TEST(FolderLock, StaleTemporaryFilesOfOursAreRemovedAndNothingElse) {
+    test::TempDir dir;
+    const char* ours[] = {"ExerciseData.edb.kt-tmp-0a1b2c3d4e", "KTUserData.cfg.kt-tmp-zzzzzzzzzz"};
+    const char* others[] = {"ExerciseData.edb", "x.kt-tmp-short", "x.kt-tmp-ABCDEFGHIJ", "x.kt-tmp-0a1b2c3d4e5", "kt-tmp-0a1b2c3d4e"};
+    for (const char* name : ours) test::WriteAll(dir / name, "half");
+    for (const char* name : others) test::WriteAll(dir / name, "keep");
+    std::filesystem::create_directory(dir / "folder.kt-tmp-0123456789");
+    std::vector<std::string> removed = RemoveStaleTempFiles(dir.path());
+    std::sort(removed.begin(), removed.end());
+    EXPECT_EQ(removed, (std::vector<std::string>{ours[0], ours[1]}));
+    EXPECT_EQ(FileCount(dir.path()), 6);
 }
 
 TEST(AtomicFile, MissingFolderIsReportedAndNoDataFolderMeansNoFile) {
