@@ -123,6 +123,16 @@ bool WriteTextFileAtomic(const std::filesystem::path& path, const std::vector<st
     return WriteFileAtomic(path, EncodeText(lines), error);
 }
 
+bool CreateFolder(const std::filesystem::path& folder, FileError* error) {
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    // create_directories reports no error for a folder that already exists; a regular file of that
+    // name (or anywhere on the path) is an error the user must hear about.
+    if (!ec && !std::filesystem::is_directory(folder, ec)) ec = std::make_error_code(std::errc::not_a_directory);
+    if (ec) SetError(error, ec.value());
+    return !ec;
+}
+
 bool ReadFileBytes(const std::filesystem::path& path, std::string& content, FileError* error) {
     content.clear();
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);

@@ -33,6 +33,10 @@ bool ReadFileBytes(const std::filesystem::path& path, std::string& content, File
 // Reads a text file of the data folder and decodes it into UTF-8 lines.
 bool ReadTextFile(const std::filesystem::path& path, std::vector<std::string>& lines, FileError* error = nullptr);
 
+// Creates `folder` with every missing parent. A folder that already exists is success; a file of
+// that name (anywhere on the path) is an error. False fills `error` (when given).
+bool CreateFolder(const std::filesystem::path& folder, FileError* error = nullptr);
+
 // Test seam: when set, WriteFileAtomic fails after writing this many bytes of the temporary file,
 // as a full disk or a crash would. -1 (the default) disables it.
 void SetAtomicWriteFailureAfterBytesForTesting(long long bytes);

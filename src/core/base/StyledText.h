@@ -11,7 +11,8 @@
 //   A span never starts or ends inside a multi-byte character.
 // - Spans do not overlap when core builds them; a painter that meets overlapping spans applies
 //   them in order, later ones winning.
-// - Characters outside every span are drawn in `defaultColour`, bold when `defaultBold`.
+// - Characters outside every span are drawn in `defaultColour`, bold when `defaultBold`, at
+//   `defaultPointSize` when it is set.
 // - `alignments` lists paragraphs by index (0 = the first line); unlisted ones are left-aligned.
 
 #include <cstddef>
@@ -30,6 +31,8 @@ struct TextSpan {
     bool italic = false;
     bool underline = false;
     Rgb colour;
+    std::string face;      // font family; empty keeps the pane's
+    double pointSize = 0;  // in points; 0 keeps the pane's
     friend bool operator==(const TextSpan&, const TextSpan&) = default;
 };
 
@@ -48,6 +51,7 @@ struct StyledText {
     Rgb background{255, 255, 255};
     Rgb defaultColour{0, 0, 0};
     bool defaultBold = false;
+    double defaultPointSize = 0;  // in points; 0 keeps the pane's font size
 
     // Appends `piece` with CR LF (or a lone CR) turned into "\n". Returns the byte offset at which
     // the appended text starts.
