@@ -285,6 +285,8 @@ TEST(UpdateDialog, PercentagesNeverDivideByZeroAndShortDownloadsAreRefused) {
     EXPECT_FALSE(DownloadIsComplete(1000, 1000, true));
     EXPECT_TRUE(DownloadIsComplete(1234, 0, false));  // no length announced: nothing to compare
     EXPECT_TRUE(DownloadIsComplete(1234, -1, false));
+    EXPECT_FALSE(DownloadIsComplete(0, 0, false));  // an empty file installs nothing
+    EXPECT_TRUE(DownloadIsComplete(1, 0, false));
 }
 
 TEST(UpdateDialog, DownloadFolderIsCreatedUnderDownloadsOrTheUserIsTold) {

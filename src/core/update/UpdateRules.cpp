@@ -158,7 +158,7 @@ std::optional<int> DownloadPercent(int64_t received, int64_t length) {
 }
 
 bool DownloadIsComplete(int64_t received, int64_t announced, bool transferError) {
-    if (transferError) return false;
+    if (transferError || received <= 0) return false;
     return announced <= 0 || received == announced;
 }
 

@@ -40,7 +40,7 @@ std::string GetDownloadFolder(const std::optional<std::string>& downloads, Promp
 std::optional<int> DownloadPercent(int64_t received, int64_t length);
 
 // True when a finished download may be offered for installing: it ended without a transfer
-// error and, when the server announced a length, holds exactly that many bytes.
+// error, holds something, and, when the server announced a length, exactly that many bytes.
 bool DownloadIsComplete(int64_t received, int64_t announced, bool transferError);
 
 // "Unable to open the file <setup> on the Quorvane website. Please contact ..."

@@ -28,6 +28,7 @@ void PaintStyledText(QTextEdit* pane, const kt::StyledText& styled) {
     QTextCharFormat base;
     base.setForeground(ToQColor(styled.defaultColour));
     base.setFontWeight(styled.defaultBold ? QFont::Bold : QFont::Normal);
+    if (styled.defaultPointSize > 0) base.setFontPointSize(styled.defaultPointSize);
     cursor.insertText(ToQ(styled.text), base);
 
     for (const kt::TextSpan& span : styled.spans) {
@@ -41,6 +42,8 @@ void PaintStyledText(QTextEdit* pane, const kt::StyledText& styled) {
         f.setFontWeight(span.bold ? QFont::Bold : QFont::Normal);
         f.setFontItalic(span.italic);
         f.setFontUnderline(span.underline);
+        if (!span.face.empty()) f.setFontFamilies(QStringList{ToQ(span.face)});
+        if (span.pointSize > 0) f.setFontPointSize(span.pointSize);
         c.mergeCharFormat(f);
     }
     for (const kt::ParagraphStyle& style : styled.alignments) {

@@ -41,14 +41,6 @@ constexpr int kButtonHeight = 36;
 
 QRect Q(const kt::Rect& r) { return QRect(r.x, r.y, r.width, r.height); }
 
-QFont MakeFont(const char* family, double points, bool bold, bool italic) {
-    QFont f(QString::fromLatin1(family));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    f.setItalic(italic);
-    return f;
-}
-
 void StyleLabel(QLabel* label, kt::Rgb colour, bool bold, double points) {
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, ToQColor(colour));
