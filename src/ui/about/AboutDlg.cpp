@@ -39,7 +39,7 @@ CAboutDlg::CAboutDlg(const kt::CFileVersionInfo& info, const kt::UpdateSite& sit
     : QDialog(parent), m_programFolder(programFolder) {
     setObjectName(QStringLiteral("aboutDlg"));
     setWindowTitle(ToQ(tx::kTitle));
-    resize(420, 520);
+    resize(420, 440);
 
     m_heading = new QTextEdit(this);
     m_heading->setObjectName(QStringLiteral("heading"));

@@ -1,0 +1,77 @@
+// Writes a PNG of each dialog of the Help menu (update dialog in its four modes, About box,
+// licence, readme, version history) into a folder, so they can be looked at without a desktop:
+//   kt-dialog-shots OUTDIR [PROGRAM_FOLDER]
+// PROGRAM_FOLDER holds the documents (the build folder by default, where the build copies them).
+#include <QApplication>
+#include <QDir>
+#include <QTimer>
+#include <cstdio>
+#include <cstdlib>
+
+#include "core/about/About.h"
+#include "core/base/Format.h"
+#include "core/update/FileVersionInfo.h"
+#include "core/update/UpdateSite.h"
+#include "core/update/VersionCheck.h"
+#include "ui/about/AboutDlg.h"
+#include "ui/about/ReaderDlg.h"
+#include "ui/about/VersionHistoryDlg.h"
+#include "ui/update/UpdateDlg.h"
+
+namespace {
+
+bool Shoot(QWidget& dialog, const QString& file) {
+    dialog.show();
+    QApplication::processEvents();
+    const bool ok = dialog.grab().save(file);
+    std::printf("%s %s\n", ok ? "wrote" : "FAILED", file.toUtf8().constData());
+    dialog.hide();
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    QApplication app(argc, argv);
+    kt::ForceCLocale();
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: kt-dialog-shots OUTDIR [PROGRAM_FOLDER]\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(out.path());
+    const QString program = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QCoreApplication::applicationDirPath() + QStringLiteral("/..");
+    const kt::CFileVersionInfo& own = kt::CFileVersionInfo::Own();
+    const kt::UpdateSite& site = kt::ConfiguredUpdateSite();
+    bool ok = true;
+
+    const struct {
+        const char* file;
+        const char* versionFile;
+        kt::CheckRequest request;
+    } updates[] = {
+        {"update-newer.png", "1462060800\r\n99\r\n0\r\n0\r\n1\r\n", {false, false, "KT"}},
+        {"update-current.png", "1462060800\r\n0\r\n0\r\n0\r\n1\r\n", {true, false, "KT"}},
+        {"update-not-uploaded.png", "1462060800\r\n0\r\n0\r\n0\r\n1\r\n", {false, true, "KT"}},
+        {"update-no-information.png", "", {false, false, "KT"}},
+    };
+    for (const auto& u : updates) {
+        const auto request = kt::EvaluateVersionResponse(std::string(u.versionFile), own, u.request);
+        if (!request) continue;
+        kt::ui::CUpdateDlg dialog(*request, site);
+        ok &= Shoot(dialog, out.filePath(QString::fromLatin1(u.file)));
+    }
+
+    const std::filesystem::path folder = QDir(program).absolutePath().toStdString();
+    kt::ui::CAboutDlg about(own, site, kt::FileModificationTime(QCoreApplication::applicationFilePath().toStdString()),
+                            QString::fromStdString(folder.string()));
+    ok &= Shoot(about, out.filePath(QStringLiteral("about.png")));
+    kt::ui::CReaderDlg licence(kt::ReaderDocument::Licence, kt::ReaderDocumentPath(kt::ReaderDocument::Licence, {}, folder));
+    ok &= Shoot(licence, out.filePath(QStringLiteral("licence.png")));
+    kt::ui::CReaderDlg readme(kt::ReaderDocument::ReadMe, kt::ReaderDocumentPath(kt::ReaderDocument::ReadMe, {}, folder));
+    ok &= Shoot(readme, out.filePath(QStringLiteral("readme.png")));
+    kt::ui::CVersionHistoryDlg history(QString::fromStdString(kt::VersionHistoryPath(folder).string()));
+    ok &= Shoot(history, out.filePath(QStringLiteral("version-history.png")));
+    return ok ? 0 : 1;
+}
