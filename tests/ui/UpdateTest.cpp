@@ -6,8 +6,11 @@
 #include <QTest>
 #include <QTextEdit>
 
+#include "core/app/Commands.h"
 #include "core/update/UpdateSite.h"
 #include "support/UiTestSupport.h"
+#include "ui/about/AboutDlg.h"
+#include "ui/app/MainFrame.h"
 #include "ui/base/DesktopOpener.h"
 #include "ui/base/QtText.h"
 #include "ui/support/LocalHttpServer.h"
@@ -247,6 +250,111 @@ TEST(UpdateDialogUi, EscapeDuringADownloadStopsItAndKeepsTheDialog) {
     QTest::keyClick(&dlg, Qt::Key_Escape);
     EXPECT_FALSE(dlg.isVisible());
     EXPECT_EQ(dlg.result(), QDialog::Rejected);
+}
+
+}  // namespace
+}  // namespace kt::ui
+
+namespace kt::ui {
+namespace {
+
+// Points the program's update site at `site` for its lifetime; afterwards the dead site again.
+class ScopedSite {
+public:
+    explicit ScopedSite(const kt::UpdateSite& site) : m_site(site) { kt::SetUpdateSiteForTesting(&m_site); }
+    ~ScopedSite() { kt::SetUpdateSiteForTesting(&Dead()); }
+
+private:
+    static const kt::UpdateSite& Dead() {
+        static const kt::UpdateSite dead = kt::test::DeadSite();
+        return dead;
+    }
+    kt::UpdateSite m_site;
+};
+
+void WriteAutoUpdate(const kt::test::UiHome& home, bool on) {
+    std::filesystem::create_directories(home.ConfigFolder() / "Kinetrax");
+    kt::test::WriteAll(
+        home.ConfigFolder() / "Kinetrax" / "Kinetrax.reg",
+        std::string("Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Kinetrax]\r\n\"AutoUpdate\"=dword:0000000") +
+            (on ? "1" : "0") + "\r\n");
+}
+
+QByteArray OwnVersionPlus(int revision) {
+    const kt::VersionNumber v = kt::CFileVersionInfo::Own().FileVersion();
+    return QByteArray::fromStdString(kt::VersionText({{v.parts[0], v.parts[1], v.parts[2], v.parts[3] + revision}}) + "\n");
+}
+
+TEST(MainFrameUpdate, StartUpCheckOffersTheUpdateAndTheInstallerEndsTheProgramThroughTheSaveQuestion) {
+    kt::test::UiHome home;
+    kt::test::ScopedClock now(kt::MakeLocalTime(2016, 1, 13, 12, 0, 0));
+    OpenRecorder opener;
+    LocalHttpServer server;
+    server.Serve(QStringLiteral("/Quorvane/KTVersion.txt"), HttpAnswer{200, OwnVersionPlus(1), std::nullopt, false});
+    server.Serve(QStringLiteral("/KTSetup.exe"), HttpAnswer{200, QByteArray(1000, 's'), std::nullopt, false});
+    ScopedSite site(server.Site());
+    WriteAutoUpdate(home, true);
+    kt::test::WriteDatabase(home.DataFolder(),
+                            {kt::CEventRecord(kt::LocalMidnight(2016, 1, 12), "Golf, general", "Course", 60, "Club", 300, 80, 1, "")});
+    auto frame = kt::test::StartMainFrame();
+    ASSERT_TRUE(frame);
+    // A record the user added and has not saved yet.
+    frame->Doc().m_arRecords.push_back(
+        kt::CEventRecord(kt::LocalMidnight(2016, 1, 13), "Golf, general", "Range", 30, "Club", 150, 80, 1, ""));
+    frame->Doc().m_bChanged = true;
+    home.prompter.answers = {kt::Answer::Yes};
+
+    std::string message;
+    kt::test::OnNextModal([&](QWidget* modal) {
+        auto* dlg = qobject_cast<CUpdateDlg*>(modal);
+        ASSERT_TRUE(dlg);
+        message = kt::test::Text(dlg->Message()->toPlainText());
+        QTest::mouseClick(dlg->UpdateNowButton(), Qt::LeftButton);
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !home.prompter.questions.empty(); }, 10000));
+    EXPECT_EQ(message.rfind("There is a newer version of Kinetrax available.", 0), 0u) << message;
+    const auto setup = home.home() / "Downloads/Quorvane/KTSetup.exe";
+    EXPECT_EQ(opener.opened, std::vector<QString>{QUrl::fromLocalFile(ToQ(setup.string())).toString()});
+    // The program ended by its own close: it asked, and the answer saved the new record.
+    EXPECT_EQ(home.prompter.questions.size(), 1u);
+    const std::string saved = kt::test::ReadAll(home.DataFolder() / "ExerciseData.edb");
+    EXPECT_NE(saved.find("Range"), std::string::npos);
+}
+
+TEST(MainFrameUpdate, HelpMenuChecksOnRequestOnlyWhenAutoUpdateIsOffAndAboutShowsTheVersion) {
+    kt::test::UiHome home;
+    LocalHttpServer server;
+    server.Serve(QStringLiteral("/Quorvane/KTVersion.txt"), HttpAnswer{200, OwnVersionPlus(0), std::nullopt, false});
+    ScopedSite site(server.Site());
+    WriteAutoUpdate(home, false);
+    auto frame = kt::test::StartMainFrame();
+    ASSERT_TRUE(frame);
+    QTest::qWait(100);
+    EXPECT_TRUE(server.Requests().empty());
+
+    const kt::CFileVersionInfo& own = kt::CFileVersionInfo::Own();
+    const std::string version = kt::VersionText(own.FileVersion());
+    std::string text;
+    kt::test::OnNextModal([&](QWidget* modal) {
+        auto* dlg = qobject_cast<CUpdateDlg*>(modal);
+        ASSERT_TRUE(dlg);
+        text = kt::test::Text(dlg->Message()->toPlainText());
+        QTest::keyClick(dlg, Qt::Key_Escape);
+    });
+    frame->Action(kt::cmd::kCheckVersion)->trigger();
+    EXPECT_EQ(text, "You are using Kinetrax (" + own.GetFileDescription() + "), Version " + version + ".\n\nVersion " + version +
+                        " is identified as the most current on the Quorvane website.");
+    EXPECT_EQ(server.Requests().size(), 1u);
+
+    kt::test::OnNextModal([&](QWidget* modal) {
+        auto* about = qobject_cast<CAboutDlg*>(modal);
+        ASSERT_TRUE(about);
+        text = kt::test::Text(about->Heading()->toPlainText());
+        about->accept();
+    });
+    frame->Action(kt::cmd::kAbout)->trigger();
+    EXPECT_EQ(text.substr(0, text.rfind('\n')), "Kinetrax\nVersion " + version);
+    EXPECT_TRUE(home.prompter.messages.empty());
 }
 
 }  // namespace

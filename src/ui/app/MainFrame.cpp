@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateEdit>
 #include <QLayout>
 #include <QLineEdit>
@@ -11,6 +12,7 @@
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusTipEvent>
+#include <QTimer>
 
 #include "core/activities/ActivityList.h"
 #include "core/app/ActionButton.h"
@@ -21,10 +23,14 @@
 #include "core/base/Format.h"
 #include "core/entry/EntryState.h"
 #include "core/settings/SettingsPersistence.h"
+#include "core/update/FileVersionInfo.h"
+#include "core/update/UpdateSite.h"
+#include "ui/about/AboutDlg.h"
 #include "ui/activities/ShowDefaultActivities.h"
 #include "ui/app/KTToolBar.h"
 #include "ui/base/QtPrompter.h"
 #include "ui/base/QtText.h"
+#include "ui/update/VersionChecker.h"
 #include "ui/views/DataView.h"
 #include "ui/views/EventRecordView.h"
 #include "ui/widgets/ColorStatic.h"
@@ -38,6 +44,13 @@ CMainFrame::CMainFrame(QWidget* parent)
     setWindowTitle(ToQ(kt::text::kAppTitle));
     resize(1280, 900);
     OnCreateClient();
+    m_versionChecker =
+        new CVersionChecker(kt::CFileVersionInfo::Own(), kt::ConfiguredUpdateSite(), FromQ(QCoreApplication::applicationFilePath()), this);
+    // The user started the installer: the program ends through its normal close, which asks
+    // about unsaved records first (and may be cancelled).
+    connect(m_versionChecker, &CVersionChecker::finished, this, [this](bool installerStarted) {
+        if (installerStarted) QTimer::singleShot(0, this, [this] { close(); });
+    });
     BuildMenus();
     BuildAccelerators();
 }
@@ -89,6 +102,8 @@ void CMainFrame::BuildMenus() {
     SetHandler(kResetActivities, [this] { kt::ResetSelectedActivities(m_settings); });
     SetHandler(kShowDefaultActivities, [this] { OnShowDefaultActivities(); });
     SetHandler(kActivityHtml, [this] { OnExportActivityHtml(); });
+    SetHandler(kCheckVersion, [this] { m_versionChecker->Run({true, false, "KT"}); });
+    SetHandler(kAbout, [this] { OnAbout(); });
 
     for (const kt::Menu& menu : kt::MainMenu()) {
         QMenu* qmenu = menuBar()->addMenu(ToQ(menu.caption));
@@ -161,7 +176,8 @@ bool CMainFrame::OnCreate() {
     if (const auto text = kt::ToolbarRules::WindowCreationWeightText(m_settings.m_dLastWeight)) {
         m_toolBar->m_editWeight->setText(ToQ(*text));
     }
-    // The version check at start-up ("AutoUpdate") comes with the update subsystem.
+    // The window comes up while the server is asked; a slow or absent server never holds it back.
+    if (m_settings.m_bAutoUpdate) m_versionChecker->Start({false, false, "KT"});
     UpdateMenuCaptions();
     m_doc.m_strAutoArchive = m_settings.m_strAutoArchive;
 
@@ -278,6 +294,13 @@ void CMainFrame::OnShowDefaultActivities() {
     dlg.exec();
 }
 
+void CMainFrame::OnAbout() {
+    const QString program = QCoreApplication::applicationFilePath();
+    CAboutDlg dlg(kt::CFileVersionInfo::Own(), kt::ConfiguredUpdateSite(), kt::FileModificationTime(FromQ(program)),
+                  QCoreApplication::applicationDirPath(), this);
+    dlg.exec();
+}
+
 void CMainFrame::OnExportActivityHtml() { kt::ExportActivityListHtml(m_activities, m_strDataFolder); }
 
 void CMainFrame::OnSave() {
@@ -347,7 +370,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 
 void CMainFrame::OnDestroy() {
     m_bDestroyed = true;
-    // The version file written at exit comes with the update subsystem.
+    m_versionChecker->WriteVersionFile("KT");
     kt::ExitContext context = MakeExitContext();
     kt::StoreAtExit(context);
 }

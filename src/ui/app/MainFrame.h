@@ -26,6 +26,7 @@ class CDataView;
 class CEventRecordView;
 class CKTToolBar;
 class CColoredStatusBarCtrl;
+class CVersionChecker;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -51,6 +52,7 @@ public:
     QSplitter* Splitter() const { return m_splitter; }
     // The action of a command number (menu item or accelerator); nullptr when there is none.
     QAction* Action(int command) const;
+    CVersionChecker* VersionChecker() const { return m_versionChecker; }
 
     // Row heights from m_bEditorShown.
     void LayoutPanes();
@@ -100,6 +102,7 @@ private:
     void OnWeightGraphToggle();
     void OnShowDefaultActivities();
     void OnExportActivityHtml();
+    void OnAbout();
     void SelectGraphPeriodItem();
 
     kt::CKT2Doc m_doc;
@@ -114,6 +117,7 @@ private:
     CDataView* m_dataView = nullptr;
     CKTToolBar* m_toolBar = nullptr;
     CColoredStatusBarCtrl* m_statusBar = nullptr;
+    CVersionChecker* m_versionChecker = nullptr;
 
     std::map<int, QAction*> m_menuActions;
     std::map<int, QAction*> m_keyActions;

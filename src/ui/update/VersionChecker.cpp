@@ -20,10 +20,18 @@ constexpr size_t kEnoughToJudge = 30;
 }  // namespace
 
 CVersionChecker::CVersionChecker(const kt::CFileVersionInfo& own, const kt::UpdateSite& site, std::string ownPath, QWidget* dialogParent)
-    : m_own(own), m_site(site), m_ownPath(std::move(ownPath)), m_dialogParent(dialogParent), m_net(new QNetworkAccessManager(this)) {}
+    : QObject(dialogParent),
+      m_own(own),
+      m_site(site),
+      m_ownPath(std::move(ownPath)),
+      m_dialogParent(dialogParent),
+      m_net(new QNetworkAccessManager(this)) {}
 
 CVersionChecker::~CVersionChecker() {
-    if (m_reply) m_reply->abort();
+    if (!m_reply) return;
+    // Going away with the window: nothing is shown for a check that had no answer yet.
+    m_reply->disconnect(this);
+    m_reply->abort();
 }
 
 void CVersionChecker::ReadSome(QNetworkReply* reply) {

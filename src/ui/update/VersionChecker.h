@@ -28,7 +28,7 @@ namespace kt::ui {
 class CVersionChecker : public QObject {
     Q_OBJECT
 public:
-    // `dialogParent` parents the dialogs and messages (may be null); `ownPath` is the program
+    // `dialogParent` owns the checker and parents its dialogs (may be null); `ownPath` is the program
     // file, whose name stands in for an empty base name.
     CVersionChecker(const kt::CFileVersionInfo& own, const kt::UpdateSite& site, std::string ownPath, QWidget* dialogParent = nullptr);
     ~CVersionChecker() override;
