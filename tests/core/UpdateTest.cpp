@@ -177,6 +177,7 @@ TEST(VersionCheck, VersionFileIsWrittenOnlyInTheMakersReleaseFolder) {
         {"/a/Projects/x/release/kinetrax", "KT", "P", "none"},
         {"/a/Release/Project/kinetrax", "KT", "P", "none"},  // "Release" must come after "Project"
         {"/a/projects/Release/kinetrax", "KT", "P", "none"},
+        {"/a/Projec/Release/kinetrax", "KT", "P", "none"},
     };
     for (const auto& t : targets) {
         const auto target = VersionFileTargetFor(t.path, t.base, t.product);
