@@ -8,6 +8,7 @@ const std::vector<Menu>& MainMenu() {
          {
              {cmd::kSave, "&Save\tCtrl+S", "Save the exercise database (do not exit the program)"},
              {cmd::kSaveAsCsv, "Save As CSV file", "Save the exercise database as an Excel comma separated values file"},
+             {cmd::kImportCsv, "Import CSV file...", "Add the exercise records of a comma separated values file to the database"},
              {0, "", ""},
              {cmd::kFilePrint, "&Print...\tCtrl+P", "Print the database"},
              {cmd::kPrintSetup, "P&rint Setup...", "Change the printer and printing options"},

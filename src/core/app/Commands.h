@@ -46,6 +46,8 @@ constexpr int kActionButton = 1084;
 constexpr int kEditorMode = 32789;
 constexpr int kWeightGraphButton = 32814;
 constexpr int kPreferencesButton = 32788;
+// Our own addition to the File menu: reading back a CSV file.
+constexpr int kImportCsv = 32850;
 }  // namespace cmd
 
 struct MenuItem {
