@@ -105,9 +105,9 @@ TEST_F(CsvTest, Import_SpreadsheetFile_AddsNewRowsSkipsDuplicatesAndNamesRefused
     EXPECT_EQ(import.refusedLines, (std::vector<int>{5, 7, 10, 11}));
     EXPECT_EQ(
         CsvImportReport(import, "in.csv"),
-        "in.csv has been read.\n\n4 records were added to the exercise database.\n2 rows were skipped because the database already "
-        "holds them.\n4 rows were refused because they could not be read.\n\nRefused lines: 5, 7, 10, 11\n\nA row needs a day number, "
-        "an activity type and a duration in minutes; calories, weight and unit must be numbers or empty.");
+        "in.csv has been read.\n\nRecords added to the exercise database: 4\nRows skipped because the database already holds them: 2\n"
+        "Rows refused because they could not be read: 4\n\nRefused lines: 5, 7, 10, 11\n\nA row needs a day number, an activity type "
+        "and a duration in minutes; calories, weight and unit must be numbers or empty.");
 
     AddImportedRecords(doc, std::move(import));
     EXPECT_EQ(Dump(doc.m_arRecords), SplitLines(ReadAll(folder / "expected-records.txt")));

@@ -50,8 +50,8 @@ inline constexpr char kCsvReadFailedFormat[] =
     "The file %s could not be read.\n\nError Code: %x\n\nError Message is: %s\n\nNothing was imported.";
 // %s: the file's path; then the records added, the rows skipped as duplicates, the rows refused.
 inline constexpr char kCsvImportReportFormat[] =
-    "%s has been read.\n\n%d records were added to the exercise database.\n%d rows were skipped because the database already holds "
-    "them.\n%d rows were refused because they could not be read.";
+    "%s has been read.\n\nRecords added to the exercise database: %d\nRows skipped because the database already holds them: %d\nRows "
+    "refused because they could not be read: %d";
 // Follows the report when rows were refused; %s: their line numbers.
 inline constexpr char kCsvRefusedLinesFormat[] =
     "\n\nRefused lines: %s\n\nA row needs a day number, an activity type and a duration in minutes; calories, weight and unit "

@@ -31,6 +31,8 @@
 #include "ui/base/QtPrompter.h"
 #include "ui/base/QtText.h"
 #include "ui/update/VersionChecker.h"
+#include "ui/journal/CsvImportCommand.h"
+#include "ui/print/PrintCommands.h"
 #include "ui/views/DataView.h"
 #include "ui/views/EventRecordView.h"
 #include "ui/widgets/ColorStatic.h"
@@ -39,7 +41,9 @@
 namespace kt::ui {
 
 CMainFrame::CMainFrame(QWidget* parent)
-    : QMainWindow(parent), m_store(std::make_unique<kt::FileSettingsStore>(kt::FileSettingsStore::DefaultPath())) {
+    : QMainWindow(parent),
+      m_store(std::make_unique<kt::FileSettingsStore>(kt::FileSettingsStore::DefaultPath())),
+      m_printCommands(std::make_unique<PrintCommands>(m_doc, this)) {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(ToQ(kt::text::kAppTitle));
     resize(1280, 900);
@@ -104,6 +108,10 @@ void CMainFrame::BuildMenus() {
     SetHandler(kActivityHtml, [this] { OnExportActivityHtml(); });
     SetHandler(kCheckVersion, [this] { m_versionChecker->Run({true, false, "KT"}); });
     SetHandler(kAbout, [this] { OnAbout(); });
+    SetHandler(kPrintRecords, [this] { m_printCommands->OnPrintRecords(false, UiPrompter()); });
+    SetHandler(kSaveAsCsv, [this] { m_printCommands->OnPrintRecords(true, UiPrompter()); });
+    SetHandler(kPrintSetup, [this] { m_printCommands->OnPrintSetup(); });
+    SetHandler(kImportCsv, [this] { OnImportCsv(); });
 
     for (const kt::Menu& menu : kt::MainMenu()) {
         QMenu* qmenu = menuBar()->addMenu(ToQ(menu.caption));
@@ -148,6 +156,7 @@ bool CMainFrame::OnCreate() {
     m_toolBar = new CKTToolBar(this);
     addToolBar(Qt::TopToolBarArea, m_toolBar);
     AddToolbarButton(kt::cmd::kClearGrid, QStyle::SP_DialogResetButton, "Clear", "Clear the data entry grid (Ctrl+D)");
+    AddToolbarButton(kt::cmd::kPrintRecords, QStyle::SP_FileDialogDetailedView, "Print", "Print Records (Ctrl+P)");
     AddToolbarButton(kt::cmd::kWeightGraphButton, QStyle::SP_FileDialogContentsView, "Weight",
                      "Toggle the weight graph on or off (Ctrl+W)");
     m_statusBar = new CColoredStatusBarCtrl(this);
@@ -302,6 +311,12 @@ void CMainFrame::OnAbout() {
 }
 
 void CMainFrame::OnExportActivityHtml() { kt::ExportActivityListHtml(m_activities, m_strDataFolder); }
+
+void CMainFrame::OnImportCsv() {
+    if (ImportCsvFile(m_doc, m_activities, m_settings.m_arSelectedActivities, UiPrompter(), this) == 0) return;
+    m_dataView->FillChart();
+    m_dataView->RefreshAverages();
+}
 
 void CMainFrame::OnSave() {
     if (m_doc.m_bChanged) m_doc.SaveDatabase(UiPrompter());

@@ -27,6 +27,7 @@ class CEventRecordView;
 class CKTToolBar;
 class CColoredStatusBarCtrl;
 class CVersionChecker;
+class PrintCommands;
 
 class CMainFrame : public QMainWindow {
     Q_OBJECT
@@ -49,6 +50,7 @@ public:
     CEventRecordView* EditorView() const { return m_editorView; }
     CKTToolBar* ToolBar() const { return m_toolBar; }
     CColoredStatusBarCtrl* StatusBarCtrl() const { return m_statusBar; }
+    PrintCommands& Printing() { return *m_printCommands; }
     QSplitter* Splitter() const { return m_splitter; }
     // The action of a command number (menu item or accelerator); nullptr when there is none.
     QAction* Action(int command) const;
@@ -103,6 +105,7 @@ private:
     void OnShowDefaultActivities();
     void OnExportActivityHtml();
     void OnAbout();
+    void OnImportCsv();
     void SelectGraphPeriodItem();
 
     kt::CKT2Doc m_doc;
@@ -111,6 +114,7 @@ private:
     std::string m_strDataFolder;
     std::unique_ptr<kt::SettingsStore> m_store;
     kt::ToolbarRules m_toolbarRules;
+    std::unique_ptr<PrintCommands> m_printCommands;
 
     QSplitter* m_splitter = nullptr;
     CEventRecordView* m_editorView = nullptr;

@@ -1,0 +1,249 @@
+// Printing, "Save As CSV file" and "Import CSV file..." driven from the main window as a user
+// drives them: the range dialog, the file dialogs and Qt's print dialog.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardPaths>
+#include <QTest>
+
+#include "core/app/Commands.h"
+#include "core/base/LocalTime.h"
+#include "ui/app/MainFrame.h"
+#include "ui/print/PrintCommands.h"
+#include "ui/print/PrintRecordsDlg.h"
+#include "ui/support/UiTestSupport.h"
+
+namespace kt {
+namespace {
+
+using ui::CPrintRecordsDlg;
+
+// One record a day from 1 January 2016 (a Friday), the last one `count` days later.
+std::vector<CEventRecord> DailyRecords(int count) {
+    std::vector<CEventRecord> records;
+    for (int i = 0; i < count; ++i) {
+        records.emplace_back(LocalMidnight(2016, 1, 1 + i), "Golf, general", "Round " + std::to_string(i + 1), 30 + i, "Club", 100, 80, 1,
+                             i == 0 ? "first, of all" : "");
+    }
+    return records;
+}
+
+// Types the path into the file dialog's name field and presses Return.
+void ChooseFile(QWidget* modal, const std::filesystem::path& path, bool* seen) {
+    auto* dialog = qobject_cast<QFileDialog*>(modal);
+    *seen = dialog != nullptr;
+    if (!dialog) {
+        modal->close();
+        return;
+    }
+    // Pasted rather than typed: the name completer's pop-up would take the Return key.
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    name->setFocus();
+    name->setText(QString::fromStdString(path.string()));
+    QTest::keyClick(name, Qt::Key_Return);
+}
+
+// Runs `handle` on the range dialog when it opens; `opened` tells whether it did.
+template <typename Handle>
+void OnRangeDialog(bool* opened, Handle handle) {
+    test::OnNextModal([opened, handle](QWidget* modal) {
+        auto* dlg = qobject_cast<CPrintRecordsDlg*>(modal);
+        *opened = dlg != nullptr;
+        if (dlg) {
+            handle(dlg);
+        } else {
+            modal->close();
+        }
+    });
+}
+
+std::string Run(const QString& program, const QStringList& args) {
+    QProcess process;
+    process.start(program, args);
+    process.waitForFinished(20000);
+    return process.readAllStandardOutput().toStdString();
+}
+
+bool HavePoppler() { return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(); }
+
+std::string PdfPages(const std::filesystem::path& pdf) {
+    const std::string info = Run(QStringLiteral("pdfinfo"), {QString::fromStdString(pdf.string())});
+    const size_t at = info.find("Pages:");
+    return at == std::string::npos ? "" : test::Text(QString::fromStdString(info.substr(at + 6, info.find('\n', at) - at - 6)).trimmed());
+}
+
+std::string FirstPageText(const std::filesystem::path& pdf) {
+    return Run(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
+                                             QString::fromStdString(pdf.string()), QStringLiteral("-")});
+}
+
+TEST(PrintCommands, EmptyDatabase_CtrlPShowsAMessageInsteadOfTheDialog) {
+    test::UiHome home;
+    auto frame = test::StartMainFrame();
+    ASSERT_TRUE(frame && test::ShowActive(frame.get()));
+    bool opened = false;
+    const QPointer<QTimer> watcher = test::OnNextModal(
+        [&](QWidget* modal) {
+            opened = true;
+            modal->close();
+        },
+        300);
+    test::PressKey(Qt::Key_P, Qt::ControlModifier);
+    QTest::qWait(400);
+    test::CancelModalWatcher(watcher);
+    EXPECT_FALSE(opened);
+    EXPECT_EQ(
+        home.prompter.messages,
+        std::vector<std::string>{"The exercise database holds no records yet, so there is nothing to print or to save as a CSV file."});
+}
+
+TEST(PrintCommands, SaveAsCsv_DialogOpensTickedAndTheChosenRangeIsWritten) {
+    test::UiHome home;
+    test::WriteDatabase(home.DataFolder(), DailyRecords(20));  // 1 to 20 January, the last a Wednesday
+    auto frame = test::StartMainFrame();
+    ASSERT_TRUE(frame);
+    const auto out = home.home() / "export";  // the dialog adds ".csv"
+    std::string shown;
+    bool fileDialog = false;
+    bool opened = false;
+    OnRangeDialog(&opened, [&](CPrintRecordsDlg* dlg) {
+        shown = test::Text(dlg->windowTitle()) + " | " + (dlg->CsvBox()->isChecked() ? "csv" : "print") + " | " +
+                (dlg->RangeButton(PrintRange::ThisWeek)->isChecked() ? "This Week" : "?") + " | " +
+                test::Text(dlg->StartPicker()->date().toString(Qt::ISODate)) + " .. " +
+                test::Text(dlg->EndPicker()->date().toString(Qt::ISODate));
+        QTest::mouseClick(dlg->RangeButton(PrintRange::OneWeek), Qt::LeftButton);
+        shown += " | " + test::Text(dlg->StartPicker()->date().toString(Qt::ISODate));
+        test::OnNextModal([&](QWidget* modal) { ChooseFile(modal, out, &fileDialog); });
+        QTest::mouseClick(dlg->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    frame->Action(cmd::kSaveAsCsv)->trigger();
+    ASSERT_TRUE(opened);
+    EXPECT_TRUE(fileDialog);
+    EXPECT_EQ(shown, "Print Exercise Records | csv | This Week | 2016-01-15 .. 2016-01-20 | 2016-01-13");
+    // 13 to 20 January: day numbers 42382 to 42389.
+    const std::string csv = test::ReadAll(home.home() / "export.csv");
+    EXPECT_EQ(csv.substr(0, csv.find("\r\n")),
+              "Date,Activity Type, Activity Description, Activity Duration, Activity Location, Calories Burned, Weight (kg), Comment");
+    EXPECT_NE(csv.find("\r\n42382,Golf- general,Round 13,42.00,Club,100.0,80.0,1,\r\n"), std::string::npos);
+    EXPECT_NE(csv.find("\r\n42389,Golf- general,Round 20,49.00,Club,100.0,80.0,1,\r\n"), std::string::npos);
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 9);
+    EXPECT_TRUE(home.prompter.messages.empty());
+}
+
+// Qt's print dialog prints to the printer it was given; here that is a PDF file, as a user
+// picks "Print to File (PDF)". The unticked box decides, whatever the command was.
+TEST(PrintCommands, SaveAsCsvWithTheBoxUnticked_PrintsThroughThePrintDialog) {
+    if (!HavePoppler()) GTEST_SKIP() << "pdftotext and pdfinfo (Debian package poppler-utils) are not installed";
+    test::UiHome home;
+    test::WriteDatabase(home.DataFolder(), DailyRecords(21));
+    auto frame = test::StartMainFrame();
+    ASSERT_TRUE(frame);
+    const auto pdf = home.home() / "printed.pdf";
+    QPrinter& printer = frame->Printing().Printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    bool printDialog = false;
+    bool opened = false;
+    OnRangeDialog(&opened, [&](CPrintRecordsDlg* dlg) {
+        QTest::mouseClick(dlg->RangeButton(PrintRange::FromStart), Qt::LeftButton);
+        QTest::mouseClick(dlg->CsvBox(), Qt::LeftButton, {}, QPoint(8, dlg->CsvBox()->height() / 2));  // on the tick box
+        test::OnNextModal([&](QWidget* modal) {
+            printDialog = qobject_cast<QPrintDialog*>(modal) != nullptr;
+            QTest::keyClick(modal, Qt::Key_Return);
+        });
+        QTest::mouseClick(dlg->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+    frame->Action(cmd::kSaveAsCsv)->trigger();
+    ASSERT_TRUE(opened);
+    EXPECT_TRUE(printDialog);
+    // 21 rows fill the first page and leave an empty second one.
+    EXPECT_EQ(PdfPages(pdf), "2");
+    const std::string text = FirstPageText(pdf);
+    EXPECT_NE(text.find("Exercise Activity information from Fri. Jan 01, 2016 to Thu. Jan 21, 2016"), std::string::npos) << text;
+    EXPECT_NE(text.find("Fri Jan 01, 2016"), std::string::npos) << text;
+    EXPECT_NE(text.find("Thu Jan 21, 2016"), std::string::npos) << text;
+    EXPECT_NE(text.find("first, of all"), std::string::npos) << text;
+    EXPECT_TRUE(home.prompter.messages.empty());
+}
+
+TEST(PrintCommands, CtrlPThenPrintToPdf_WritesTheChosenRange) {
+    if (!HavePoppler()) GTEST_SKIP() << "pdftotext and pdfinfo (Debian package poppler-utils) are not installed";
+    test::UiHome home;
+    test::WriteDatabase(home.DataFolder(), DailyRecords(30));
+    auto frame = test::StartMainFrame();
+    ASSERT_TRUE(frame && test::ShowActive(frame.get()));
+    const auto pdf = home.home() / "range.pdf";
+    bool fileDialog = false;
+    std::string box;
+    bool opened = false;
+    OnRangeDialog(&opened, [&](CPrintRecordsDlg* dlg) {
+        box = dlg->CsvBox()->isChecked() ? "csv" : "print";
+        // A start typed into the picker, then the end: "Custom Period" becomes the selected range.
+        dlg->StartPicker()->setFocus();
+        dlg->StartPicker()->setDate(QDate(2016, 1, 3));
+        dlg->EndPicker()->setDate(QDate(2016, 1, 5));
+        box += dlg->RangeButton(PrintRange::Custom)->isChecked() ? " custom" : " ?";
+        test::OnNextModal([&](QWidget* modal) { ChooseFile(modal, pdf, &fileDialog); });
+        QTest::mouseClick(dlg->PdfButton(), Qt::LeftButton);
+    });
+    test::PressKey(Qt::Key_P, Qt::ControlModifier);
+    ASSERT_TRUE(opened);
+    EXPECT_TRUE(fileDialog);
+    EXPECT_EQ(box, "print custom");
+    EXPECT_EQ(PdfPages(pdf), "1");
+    const std::string text = FirstPageText(pdf);
+    EXPECT_NE(text.find("from Sun. Jan 03, 2016 to Tue. Jan 05, 2016"), std::string::npos) << text;
+    EXPECT_NE(text.find("Round 3"), std::string::npos) << text;
+    EXPECT_NE(text.find("Round 5"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Round 6"), std::string::npos) << text;
+    EXPECT_EQ(text.find("Round 2\n"), std::string::npos) << text;
+}
+
+TEST(PrintCommands, ImportCsv_AddsTheNewRowsAndReportsDuplicatesAndRefusedLines) {
+    test::UiHome home;
+    test::WriteDatabase(home.DataFolder(), DailyRecords(1));
+    auto frame = test::StartMainFrame();
+    ASSERT_TRUE(frame);
+    // The item stands right after "Save As CSV file" in the File menu.
+    const QList<QAction*> file = frame->menuBar()->actions().at(0)->menu()->actions();
+    EXPECT_EQ(file.indexOf(frame->Action(cmd::kImportCsv)), file.indexOf(frame->Action(cmd::kSaveAsCsv)) + 1);
+    EXPECT_EQ(test::Text(frame->Action(cmd::kImportCsv)->text()), "Import CSV file...");
+
+    const auto csv = home.home() / "back.csv";
+    test::WriteAll(
+        csv,
+        "Date,Activity Type, Activity Description, Activity Duration, Activity Location, Calories Burned, Weight (kg), Comment\r\n"
+        "42370,Golf- general,Round 1,30.00,Club,100.0,80.0,1,first  of all\r\n"  // the record, its comma replaced
+        "42370,\"Golf, general\",Round 1,30.00,Club,100.0,80.0,1,\r\n"           // the record itself
+        "42371,\"Golf, general\",Round 2,45,Club,,80.0,1,\r\n"
+        "42372,Golf,Round 3,an hour,Club,,80.0,1,\r\n");
+    bool fileDialog = false;
+    test::OnNextModal([&](QWidget* modal) { ChooseFile(modal, csv, &fileDialog); });
+    frame->Action(cmd::kImportCsv)->trigger();
+    EXPECT_TRUE(fileDialog);
+    ASSERT_EQ(frame->Doc().m_arRecords.size(), 3u);
+    EXPECT_EQ(frame->Doc().m_arRecords[1].m_strType, "Golf- general");
+    EXPECT_NEAR(frame->Doc().m_arRecords[2].m_dCalories, 4.4988 * 80 * 0.75, 1e-9);
+    EXPECT_TRUE(frame->Doc().m_bChanged);
+    ASSERT_EQ(home.prompter.messages.size(), 1u);
+    EXPECT_EQ(home.prompter.messages[0].substr(0, home.prompter.messages[0].find("\n\nA row")),
+              csv.string() +
+                  " has been read.\n\nRecords added to the exercise database: 2\nRows skipped because the database already holds them: 1\n"
+                  "Rows refused because they could not be read: 1\n\nRefused lines: 5");
+}
+
+}  // namespace
+}  // namespace kt
