@@ -29,8 +29,8 @@ enum Column { kDay, kType, kDescription, kDuration, kLocation, kCalories, kWeigh
 // bytes are the journal's encoding. A text that is valid UTF-8 and uses it is taken as UTF-8:
 // Latin-1 text only looks like UTF-8 by accident of rare letter pairs.
 std::string DecodeCsvBytes(std::string_view bytes) {
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-    if (bytes.starts_with(kByteOrderMark)) return std::string(bytes.substr(kByteOrderMark.size()));
+    const std::string_view content = SkipByteOrderMark(bytes);
+    if (content.size() != bytes.size()) return std::string(content);
     const bool highBytes = std::any_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
     if (highBytes && CodePointsToUtf8(Utf8ToCodePoints(bytes)) == bytes) return std::string(bytes);
     return DecodeLine(bytes);
