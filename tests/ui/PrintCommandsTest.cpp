@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -108,6 +109,15 @@ TEST(PrintCommands, EmptyDatabase_CtrlPShowsAMessageInsteadOfTheDialog) {
     EXPECT_EQ(
         home.prompter.messages,
         std::vector<std::string>{"The exercise database holds no records yet, so there is nothing to print or to save as a CSV file."});
+
+    // The printer setup needs no records; it works on the printer later printouts use.
+    bool setup = false;
+    test::OnNextModal([&](QWidget* modal) {
+        setup = qobject_cast<QPageSetupDialog*>(modal) != nullptr;
+        QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    frame->Action(cmd::kPrintSetup)->trigger();
+    EXPECT_TRUE(setup);
 }
 
 TEST(PrintCommands, SaveAsCsv_DialogOpensTickedAndTheChosenRangeIsWritten) {
