@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <optional>
+#include <unordered_map>
 
 #include "core/activities/ActivityTable.h"
 #include "core/base/Format.h"
@@ -60,7 +61,20 @@ struct Row {
 };
 
 // One line's fields as a record, or nothing when the row cannot be read.
-std::optional<Row> ParseRow(const std::vector<std::string>& f, const CKT2Doc& doc) {
+// A file holds many rows per day; each day's midnight is worked out once.
+class Midnights {
+public:
+    Time64 Of(int64_t dayNumber) {
+        auto [it, inserted] = m_days.try_emplace(dayNumber, 0);
+        if (inserted) it->second = MidnightOfOleDay(dayNumber);
+        return it->second;
+    }
+
+private:
+    std::unordered_map<int64_t, Time64> m_days;
+};
+
+std::optional<Row> ParseRow(const std::vector<std::string>& f, const CKT2Doc& doc, Midnights& midnights) {
     // Without notes a spreadsheet may drop the last column; columns it adds beyond it must be empty.
     if (f.size() < kNotes) return std::nullopt;
     for (size_t k = kColumns; k < f.size(); ++k) {
@@ -94,7 +108,7 @@ std::optional<Row> ParseRow(const std::vector<std::string>& f, const CKT2Doc& do
     } else {
         return std::nullopt;
     }
-    r.m_time = MidnightOfOleDay(*dayNumber);
+    r.m_time = midnights.Of(*dayNumber);
     // Texts as the grid capture takes them: type and description trimmed, location and notes as
     // typed; no text may carry a tab or line break into the database file.
     r.m_strDescription = Trim(SanitizeFieldText(f[kDescription]));
@@ -158,6 +172,7 @@ CsvImport PlanCsvImport(std::string_view bytes, const CKT2Doc& doc, const Activi
     const std::vector<std::string> lines = SplitLines(DecodeCsvBytes(bytes));
     std::vector<Row> rows;
     rows.reserve(lines.size());
+    Midnights midnights;
     bool first = true;
     for (size_t i = 0; i < lines.size(); ++i) {
         const std::vector<std::string> fields = SplitCsvLine(lines[i]);
@@ -165,7 +180,7 @@ CsvImport PlanCsvImport(std::string_view bytes, const CKT2Doc& doc, const Activi
         const bool header = first && Trim(fields[kDay]) == journal::kCsvDateHeading;
         first = false;
         if (header) continue;
-        if (std::optional<Row> row = ParseRow(fields, doc)) {
+        if (std::optional<Row> row = ParseRow(fields, doc, midnights)) {
             rows.push_back(std::move(*row));
         } else {
             import.refusedLines.push_back(static_cast<int>(i + 1));
