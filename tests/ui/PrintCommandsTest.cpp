@@ -71,27 +71,17 @@ void OnRangeDialog(bool* opened, Handle handle) {
     });
 }
 
-std::string Run(const QString& program, const QStringList& args) {
+bool HavePoppler() { return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(); }
+
+// The text of every page, each followed by a form feed.
+std::string PdfText(const std::filesystem::path& pdf) {
     QProcess process;
-    process.start(program, args);
+    process.start(QStringLiteral("pdftotext"), {QString::fromStdString(pdf.string()), QStringLiteral("-")});
     process.waitForFinished(20000);
     return process.readAllStandardOutput().toStdString();
 }
 
-bool HavePoppler() { return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty(); }
-
-std::string PdfPages(const std::filesystem::path& pdf) {
-    const std::string info = Run(QStringLiteral("pdfinfo"), {QString::fromStdString(pdf.string())});
-    const size_t at = info.find("Pages:");
-    return at == std::string::npos ? "" : test::Text(QString::fromStdString(info.substr(at + 6, info.find('\n', at) - at - 6)).trimmed());
-}
-
-std::string FirstPageText(const std::filesystem::path& pdf) {
-    return Run(QStringLiteral("pdftotext"), {QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
-                                             QString::fromStdString(pdf.string()), QStringLiteral("-")});
-}
-
-TEST(PrintCommands, EmptyDatabase_CtrlPShowsAMessageInsteadOfTheDialog) {
+TEST(PrintCommands, EmptyJournal_NothingToPrintUntilAnImportAddsRecords) {
     test::UiHome home;
     auto frame = test::StartMainFrame();
     ASSERT_TRUE(frame && test::ShowActive(frame.get()));
@@ -110,7 +100,7 @@ TEST(PrintCommands, EmptyDatabase_CtrlPShowsAMessageInsteadOfTheDialog) {
         home.prompter.messages,
         std::vector<std::string>{"The exercise database holds no records yet, so there is nothing to print or to save as a CSV file."});
 
-    // The printer setup needs no records; it works on the printer later printouts use.
+    // The printer setup needs no records.
     bool setup = false;
     test::OnNextModal([&](QWidget* modal) {
         setup = qobject_cast<QPageSetupDialog*>(modal) != nullptr;
@@ -118,6 +108,30 @@ TEST(PrintCommands, EmptyDatabase_CtrlPShowsAMessageInsteadOfTheDialog) {
     });
     frame->Action(cmd::kPrintSetup)->trigger();
     EXPECT_TRUE(setup);
+
+    // "Import CSV file..." stands right after "Save As CSV file".
+    const QList<QAction*> file = frame->menuBar()->actions().at(0)->menu()->actions();
+    ASSERT_EQ(file.indexOf(frame->Action(cmd::kImportCsv)), file.indexOf(frame->Action(cmd::kSaveAsCsv)) + 1);
+    EXPECT_EQ(test::Text(frame->Action(cmd::kImportCsv)->text()), "Import CSV file...");
+    const auto csv = home.home() / "back.csv";
+    test::WriteAll(
+        csv,
+        "Date,Activity Type, Activity Description, Activity Duration, Activity Location, Calories Burned, Weight (kg), Comment\r\n"
+        "42370,\"Golf, general\",Round 1,30,Club,,80.0,1,\r\n"
+        "42370,\"Golf, general\",Round 1,30.04,Club,,80.0,1,\r\n"
+        "42372,Golf,Round 3,an hour,Club,,80.0,1,\r\n");
+    bool fileDialog = false;
+    test::OnNextModal([&](QWidget* modal) { ChooseFile(modal, csv, &fileDialog); });
+    frame->Action(cmd::kImportCsv)->trigger();
+    EXPECT_TRUE(fileDialog);
+    ASSERT_EQ(frame->Doc().m_arRecords.size(), 1u);
+    EXPECT_NEAR(frame->Doc().m_arRecords[0].m_dCalories, 4.4988 * 80 * 0.5, 1e-9);
+    EXPECT_TRUE(frame->Doc().m_bChanged);
+    ASSERT_EQ(home.prompter.messages.size(), 2u);
+    EXPECT_EQ(home.prompter.messages[1].substr(0, home.prompter.messages[1].find("\n\nA row")),
+              csv.string() +
+                  " has been read.\n\nRecords added to the exercise database: 1\nRows skipped because the database already holds them: 1\n"
+                  "Rows refused because they could not be read: 1\n\nRefused lines: 4");
 }
 
 TEST(PrintCommands, SaveAsCsv_DialogOpensTickedAndTheChosenRangeIsWritten) {
@@ -125,46 +139,43 @@ TEST(PrintCommands, SaveAsCsv_DialogOpensTickedAndTheChosenRangeIsWritten) {
     test::WriteDatabase(home.DataFolder(), DailyRecords(20));  // 1 to 20 January, the last a Wednesday
     auto frame = test::StartMainFrame();
     ASSERT_TRUE(frame);
-    const auto out = home.home() / "export";  // the dialog adds ".csv"
     std::string shown;
     bool fileDialog = false;
     bool opened = false;
     OnRangeDialog(&opened, [&](CPrintRecordsDlg* dlg) {
-        shown = test::Text(dlg->windowTitle()) + " | " + (dlg->CsvBox()->isChecked() ? "csv" : "print") + " | " +
-                (dlg->RangeButton(PrintRange::ThisWeek)->isChecked() ? "This Week" : "?") + " | " +
-                test::Text(dlg->StartPicker()->date().toString(Qt::ISODate)) + " .. " +
-                test::Text(dlg->EndPicker()->date().toString(Qt::ISODate));
+        const auto date = [](QDateEdit* picker) { return test::Text(picker->date().toString(Qt::ISODate)); };
+        shown = test::Text(dlg->windowTitle()) + (dlg->CsvBox()->isChecked() ? " csv " : " print ") +
+                (dlg->RangeButton(PrintRange::ThisWeek)->isChecked() ? "This Week " : "? ") + date(dlg->StartPicker()) + ".." +
+                date(dlg->EndPicker());
         QTest::mouseClick(dlg->RangeButton(PrintRange::OneWeek), Qt::LeftButton);
-        shown += " | " + test::Text(dlg->StartPicker()->date().toString(Qt::ISODate));
-        test::OnNextModal([&](QWidget* modal) { ChooseFile(modal, out, &fileDialog); });
+        shown += " " + date(dlg->StartPicker());
+        test::OnNextModal([&](QWidget* modal) { ChooseFile(modal, home.home() / "export", &fileDialog); });  // ".csv" is added
         QTest::mouseClick(dlg->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
     });
     frame->Action(cmd::kSaveAsCsv)->trigger();
     ASSERT_TRUE(opened);
     EXPECT_TRUE(fileDialog);
-    EXPECT_EQ(shown, "Print Exercise Records | csv | This Week | 2016-01-15 .. 2016-01-20 | 2016-01-13");
-    // 13 to 20 January: day numbers 42382 to 42389.
+    EXPECT_EQ(shown, "Print Exercise Records csv This Week 2016-01-15..2016-01-20 2016-01-13");
+    // The header and 13 to 20 January: day numbers 42382 to 42389.
     const std::string csv = test::ReadAll(home.home() / "export.csv");
-    EXPECT_EQ(csv.substr(0, csv.find("\r\n")),
-              "Date,Activity Type, Activity Description, Activity Duration, Activity Location, Calories Burned, Weight (kg), Comment");
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 9);
     EXPECT_NE(csv.find("\r\n42382,Golf- general,Round 13,42.00,Club,100.0,80.0,1,\r\n"), std::string::npos);
     EXPECT_NE(csv.find("\r\n42389,Golf- general,Round 20,49.00,Club,100.0,80.0,1,\r\n"), std::string::npos);
-    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 9);
     EXPECT_TRUE(home.prompter.messages.empty());
 }
 
-// Qt's print dialog prints to the printer it was given; here that is a PDF file, as a user
-// picks "Print to File (PDF)". The unticked box decides, whatever the command was.
-TEST(PrintCommands, SaveAsCsvWithTheBoxUnticked_PrintsThroughThePrintDialog) {
-    if (!HavePoppler()) GTEST_SKIP() << "pdftotext and pdfinfo (Debian package poppler-utils) are not installed";
+// Qt's print dialog prints to the printer it was given; here that is a PDF file, as when a user
+// picks "Print to File (PDF)". The unticked box decides, whatever the command was. Then Ctrl+P
+// and "Print to PDF..." write a range picked in the two date pickers.
+TEST(PrintCommands, PrintDialogAndPrintToPdf_WriteTheChosenRange) {
+    if (!HavePoppler()) GTEST_SKIP() << "pdftotext (Debian package poppler-utils) is not installed";
     test::UiHome home;
     test::WriteDatabase(home.DataFolder(), DailyRecords(21));
     auto frame = test::StartMainFrame();
-    ASSERT_TRUE(frame);
-    const auto pdf = home.home() / "printed.pdf";
-    QPrinter& printer = frame->Printing().Printer();
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString(pdf.string()));
+    ASSERT_TRUE(frame && test::ShowActive(frame.get()));
+    const auto printed = home.home() / "printed.pdf";
+    frame->Printing().Printer().setOutputFormat(QPrinter::PdfFormat);
+    frame->Printing().Printer().setOutputFileName(QString::fromStdString(printed.string()));
     bool printDialog = false;
     bool opened = false;
     OnRangeDialog(&opened, [&](CPrintRecordsDlg* dlg) {
@@ -177,82 +188,37 @@ TEST(PrintCommands, SaveAsCsvWithTheBoxUnticked_PrintsThroughThePrintDialog) {
         QTest::mouseClick(dlg->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
     });
     frame->Action(cmd::kSaveAsCsv)->trigger();
-    ASSERT_TRUE(opened);
-    EXPECT_TRUE(printDialog);
+    ASSERT_TRUE(opened && printDialog);
     // 21 rows fill the first page and leave an empty second one.
-    EXPECT_EQ(PdfPages(pdf), "2");
-    const std::string text = FirstPageText(pdf);
-    EXPECT_NE(text.find("Exercise Activity information from Fri. Jan 01, 2016 to Thu. Jan 21, 2016"), std::string::npos) << text;
-    EXPECT_NE(text.find("Fri Jan 01, 2016"), std::string::npos) << text;
-    EXPECT_NE(text.find("Thu Jan 21, 2016"), std::string::npos) << text;
-    EXPECT_NE(text.find("first, of all"), std::string::npos) << text;
-    EXPECT_TRUE(home.prompter.messages.empty());
-}
+    std::string pages = PdfText(printed);
+    EXPECT_EQ(std::count(pages.begin(), pages.end(), '\f'), 2);
+    std::string text = pages.substr(0, pages.find('\f'));
+    for (const char* expected : {"Exercise Activity information from Fri. Jan 01, 2016 to Thu. Jan 21, 2016", "Fri Jan 01, 2016",
+                                 "Thu Jan 21, 2016", "first, of all"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
 
-TEST(PrintCommands, CtrlPThenPrintToPdf_WritesTheChosenRange) {
-    if (!HavePoppler()) GTEST_SKIP() << "pdftotext and pdfinfo (Debian package poppler-utils) are not installed";
-    test::UiHome home;
-    test::WriteDatabase(home.DataFolder(), DailyRecords(30));
-    auto frame = test::StartMainFrame();
-    ASSERT_TRUE(frame && test::ShowActive(frame.get()));
-    const auto pdf = home.home() / "range.pdf";
-    bool fileDialog = false;
+    const auto range = home.home() / "range.pdf";
     std::string box;
-    bool opened = false;
+    bool fileDialog = false;
     OnRangeDialog(&opened, [&](CPrintRecordsDlg* dlg) {
         box = dlg->CsvBox()->isChecked() ? "csv" : "print";
-        // A start typed into the picker, then the end: "Custom Period" becomes the selected range.
-        dlg->StartPicker()->setFocus();
+        // The end picker makes "Custom Period" the selected range.
         dlg->StartPicker()->setDate(QDate(2016, 1, 3));
         dlg->EndPicker()->setDate(QDate(2016, 1, 5));
         box += dlg->RangeButton(PrintRange::Custom)->isChecked() ? " custom" : " ?";
-        test::OnNextModal([&](QWidget* modal) { ChooseFile(modal, pdf, &fileDialog); });
+        test::OnNextModal([&](QWidget* modal) { ChooseFile(modal, range, &fileDialog); });
         QTest::mouseClick(dlg->PdfButton(), Qt::LeftButton);
     });
+    frame->activateWindow();  // offscreen, a closed dialog leaves no window active
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
     test::PressKey(Qt::Key_P, Qt::ControlModifier);
-    ASSERT_TRUE(opened);
-    EXPECT_TRUE(fileDialog);
+    ASSERT_TRUE(opened && fileDialog);
     EXPECT_EQ(box, "print custom");
-    EXPECT_EQ(PdfPages(pdf), "1");
-    const std::string text = FirstPageText(pdf);
+    text = PdfText(range);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 1);
     EXPECT_NE(text.find("from Sun. Jan 03, 2016 to Tue. Jan 05, 2016"), std::string::npos) << text;
-    EXPECT_NE(text.find("Round 3"), std::string::npos) << text;
-    EXPECT_NE(text.find("Round 5"), std::string::npos) << text;
-    EXPECT_EQ(text.find("Round 6"), std::string::npos) << text;
-    EXPECT_EQ(text.find("Round 2\n"), std::string::npos) << text;
-}
-
-TEST(PrintCommands, ImportCsv_AddsTheNewRowsAndReportsDuplicatesAndRefusedLines) {
-    test::UiHome home;
-    test::WriteDatabase(home.DataFolder(), DailyRecords(1));
-    auto frame = test::StartMainFrame();
-    ASSERT_TRUE(frame);
-    // The item stands right after "Save As CSV file" in the File menu.
-    const QList<QAction*> file = frame->menuBar()->actions().at(0)->menu()->actions();
-    EXPECT_EQ(file.indexOf(frame->Action(cmd::kImportCsv)), file.indexOf(frame->Action(cmd::kSaveAsCsv)) + 1);
-    EXPECT_EQ(test::Text(frame->Action(cmd::kImportCsv)->text()), "Import CSV file...");
-
-    const auto csv = home.home() / "back.csv";
-    test::WriteAll(
-        csv,
-        "Date,Activity Type, Activity Description, Activity Duration, Activity Location, Calories Burned, Weight (kg), Comment\r\n"
-        "42370,Golf- general,Round 1,30.00,Club,100.0,80.0,1,first  of all\r\n"  // the record, its comma replaced
-        "42370,\"Golf, general\",Round 1,30.00,Club,100.0,80.0,1,\r\n"           // the record itself
-        "42371,\"Golf, general\",Round 2,45,Club,,80.0,1,\r\n"
-        "42372,Golf,Round 3,an hour,Club,,80.0,1,\r\n");
-    bool fileDialog = false;
-    test::OnNextModal([&](QWidget* modal) { ChooseFile(modal, csv, &fileDialog); });
-    frame->Action(cmd::kImportCsv)->trigger();
-    EXPECT_TRUE(fileDialog);
-    ASSERT_EQ(frame->Doc().m_arRecords.size(), 3u);
-    EXPECT_EQ(frame->Doc().m_arRecords[1].m_strType, "Golf- general");
-    EXPECT_NEAR(frame->Doc().m_arRecords[2].m_dCalories, 4.4988 * 80 * 0.75, 1e-9);
-    EXPECT_TRUE(frame->Doc().m_bChanged);
-    ASSERT_EQ(home.prompter.messages.size(), 1u);
-    EXPECT_EQ(home.prompter.messages[0].substr(0, home.prompter.messages[0].find("\n\nA row")),
-              csv.string() +
-                  " has been read.\n\nRecords added to the exercise database: 2\nRows skipped because the database already holds them: 1\n"
-                  "Rows refused because they could not be read: 1\n\nRefused lines: 5");
+    for (const char* round : {"Round 2", "Round 3", "Round 5", "Round 6"})
+        EXPECT_EQ(text.find(round) != std::string::npos, std::string(round) == "Round 3" || std::string(round) == "Round 5") << round;
 }
 
 }  // namespace
