@@ -290,6 +290,7 @@ TEST_F(EntryFixture, Correction_LoadedRecordIsRewrittenInPlaceWithoutDuplicateTe
     doc.m_arRecords = {Record(LocalMidnight(2016, 1, 2), "A"), Record(kTuesday, "B", "Hall", "windy"),
                        Record(LocalMidnight(2016, 1, 7), "C")};
     doc.m_arRecords[1].m_dDuration = 5.0;
+    doc.m_arRecords[1].m_nFile = 2;  // shown from an archive: the corrected record goes back there
     state.entryDate = LocalMidnight(2020, 1, 1);
     state.newWeight = 75.0;
     state.newWeightSet = true;
@@ -304,6 +305,7 @@ TEST_F(EntryFixture, Correction_LoadedRecordIsRewrittenInPlaceWithoutDuplicateTe
     // The record's day, the capture's weight.
     EXPECT_EQ(Rows(),
               (std::vector<std::string>{"01-02|A||30|100.0000|70|", "01-05|B|Hall|5|321.0000|75|windy", "01-07|C||30|100.0000|70|"}));
+    EXPECT_EQ(doc.m_arRecords[1].m_nFile, 2u);
     EXPECT_EQ(summaries, 0);
     EXPECT_EQ(recordLists, 1);
     EXPECT_FALSE(state.replace);

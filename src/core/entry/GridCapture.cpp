@@ -155,6 +155,8 @@ CaptureResult ReadDataGrid(EntryGrid& grid, EntryState& state, CaptureContext& c
             const bool inArray = state.recordPosition >= 0 && static_cast<size_t>(state.recordPosition) < records.size();
             if (inArray) {
                 const size_t position = static_cast<size_t>(state.recordPosition);
+                // A corrected archived record stays in its archive file.
+                record.m_nFile = records[position].m_nFile;
                 records[position] = std::move(record);
                 last = position;
                 result.recordsReplaced = 1;

@@ -1,6 +1,7 @@
 #pragma once
 // One exercise event. A plain value holder: no validation, no formatting, no computation.
 
+#include <cstdint>
 #include <string>
 #include <utility>
 
@@ -28,7 +29,12 @@ public:
     std::string GetLocation() const { return m_strLocation; }
     std::string GetNotes() const { return m_strNotes; }
 
-    int m_bMetric = 0;      // 1: m_dWeight is in kilograms, 0: in pounds
+    int m_bMetric = 0;  // 1: m_dWeight is in kilograms, 0: in pounds
+    // The database file the record belongs to: an index into CKT2Doc::m_arFiles, 0 for the
+    // active file (and every record made in this session). It travels with the record through
+    // every sort, insert and copy, so no operation has to keep a parallel table in step. It fills
+    // the padding before m_time and costs no memory.
+    uint32_t m_nFile = 0;
     Time64 m_time = 0;      // local midnight of the exercise day
     std::string m_strType;  // activity type: the name of an activity table entry
     std::string m_strDescription;

@@ -1,16 +1,19 @@
 #include "core/journal/KT2Doc.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <limits>
 #include <system_error>
+#include <unordered_set>
 
 #include "core/base/AtomicFile.h"
 #include "core/base/Format.h"
 #include "core/base/Scan.h"
 #include "core/base/TextCodec.h"
+#include "core/journal/Archive.h"
 #include "core/journal/Texts.h"
 
 namespace kt {
@@ -36,22 +39,6 @@ const char* CleanField(const std::string& text, std::string& scratch) {
     return scratch.c_str();
 }
 
-bool IsScanSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
-
-// Reads "%d %d": a number that cannot be read, and every number after it, stays 0.
-void ReadMonthDay(std::string_view text, int& month, int& day) {
-    month = 0;
-    day = 0;
-    const auto first = ScanInt(text);
-    if (!first) return;
-    month = *first;
-    size_t i = 0;
-    while (i < text.size() && IsScanSpace(text[i])) ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
-    day = ScanIntOr(text.substr(i), 0);
-}
-
 // Durations count as equal when they agree to a tenth of a minute, halves rounded away from zero.
 double Tenths(double minutes) { return std::round(minutes * 10.0); }
 
@@ -59,6 +46,32 @@ double Tenths(double minutes) { return std::round(minutes * 10.0); }
 // repeated a whole day; a record further from `day` than this cannot fall on it. The window spares
 // the calendar conversion for all but the few records near the wanted day.
 constexpr Time64 kSameDayWindow = 3 * kSecondsPerDay;
+
+// FNV-1a over the bytes of a value, continuing from `h`.
+uint64_t Mix(uint64_t h, std::string_view bytes) {
+    for (unsigned char c : bytes) h = (h ^ c) * 0x100000001b3ULL;
+    return (h ^ 0xff) * 0x100000001b3ULL;  // a field end, so "ab"+"c" differs from "a"+"bc"
+}
+uint64_t Mix(uint64_t h, uint64_t value) { return Mix(h, std::string_view(reinterpret_cast<const char*>(&value), sizeof value)); }
+
+// A record's hash over every field as held in memory: equal records hash equal, and any change
+// of a field (a digit of a duration, a letter of a note) changes it.
+uint64_t RecordHash(const CEventRecord& r) {
+    uint64_t h = 0xcbf29ce484222325ULL;
+    h = Mix(h, static_cast<uint64_t>(r.m_time));
+    h = Mix(h, r.m_strType);
+    h = Mix(h, r.m_strDescription);
+    h = Mix(h, std::bit_cast<uint64_t>(r.m_dDuration));
+    h = Mix(h, r.m_strLocation);
+    h = Mix(h, std::bit_cast<uint64_t>(r.m_dCalories));
+    h = Mix(h, std::bit_cast<uint64_t>(r.m_dWeight));
+    h = Mix(h, static_cast<uint64_t>(r.m_bMetric != 0));
+    return Mix(h, r.m_strNotes);
+}
+
+void Report(Prompter& prompter, const char* format, const std::filesystem::path& path, const FileError& error) {
+    prompter.Message(Format(format, path.string().c_str(), static_cast<unsigned>(error.code), error.message.c_str()));
+}
 
 }  // namespace
 
@@ -78,10 +91,8 @@ std::string DatabaseRecordLine(const CEventRecord& record) {
 
 bool CKT2Doc::OnNewDocument(Prompter& prompter, const Hooks& hooks) {
     LoadDatabase(&prompter);
-    int month = 0;
-    int day = 0;
-    ReadMonthDay(m_strAutoArchive, month, day);
-    if (month > 0 && day > 0 && hooks.autoArchiveCheck) hooks.autoArchiveCheck(month, day);
+    const MonthDay md = ReadMonthDay(m_strAutoArchive);
+    if (md.month > 0 && md.day > 0 && hooks.autoArchiveCheck) hooks.autoArchiveCheck(md.month, md.day);
     SetTitle(TitleText());
     if (m_dLastWeight > 30.0 && hooks.lastWeightToFrame) hooks.lastWeightToFrame(m_dLastWeight);
     m_bChanged = false;
@@ -108,6 +119,7 @@ std::filesystem::path CKT2Doc::OlderDatabasePath() const { return DataFilePath(m
 void CKT2Doc::LoadDatabase(Prompter* prompter) {
     m_arRecords.clear();
     m_bAllData = false;
+    m_arFiles.clear();
     m_unreadableFile.clear();
     // Without a data folder the bare file name would be looked up in whatever the current folder
     // happens to be; there is simply no database then.
@@ -127,13 +139,13 @@ void CKT2Doc::LoadDatabase(Prompter* prompter) {
     }
 }
 
-long long CKT2Doc::ReadDatabaseFile(const std::filesystem::path& path, FileError* error) {
+long long CKT2Doc::ReadDatabaseFile(const std::filesystem::path& path, FileError* error, std::optional<uint64_t>* header) {
     std::string content;
     if (!ReadFileBytes(path, content, error)) return -1;
-    return ParseDatabaseContent(content);
+    return ParseDatabaseContent(content, header);
 }
 
-long long CKT2Doc::ParseDatabaseContent(std::string_view content) {
+long long CKT2Doc::ParseDatabaseContent(std::string_view content, std::optional<uint64_t>* header) {
     m_arRecords.reserve(m_arRecords.size() + static_cast<size_t>(std::count(content.begin(), content.end(), '\n')) + 1);
 
     // Lines are cut as SplitLines cuts them, but as views into the file's bytes, so that a plain
@@ -154,7 +166,7 @@ long long CKT2Doc::ParseDatabaseContent(std::string_view content) {
             line = all.substr(start, end - start);
             start = nl + 1;
         }
-        ++lines;
+        if (++lines == 1 && header && line.find('\t') == std::string_view::npos) *header = ScanU64Or(line, 0);
         if (NeedsDecoding(line)) {
             decoded = DecodeLine(line);
             ParseRecordView(decoded);
@@ -215,25 +227,59 @@ std::vector<std::string> CKT2Doc::DatabaseLines(Time64 saveTime) const {
     return lines;
 }
 
-bool CKT2Doc::SaveDatabase(Prompter& prompter, const Clock& clock) {
-    const std::filesystem::path path = DatabasePath();
-    FileError error;
-    bool saved = false;
-    std::error_code ec;
-    if (!m_unreadableFile.empty() && m_unreadableFile == path && std::filesystem::exists(path, ec)) {
-        const std::string question = Format(journal::kReplaceUnreadableFormat, path.string().c_str(), static_cast<int>(m_arRecords.size()));
-        if (!prompter.AskYesNoDefaultNo(question)) return false;
+uint32_t CKT2Doc::FileOf(const CEventRecord& record) const { return record.m_nFile < m_arFiles.size() ? record.m_nFile : 0; }
+
+std::vector<uint64_t> CKT2Doc::Fingerprints() const {
+    // A sum of record hashes: the order the records stand in does not matter, only which they are.
+    std::vector<uint64_t> sums(std::max<size_t>(m_arFiles.size(), 1), 0);
+    for (const CEventRecord& r : m_arRecords) sums[FileOf(r)] += RecordHash(r);
+    return sums;
+}
+
+std::vector<std::string> CKT2Doc::FileLines(uint32_t file, Time64 header) const {
+    if (m_arFiles.size() < 2) return DatabaseLines(header);
+    std::vector<std::string> lines;
+    lines.push_back(Format(journal::kHeaderFormat, static_cast<unsigned long long>(header)));
+    for (const CEventRecord& record : m_arRecords) {
+        if (FileOf(record) == file) lines.push_back(DatabaseRecordLine(record));
     }
+    return lines;
+}
+
+bool CKT2Doc::WriteFileReporting(const std::filesystem::path& path, const std::vector<std::string>& lines, Prompter& prompter) {
+    FileError error;
     if (m_strDataFolder.empty()) {
         error.code = ENOENT;
         error.message = std::strerror(ENOENT);
-    } else {
-        saved = WriteTextFileAtomic(path, DatabaseLines(clock.Now()), &error);
+    } else if (WriteTextFileAtomic(path, lines, &error)) {
+        return true;
     }
-    if (!saved) {
-        prompter.Message(
-            Format(journal::kSaveFailedFormat, path.string().c_str(), static_cast<unsigned>(error.code), error.message.c_str()));
-        return false;
+    Report(prompter, journal::kSaveFailedFormat, path, error);
+    return false;
+}
+
+bool CKT2Doc::ConfirmReplaceUnreadable(Prompter& prompter) const {
+    const std::filesystem::path path = DatabasePath();
+    std::error_code ec;
+    if (m_unreadableFile.empty() || m_unreadableFile != path || !std::filesystem::exists(path, ec)) return true;
+    return prompter.AskYesNoDefaultNo(
+        Format(journal::kReplaceUnreadableFormat, path.string().c_str(), static_cast<int>(m_arRecords.size())));
+}
+
+bool CKT2Doc::SaveDatabase(Prompter& prompter, const Clock& clock) {
+    if (!ConfirmReplaceUnreadable(prompter)) return false;
+    const Time64 now = clock.Now();
+    if (!WriteFileReporting(DatabasePath(), FileLines(0, now), prompter)) return false;
+    // The archives of the all-data view: only those whose records were edited are written back.
+    if (m_arFiles.size() > 1) {
+        const std::vector<uint64_t> sums = Fingerprints();
+        for (uint32_t k = 1; k < m_arFiles.size(); ++k) {
+            SourceFile& file = m_arFiles[k];
+            if (sums[k] == file.fingerprint) continue;
+            const Time64 header = file.header ? static_cast<Time64>(*file.header) : now;
+            if (!WriteFileReporting(DataFilePath(m_strDataFolder, file.name), FileLines(k, header), prompter)) return false;
+            file.fingerprint = sums[k];
+        }
     }
     m_bChanged = false;
     m_unreadableFile.clear();
@@ -274,6 +320,188 @@ int CKT2Doc::FindRecord(Time64 day, const std::string& type, const std::string& 
 std::string CKT2Doc::TitleText() const {
     if (m_arRecords.empty()) return std::string();
     return Format(journal::kTitleFormat, FormatTime(m_arRecords.front().m_time, journal::kTitleDateFormat).c_str());
+}
+
+void CKT2Doc::UseActiveViewOf(std::vector<CEventRecord> records) {
+    for (CEventRecord& r : records) r.m_nFile = 0;
+    m_arRecords = std::move(records);
+    m_arFiles.clear();
+}
+
+void CKT2Doc::BackupActiveFile(Time64 now, Prompter& prompter) const {
+    const std::filesystem::path source = DatabasePath();
+    const std::filesystem::path target = DataFilePath(m_strDataFolder, BackupFileName(now));
+    std::error_code ec;
+    // Never over an existing backup: the first one of the day holds the file as it was before
+    // the day's first trim.
+    if (std::filesystem::copy_file(source, target, std::filesystem::copy_options::none, ec)) return;
+    if (ec == std::errc::no_such_file_or_directory) {
+        prompter.Message(Format(journal::kBackupSourceMissingFormat, source.string().c_str()));
+    } else if (ec == std::errc::file_exists) {
+        prompter.Message(journal::kBackupExists);
+    } else {
+        // The target did not exist before (that is the case above), so whatever the failed copy
+        // left there is a partial copy that would pass for today's backup.
+        std::error_code ignored;
+        std::filesystem::remove(target, ignored);
+        prompter.Message(Format(journal::kBackupFailedFormat, static_cast<unsigned>(ec.value()), ec.message().c_str()));
+    }
+}
+
+bool CKT2Doc::TrimAndArchive(Time64 cut, Prompter& prompter, const Clock& clock) {
+    // Edits of archived records in the all-data view must reach their files before the view goes.
+    if (m_bAllData && m_bChanged && !SaveDatabase(prompter, clock)) return false;
+    if (!ConfirmReplaceUnreadable(prompter)) return false;
+    const Time64 now = clock.Now();
+    std::vector<CEventRecord> archived, kept;
+    for (const CEventRecord& r : m_arRecords) {
+        // Records of other archives stay in their own files.
+        if (m_arFiles.size() > 1 && FileOf(r) != 0) continue;
+        (r.m_time < cut ? archived : kept).push_back(r);
+    }
+    if (m_strDataFolder.empty()) {
+        WriteFileReporting(DatabasePath(), {}, prompter);
+        return false;
+    }
+    BackupActiveFile(now, prompter);
+
+    // The archive first: until the active file is rewritten every record is still in it, so a
+    // failure up to there loses nothing.
+    const std::filesystem::path archivePath = DataFilePath(m_strDataFolder, ArchiveFileName(cut));
+    std::error_code ec;
+    const bool existed = std::filesystem::exists(archivePath, ec) || ec;
+    std::string previous;
+    CKT2Doc merged;
+    FileError error;
+    if (existed) {
+        if (!ReadFileBytes(archivePath, previous, &error)) {
+            Report(prompter, journal::kArchiveUnreadableFormat, archivePath, error);
+            return false;
+        }
+        merged.ParseDatabaseContent(previous, nullptr);
+    }
+    std::unordered_set<std::string> held;
+    for (const CEventRecord& r : merged.m_arRecords) held.insert(DatabaseRecordLine(r));
+    const size_t before = merged.m_arRecords.size();
+    for (CEventRecord& r : archived) {
+        if (!held.count(DatabaseRecordLine(r))) merged.m_arRecords.push_back(std::move(r));
+    }
+    const bool writeArchive = !existed || merged.m_arRecords.size() > before;
+    if (writeArchive) {
+        merged.SortByDate();
+        if (!WriteTextFileAtomic(archivePath, merged.DatabaseLines(cut - kSecondsPerDay), &error)) {
+            Report(prompter, journal::kArchiveFailedFormat, archivePath, error);
+            return false;
+        }
+    }
+
+    std::vector<std::string> activeLines;
+    activeLines.reserve(kept.size() + 1);
+    activeLines.push_back(Format(journal::kHeaderFormat, static_cast<unsigned long long>(now)));
+    for (const CEventRecord& r : kept) activeLines.push_back(DatabaseRecordLine(r));
+    if (!WriteFileReporting(DatabasePath(), activeLines, prompter)) {
+        // The active file still holds every record: put the archive back so none is in two files.
+        std::error_code ignored;
+        if (writeArchive && existed) WriteFileAtomic(archivePath, previous);
+        if (writeArchive && !existed) std::filesystem::remove(archivePath, ignored);
+        return false;
+    }
+    UseActiveViewOf(std::move(kept));
+    m_bAllData = false;
+    m_unreadableFile.clear();
+    return true;
+}
+
+long long CKT2Doc::ReadAllDatabases(Prompter& prompter) {
+    const std::vector<std::string> names = ListDatabaseFiles(m_strDataFolder);
+    if (names.size() < 2) {
+        prompter.Message(journal::kOnlyOneDatabase);
+        return static_cast<long long>(names.size());
+    }
+    // Read into a second document, so that a file failing half-way leaves this one as it was.
+    CKT2Doc all;
+    all.m_bMetric = m_bMetric;
+    all.m_dLastWeight = m_dLastWeight;
+    all.m_arFiles.push_back({journal::kDatabaseFileName, std::nullopt, 0});
+    long long lines = 0;
+    for (const std::string& name : names) {
+        const std::filesystem::path path = DataFilePath(m_strDataFolder, name);
+        const size_t first = all.m_arRecords.size();
+        std::optional<uint64_t> header;
+        FileError error;
+        const long long read = all.ReadDatabaseFile(path, &error, &header);
+        if (read < 0) {
+            Report(prompter, journal::kReadAllFailedFormat, path, error);
+            return -1;
+        }
+        lines += read;
+        uint32_t index = 0;
+        if (name != journal::kDatabaseFileName) {
+            index = static_cast<uint32_t>(all.m_arFiles.size());
+            all.m_arFiles.push_back({name, header, 0});
+        }
+        for (size_t i = first; i < all.m_arRecords.size(); ++i) all.m_arRecords[i].m_nFile = index;
+    }
+    const std::vector<uint64_t> sums = all.Fingerprints();
+    for (size_t k = 0; k < all.m_arFiles.size(); ++k) all.m_arFiles[k].fingerprint = sums[k];
+    all.SortByDate();
+    m_arRecords = std::move(all.m_arRecords);
+    m_arFiles = std::move(all.m_arFiles);
+    m_bMetric = all.m_bMetric;
+    m_dLastWeight = all.m_dLastWeight;
+    m_bAllData = true;
+    if (m_unreadableFile == DatabasePath()) m_unreadableFile.clear();
+    return lines;
+}
+
+long long CKT2Doc::RecombineDatabases(Prompter& prompter, Trash& trash, const ConfirmRecombine& confirm, const Clock& clock) {
+    const std::optional<std::string> setting = confirm ? confirm(m_strAutoArchive) : std::nullopt;
+    if (!setting) return 0;
+    m_strAutoArchive = *setting;
+    // The read below replaces the array: what was captured or edited must be in its file first.
+    if (m_bChanged && !SaveDatabase(prompter, clock)) return 0;
+    const long long lines = ReadAllDatabases(prompter);
+    if (lines < 2) return lines;
+
+    // Every record goes into one complete, flushed file before any old file is given up. It is
+    // written beside the active file under a name no database listing matches, and takes the
+    // active file's place only after the old files went to the trash. Until then the records
+    // keep their files, so a failure leaves a consistent all-data view.
+    const std::filesystem::path active = DatabasePath();
+    const std::filesystem::path combined = active.string() + ".recombined";
+    if (!WriteFileReporting(combined, DatabaseLines(clock.Now()), prompter)) return lines;
+    const std::vector<std::string> names = ListDatabaseFiles(m_strDataFolder);
+    FileError firstError;
+    bool failed = false;
+    for (const std::string& name : names) {
+        FileError error;
+        if (trash.MoveToTrash(DataFilePath(m_strDataFolder, name), error) || failed) continue;
+        failed = true;
+        firstError = error;
+    }
+    if (failed) {
+        prompter.Message(Format(journal::kTrashFailedFormat, static_cast<int>(names.size()), static_cast<unsigned>(firstError.code),
+                                firstError.message.c_str()));
+    }
+    UseActiveViewOf(std::move(m_arRecords));
+    std::error_code ec;
+    std::filesystem::rename(combined, active, ec);
+    if (ec) {
+        // The records are all in the combined file; a save writes them to the active file.
+        prompter.Message(Format(journal::kRecombineRenameFailedFormat, combined.string().c_str(), static_cast<unsigned>(ec.value()),
+                                ec.message().c_str()));
+        m_bChanged = true;
+        return lines;
+    }
+    m_bChanged = false;
+    m_unreadableFile.clear();
+    return lines;
+}
+
+std::optional<Time64> CKT2Doc::AutoArchiveCheck(int month, int day, Prompter& prompter, const Clock& clock) {
+    const std::optional<Time64> cut = AutoArchiveCut(month, day, clock.Now(), m_strDataFolder);
+    if (!cut || !TrimAndArchive(*cut, prompter, clock)) return std::nullopt;
+    return cut;
 }
 
 }  // namespace kt

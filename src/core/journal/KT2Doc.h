@@ -1,9 +1,21 @@
 #pragma once
 // The document: the exercise database in memory with its weight unit and last weight, the
-// database file "ExerciseData.edb" in the data folder, sorting, duplicate search and title.
+// database file "ExerciseData.edb" in the data folder, sorting, duplicate search and title, and
+// the archive files beside it: trimming, viewing all files together and recombining them.
+//
+// Where records come from. In the all-data view (m_bAllData) the array holds the records of
+// every database file of the folder. Each record carries the index of its file in m_arFiles
+// (CEventRecord::m_nFile; 0 is the active file and every record made since), so sorting,
+// inserting, replacing and deleting keep it without a parallel table. A save writes the active
+// file from the records of file 0 only and rewrites an archive only when its records changed
+// (a fingerprint taken when it was read tells), so archived records never leak into the active
+// file and an edit of an archived record stays in its archive. Outside the all-data view
+// m_arFiles is empty and every record is written to the active file.
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +24,7 @@
 #include "core/base/Clock.h"
 #include "core/base/LocalTime.h"
 #include "core/base/Prompter.h"
+#include "core/base/Trash.h"
 #include "core/journal/EventRecord.h"
 
 namespace kt {
@@ -43,18 +56,48 @@ public:
     // Hands every line of a database file (any of the data folder's database, archive or backup
     // files) to ParseRecordLine, appending to the array. Returns the number of lines read, or -1
     // when the file cannot be read (the array is then unchanged and `error` says why).
-    long long ReadDatabaseFile(const std::filesystem::path& path, FileError* error = nullptr);
+    // When `header` is given it receives the number of a first line that holds no tab.
+    long long ReadDatabaseFile(const std::filesystem::path& path, FileError* error = nullptr, std::optional<uint64_t>* header = nullptr);
     // The same for the bytes of a whole file already in memory (a leading UTF-8 byte-order mark,
     // as some editors add, is skipped). Returns the number of lines.
-    long long ParseDatabaseContent(std::string_view content);
+    long long ParseDatabaseContent(std::string_view content, std::optional<uint64_t>* header = nullptr);
     // Writes the array to "ExerciseData.edb" atomically. On failure reports through `prompter`,
     // leaves the old file and m_bChanged as they were, and returns false. When the file could not
-    // be read at load, asks first (default No); No returns false with nothing written.
+    // be read at load, asks first (default No); No returns false with nothing written. In the
+    // all-data view only the active file's records go there, and each archive whose records
+    // changed is rewritten with its own header.
     bool SaveDatabase(Prompter& prompter, const Clock& clock = DefaultClock());
     // Orders the array by m_time ascending, keeping the order of equal dates.
     void SortByDate();
     // Position of the first record that duplicates the given values, or -1.
     int FindRecord(Time64 day, const std::string& type, const std::string& description, double duration, const std::string& location) const;
+
+    // Moves the active file's records dated before `cut` (a local midnight) into the archive file
+    // of that cut; the cut day itself stays active. Records not saved yet take part as they are.
+    // Order: a backup copy of the active file (a failed copy is reported and the trim goes on),
+    // then the archive, merged with an archive of that name that exists already (sorted by date,
+    // records it holds are not added twice), then the active file. A failed archive write stops
+    // the trim with a message before the active file is touched; a failed active write is
+    // reported and the archive is put back as it was. The array then holds the kept records and
+    // the view is the active one. Pending edits of the all-data view are saved first. Returns true
+    // when both files were written; m_bChanged is left as it was.
+    bool TrimAndArchive(Time64 cut, Prompter& prompter, const Clock& clock = DefaultClock());
+    // Reads every database file of the folder except backups into the array, sorted by date, and
+    // sets m_bAllData. With fewer than two files, says so and returns their number, the array
+    // unchanged; otherwise returns the number of lines read (headers included). A file that cannot
+    // be read is reported, the array is left as it was, and -1 is returned.
+    long long ReadAllDatabases(Prompter& prompter);
+    // The recombine question: given the auto-archive setting, returns the setting to keep when
+    // the user answered Yes, nullopt otherwise.
+    using ConfirmRecombine = std::function<std::optional<std::string>(const std::string& autoArchive)>;
+    // Asks `confirm`, takes over the setting it returns, saves pending records, reads all files,
+    // writes them completely into one file and only then moves the old database files to `trash`
+    // and puts the combined file in the active file's place. Returns ReadAllDatabases' count, 0
+    // when the user said No. Afterwards every record belongs to the active file; m_bAllData stays.
+    long long RecombineDatabases(Prompter& prompter, Trash& trash, const ConfirmRecombine& confirm, const Clock& clock = DefaultClock());
+    // The yearly automatic archive (see AutoArchiveCut): trims when it is due. Returns the cut
+    // when the trim was made, so the caller can show its report; nullopt otherwise.
+    std::optional<Time64> AutoArchiveCheck(int month, int day, Prompter& prompter, const Clock& clock = DefaultClock());
 
     // The file lines of the database as UTF-8 text, ready for WriteTextFileAtomic (which encodes
     // them): the header with `saveTime`, then one line per record in array order.
@@ -75,11 +118,28 @@ public:
     bool m_bAllData = false;                // the array holds every database file, not only the active one
     std::string m_strAutoArchive;           // "month day" of the yearly archive, "0 0" = off
 
+    // A database file whose records the all-data view holds.
+    struct SourceFile {
+        std::string name;                // file name in the data folder
+        std::optional<uint64_t> header;  // the header number it had; none: the time of writing
+        uint64_t fingerprint = 0;        // of its records as last read or written
+    };
+    // The files of the all-data view, [0] being the active file; empty in the active view.
+    std::vector<SourceFile> m_arFiles;
+
     // The database file that exists but could not be read by the last load; empty when none.
     const std::filesystem::path& UnreadableFile() const { return m_unreadableFile; }
 
 private:
     void ParseRecordView(std::string_view line);
+    // The file a record is written to in the all-data view; an unknown index counts as active.
+    uint32_t FileOf(const CEventRecord& record) const;
+    std::vector<uint64_t> Fingerprints() const;
+    std::vector<std::string> FileLines(uint32_t file, Time64 header) const;
+    bool WriteFileReporting(const std::filesystem::path& path, const std::vector<std::string>& lines, Prompter& prompter);
+    bool ConfirmReplaceUnreadable(Prompter& prompter) const;
+    void BackupActiveFile(Time64 now, Prompter& prompter) const;
+    void UseActiveViewOf(std::vector<CEventRecord> records);
 
     std::filesystem::path m_unreadableFile;
     std::string m_strTitle;
