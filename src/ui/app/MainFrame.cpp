@@ -30,9 +30,12 @@
 #include "ui/app/KTToolBar.h"
 #include "ui/base/QtPrompter.h"
 #include "ui/base/QtText.h"
-#include "ui/update/VersionChecker.h"
+#include "ui/base/QtTrash.h"
+#include "ui/journal/ArchiveDlg.h"
+#include "ui/journal/ArchiveReportDlg.h"
 #include "ui/journal/CsvImportCommand.h"
 #include "ui/print/PrintCommands.h"
+#include "ui/update/VersionChecker.h"
 #include "ui/views/DataView.h"
 #include "ui/views/EventRecordView.h"
 #include "ui/widgets/ColorStatic.h"
@@ -43,6 +46,7 @@ namespace kt::ui {
 CMainFrame::CMainFrame(QWidget* parent)
     : QMainWindow(parent),
       m_store(std::make_unique<kt::FileSettingsStore>(kt::FileSettingsStore::DefaultPath())),
+      m_trash(std::make_unique<QtTrash>()),
       m_printCommands(std::make_unique<PrintCommands>(m_doc, this)) {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(ToQ(kt::text::kAppTitle));
@@ -77,7 +81,8 @@ void CMainFrame::OnCreateClient() {
     m_splitter->setSizes({0, height()});
 }
 
-void CMainFrame::SetHandler(int command, std::function<void()> handler) { m_handlers[command] = std::move(handler); }
+void CMainFrame::SetHandler(int command, std::function<void()> handler) {
+    m_handlers[command] = std::move(handler); }
 
 void CMainFrame::Dispatch(int command) {
     auto it = m_handlers.find(command);
@@ -112,6 +117,9 @@ void CMainFrame::BuildMenus() {
     SetHandler(kSaveAsCsv, [this] { m_printCommands->OnPrintRecords(true, UiPrompter()); });
     SetHandler(kPrintSetup, [this] { m_printCommands->OnPrintSetup(); });
     SetHandler(kImportCsv, [this] { OnImportCsv(); });
+    SetHandler(kArchive, [this] { OnArchive(); });
+    SetHandler(kViewAll, [this] { OnViewAll(); });
+    SetHandler(kRecombine, [this] { OnRecombine(); });
 
     for (const kt::Menu& menu : kt::MainMenu()) {
         QMenu* qmenu = menuBar()->addMenu(ToQ(menu.caption));
@@ -208,6 +216,7 @@ void CMainFrame::SelectGraphPeriodItem() {
 bool CMainFrame::StartDocument() {
     kt::CKT2Doc::Hooks hooks;
     hooks.lastWeightToFrame = [this](double weight) { m_settings.m_dLastWeight = weight; };
+    hooks.autoArchiveCheck = [this](int month, int day) { OnAutoArchiveCheck(month, day); };
     if (!m_doc.OnNewDocument(UiPrompter(), hooks)) return false;
     UpdateTitle();
     // The views lay themselves out for the window's real size.
@@ -218,7 +227,8 @@ bool CMainFrame::StartDocument() {
     return true;
 }
 
-void CMainFrame::UpdateTitle() { setWindowTitle(ToQ(kt::FrameTitle(m_doc.GetTitle()))); }
+void CMainFrame::UpdateTitle() {
+    setWindowTitle(ToQ(kt::FrameTitle(m_doc.GetTitle()))); }
 
 void CMainFrame::LayoutPanes() {
     const kt::PaneHeights heights = kt::LayoutPanes(m_splitter->height(), m_bEditorShown);
@@ -240,7 +250,8 @@ void CMainFrame::UpdateActionButton() {
     m_dataView->SetActionCaption(ToQ(kt::ActionButtonCaption(m_bEditorShown, m_dataView->State().replace, mode)));
 }
 
-void CMainFrame::SetStatusPane(int index, const QString& text, const QColor& color) { m_statusBar->SetPaneText(index, text, color); }
+void CMainFrame::SetStatusPane(int index, const QString& text, const QColor& color) {
+    m_statusBar->SetPaneText(index, text, color); }
 
 void CMainFrame::SetToolbarColors() {
     m_toolBar->m_labelGraphPeriod->SetColors(QColor(0, 128, 0), QColor(220, 255, 220));
@@ -310,7 +321,8 @@ void CMainFrame::OnAbout() {
     dlg.exec();
 }
 
-void CMainFrame::OnExportActivityHtml() { kt::ExportActivityListHtml(m_activities, m_strDataFolder); }
+void CMainFrame::OnExportActivityHtml() {
+    kt::ExportActivityListHtml(m_activities, m_strDataFolder); }
 
 void CMainFrame::OnImportCsv() {
     if (ImportCsvFile(m_doc, m_activities, m_settings.m_arSelectedActivities, UiPrompter(), this) == 0) return;
@@ -318,11 +330,55 @@ void CMainFrame::OnImportCsv() {
     m_dataView->RefreshAverages();
 }
 
+kt::ArchiveContext CMainFrame::MakeArchiveContext() {
+    return {m_doc, m_settings, UiPrompter(), kt::DefaultClock()}; }
+
+void CMainFrame::OnArchive() {
+    CArchiveDlg dlg(kt::DefaultClock(), UiPrompter(), this);
+    if (dlg.exec() != QDialog::Accepted) return;
+    kt::ArchiveContext context = MakeArchiveContext();
+    kt::ArchiveBefore(context, dlg.Cut());
+    AfterDatabaseChange();
+}
+
+void CMainFrame::OnViewAll() {
+    kt::ArchiveContext context = MakeArchiveContext();
+    kt::ToggleAllData(context);
+    AfterDatabaseChange();
+}
+
+void CMainFrame::OnRecombine() {
+    const auto confirm = [this](const std::string& setting) -> std::optional<std::string> {
+        CArchiveReportDlg dlg(CArchiveReportDlg::Mode::Confirmation, 0, m_strDataFolder, setting, kt::DefaultClock(), this);
+        if (dlg.exec() != QDialog::Accepted) return std::nullopt;
+        return dlg.AutoArchiveSetting();
+    };
+    kt::ArchiveContext context = MakeArchiveContext();
+    kt::Recombine(context, *m_trash, confirm);
+    AfterDatabaseChange();
+}
+
+void CMainFrame::OnAutoArchiveCheck(int month, int day) {
+    kt::ArchiveContext context = MakeArchiveContext();
+    const std::optional<kt::Time64> cut = kt::AutoArchive(context, month, day);
+    if (!cut) return;
+    CArchiveReportDlg dlg(CArchiveReportDlg::Mode::Automatic, *cut, m_strDataFolder, m_doc.m_strAutoArchive, kt::DefaultClock(), this);
+    dlg.exec();
+}
+
+void CMainFrame::AfterDatabaseChange() {
+    m_dataView->RefreshAverages();
+    // The chart would otherwise keep the bars of records that left the document.
+    m_dataView->FillChart();
+    UpdateMenuCaptions();
+}
+
 void CMainFrame::OnSave() {
     if (m_doc.m_bChanged) m_doc.SaveDatabase(UiPrompter());
 }
 
-kt::ExitContext CMainFrame::MakeExitContext() { return {m_doc, m_settings, m_activities, *m_store, m_strDataFolder, UiPrompter()}; }
+kt::ExitContext CMainFrame::MakeExitContext() {
+    return {m_doc, m_settings, m_activities, *m_store, m_strDataFolder, UiPrompter()}; }
 
 void CMainFrame::SaveAndClose() {
     // The database first; settings and lists are stored by the close itself, once.

@@ -11,8 +11,10 @@
 #include <string>
 
 #include "core/activities/ActivityTable.h"
+#include "core/app/ArchiveCommands.h"
 #include "core/app/Shutdown.h"
 #include "core/app/ToolbarRules.h"
+#include "core/base/Trash.h"
 #include "core/journal/KT2Doc.h"
 #include "core/settings/FileSettingsStore.h"
 #include "core/settings/Settings.h"
@@ -107,12 +109,20 @@ private:
     void OnAbout();
     void OnImportCsv();
     void SelectGraphPeriodItem();
+    kt::ArchiveContext MakeArchiveContext();
+    void OnArchive();
+    void OnViewAll();
+    void OnRecombine();
+    void OnAutoArchiveCheck(int month, int day);
+    // What the views show after the database was trimmed, switched or recombined.
+    void AfterDatabaseChange();
 
     kt::CKT2Doc m_doc;
     kt::Settings m_settings;
     kt::ActivityTable m_activities;
     std::string m_strDataFolder;
     std::unique_ptr<kt::SettingsStore> m_store;
+    std::unique_ptr<kt::Trash> m_trash;
     kt::ToolbarRules m_toolbarRules;
     std::unique_ptr<PrintCommands> m_printCommands;
 
