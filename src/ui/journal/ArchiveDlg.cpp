@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTextCharFormat>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -49,7 +50,9 @@ CArchiveDlg::CArchiveDlg(const kt::Clock& clock, kt::Prompter& prompter, QWidget
     m_info->setObjectName(QStringLiteral("info"));
     m_info->setReadOnly(true);
     m_info->setFont(QFont(QStringLiteral("Arial"), 10));
-    m_info->setMinimumSize(460, 110);
+    m_info->setMinimumWidth(460);
+    // Five lines hold the text at the dialog's width; a taller pane only shows white space.
+    m_info->setFixedHeight(QFontMetrics(m_info->font()).lineSpacing() * 5 + 2 * m_info->frameWidth() + 8);
 
     m_heading = new QLabel(ToQ(kt::journal::kArchiveDlgHeading), this);
     QFont headingFont = m_heading->font();
@@ -73,6 +76,11 @@ CArchiveDlg::CArchiveDlg(const kt::Clock& clock, kt::Prompter& prompter, QWidget
     m_calendar = new QCalendarWidget(this);
     m_calendar->setObjectName(QStringLiteral("calendar"));
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
+    // Weeks start on Sunday here, and every day is drawn in the calendar's one text colour.
+    m_calendar->setFirstDayOfWeek(Qt::Sunday);
+    QTextCharFormat dayFormat;
+    dayFormat.setForeground(kCalendarText);
+    for (const Qt::DayOfWeek day : {Qt::Saturday, Qt::Sunday}) m_calendar->setWeekdayTextFormat(day, dayFormat);
     const kt::LocalDate today = kt::ToLocal(m_today);
     m_calendar->setSelectedDate(QDate(today.year, today.month, today.day));
 
