@@ -1,5 +1,6 @@
 // The database operations on journals of 10k, 100k and 1M records: load, save, sort (reversed and
-// already ordered) and a duplicate search that finds nothing, so it looks at every record.
+// already ordered), a duplicate search that finds nothing, so it looks at every record, and the
+// archive operations: a trim at the middle, viewing all files and saving while they are shown.
 
 #include <benchmark/benchmark.h>
 #include <stdlib.h>
@@ -144,8 +145,64 @@ void BM_FindRecordNoMatch(benchmark::State& state) {
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * count));
 }
 
+// The journal trimmed at its middle day: half the records go to an archive file.
+void BM_TrimAtMiddle(benchmark::State& state) {
+    const auto count = static_cast<size_t>(state.range(0));
+    kt::CKT2Doc doc = DocWith(count);
+    SilentPrompter prompter;
+    const kt::Time64 cut = Records(count)[count / 2].m_time;
+    for (auto _ : state) {
+        state.PauseTiming();
+        for (const auto& entry : std::filesystem::directory_iterator(doc.m_strDataFolder)) std::filesystem::remove(entry.path());
+        doc.m_arRecords = Records(count);
+        if (!doc.SaveDatabase(prompter, FixedClock())) state.SkipWithError(prompter.last.c_str());
+        state.ResumeTiming();
+        if (!doc.TrimAndArchive(cut, prompter, FixedClock())) state.SkipWithError(prompter.last.c_str());
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * count));
+}
+
+// An archive with the older half and the active file with the newer half, read as one view.
+kt::CKT2Doc TrimmedDoc(size_t count) {
+    kt::CKT2Doc doc = DocWith(count);
+    SilentPrompter prompter;
+    for (const auto& entry : std::filesystem::directory_iterator(doc.m_strDataFolder)) std::filesystem::remove(entry.path());
+    if (!doc.SaveDatabase(prompter, FixedClock()) || !doc.TrimAndArchive(Records(count)[count / 2].m_time, prompter, FixedClock())) {
+        throw std::runtime_error(prompter.last);
+    }
+    return doc;
+}
+
+void BM_ReadAllDatabases(benchmark::State& state) {
+    const auto count = static_cast<size_t>(state.range(0));
+    kt::CKT2Doc doc = TrimmedDoc(count);
+    SilentPrompter prompter;
+    for (auto _ : state) {
+        doc.ReadAllDatabases(prompter);
+        benchmark::DoNotOptimize(doc.m_arRecords.data());
+    }
+    if (doc.m_arRecords.size() != count) state.SkipWithError("view all lost records");
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * count));
+}
+
+// A save while all files are shown: the active half is written, the untouched archive is only
+// fingerprinted.
+void BM_SaveAllData(benchmark::State& state) {
+    const auto count = static_cast<size_t>(state.range(0));
+    kt::CKT2Doc doc = TrimmedDoc(count);
+    SilentPrompter prompter;
+    doc.ReadAllDatabases(prompter);
+    for (auto _ : state) {
+        if (!doc.SaveDatabase(prompter, FixedClock())) state.SkipWithError(prompter.last.c_str());
+    }
+    state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * count));
+}
+
 }  // namespace
 
+BENCHMARK(BM_TrimAtMiddle)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadAllDatabases)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SaveAllData)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Load)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Save)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SortReversed)->Arg(10'000)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
