@@ -384,7 +384,7 @@ bool CKT2Doc::TrimAndArchive(Time64 cut, Prompter& prompter, const Clock& clock)
     for (const CEventRecord& r : merged.m_arRecords) held.insert(DatabaseRecordLine(r));
     const size_t before = merged.m_arRecords.size();
     for (CEventRecord& r : archived) {
-        if (!held.count(DatabaseRecordLine(r))) merged.m_arRecords.push_back(std::move(r));
+        if (held.empty() || !held.count(DatabaseRecordLine(r))) merged.m_arRecords.push_back(std::move(r));
     }
     const bool writeArchive = !existed || merged.m_arRecords.size() > before;
     if (writeArchive) {
