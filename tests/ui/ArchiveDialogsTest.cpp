@@ -33,11 +33,6 @@ const Time64 kNow = LocalMidnight(2024, 3, 5) + 15 * 3600;  // Tuesday, March 5,
 
 CEventRecord Rec(int y, int m, int d) { return CEventRecord(LocalMidnight(y, m, d), "Golf", "nine holes", 60, "Club", 300, 80, 1, ""); }
 
-// For looking at the dialogs: KT_GRAB_DIR=/tmp/x writes a PNG of each.
-void Grab(QWidget* widget, const char* name) {
-    if (const char* dir = std::getenv("KT_GRAB_DIR")) widget->grab().save(QDir(QString::fromUtf8(dir)).filePath(QString::fromUtf8(name)));
-}
-
 // "bold italic #rrggbb" of the first character of `word` in a rich-text pane.
 std::string StyleOf(QTextEdit* pane, const char* word) {
     QTextCursor c(pane->document());
@@ -59,7 +54,6 @@ TEST(ArchiveDlg, ChoicesAndTheCalendarSetTheCutAndOkAsksBeforeClosing) {
     EXPECT_EQ(dlg.InfoPane()->toPlainText().toStdString(), ArchiveInfoText(LocalMidnight(2024, 1, 1)).text);
     EXPECT_EQ(StyleOf(dlg.InfoPane(), "Clicking") + StyleOf(dlg.InfoPane(), "January") + StyleOf(dlg.InfoPane(), "Records prior"),
               "bold italic #008000bold italic #dc0000#0000ff");
-    Grab(&dlg, "archive-dlg.png");
 
     QTest::mouseClick(dlg.Choice(kCutWeekStart), Qt::LeftButton);
     EXPECT_EQ(dlg.Cut(), LocalMidnight(2024, 3, 3));
@@ -69,7 +63,6 @@ TEST(ArchiveDlg, ChoicesAndTheCalendarSetTheCutAndOkAsksBeforeClosing) {
     EXPECT_TRUE(dlg.Calendar()->isEnabled());
     EXPECT_EQ(dlg.Calendar()->palette().color(QPalette::Base), QColor(250, 250, 192));
     EXPECT_EQ(dlg.Cut(), LocalMidnight(2024, 3, 3));
-    Grab(&dlg, "archive-dlg-calendar.png");
     dlg.Calendar()->setFocus();
     test::PressKey(Qt::Key_Up);  // a week back from today's selection
     EXPECT_EQ(dlg.Cut(), LocalMidnight(2024, 2, 27));
@@ -102,7 +95,6 @@ TEST(ArchiveReportDlg, AutomaticReportCountsDownAndClosesItselfUnlessUnticked) {
     EXPECT_EQ(dlg.ReportPane()->toPlainText().toStdString(),
               AutoArchiveReport(LocalMidnight(2024, 1, 1), ListArchiveFiles(dir.path())).text);
     EXPECT_EQ(StyleOf(dlg.ReportPane(), "ExerciseData_Ending_12-31-23"), "bold #a00000");
-    Grab(&dlg, "archive-report-auto.png");
 
     // The tick shows what the clock says is left; unticking stops it, ticking starts 20 new seconds.
     clock.now += 15;
@@ -131,7 +123,6 @@ TEST(ArchiveReportDlg, RecombineQuestionTurnsTheYearlyArchiveOffUnlessTicked) {
         EXPECT_FALSE(dlg.CheckBox()->isChecked() || dlg.CountdownRunning());
         EXPECT_EQ(dlg.CloseButton()->text().toStdString(), "No");
         EXPECT_EQ(dlg.ReportPane()->toPlainText().toStdString(), RecombineQuestion().text);
-        if (!tick && yes) Grab(&dlg, "archive-report-recombine.png");
         if (tick) ClickBox(dlg.CheckBox());
         QTest::mouseClick(yes ? dlg.YesButton() : dlg.CloseButton(), Qt::LeftButton);
         EXPECT_EQ(dlg.result(), yes ? QDialog::Accepted : QDialog::Rejected);

@@ -1,21 +1,31 @@
 // Writes a PNG of each dialog of the Help menu (update dialog in its four modes, About box,
-// licence, readme, version history) into a folder, so they can be looked at without a desktop:
+// licence, readme, version history) and of the Database menu (the trim dialog with and without its
+// calendar, the automatic archive's report, the recombine question) into a folder, so they can be
+// looked at without a desktop:
 //   kt-dialog-shots OUTDIR [PROGRAM_FOLDER]
 // PROGRAM_FOLDER holds the documents (the build folder by default, where the build copies them).
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
 #include "core/about/About.h"
+#include "core/base/Clock.h"
 #include "core/base/Format.h"
+#include "core/journal/Archive.h"
 #include "core/update/FileVersionInfo.h"
 #include "core/update/UpdateSite.h"
 #include "core/update/VersionCheck.h"
 #include "ui/about/AboutDlg.h"
 #include "ui/about/ReaderDlg.h"
 #include "ui/about/VersionHistoryDlg.h"
+#include "ui/base/QtPrompter.h"
+#include "ui/journal/ArchiveDlg.h"
+#include "ui/journal/ArchiveReportDlg.h"
 #include "ui/update/UpdateDlg.h"
 
 namespace {
@@ -26,6 +36,33 @@ bool Shoot(QWidget& dialog, const QString& file) {
     const bool ok = dialog.grab().save(file);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", file.toUtf8().constData());
     dialog.hide();
+    return ok;
+}
+
+// The archive dialogs on a fixed day, so the pictures do not change with the date they are taken.
+class PictureClock : public kt::Clock {
+public:
+    kt::Time64 Now() const override { return kt::LocalMidnight(2024, 3, 5) + 15 * 3600; }
+};
+
+bool ShootArchiveDialogs(const QDir& out) {
+    const PictureClock clock;
+    bool ok = true;
+    kt::ui::CArchiveDlg trim(clock, kt::ui::UiPrompter());
+    ok &= Shoot(trim, out.filePath(QStringLiteral("archive.png")));
+    trim.Choice(kt::kCutChosenDay)->click();
+    ok &= Shoot(trim, out.filePath(QStringLiteral("archive-calendar.png")));
+
+    QTemporaryDir folder;
+    for (const char* name : {"ExerciseData.edb", "ExerciseData_Ending_12-31-23.edb", "ExerciseData_Ending_12-31-22.edb"}) {
+        QFile file(QDir(folder.path()).filePath(QString::fromLatin1(name)));
+        ok &= file.open(QIODevice::WriteOnly);
+    }
+    using Mode = kt::ui::CArchiveReportDlg::Mode;
+    kt::ui::CArchiveReportDlg report(Mode::Automatic, kt::LocalMidnight(2024, 1, 1), folder.path().toStdString(), "1 1", clock);
+    ok &= Shoot(report, out.filePath(QStringLiteral("archive-report.png")));
+    kt::ui::CArchiveReportDlg recombine(Mode::Confirmation, 0, folder.path().toStdString(), "1 1", clock);
+    ok &= Shoot(recombine, out.filePath(QStringLiteral("recombine.png")));
     return ok;
 }
 
@@ -73,5 +110,6 @@ int main(int argc, char** argv) {
     ok &= Shoot(readme, out.filePath(QStringLiteral("readme.png")));
     kt::ui::CVersionHistoryDlg history(QString::fromStdString(kt::VersionHistoryPath(folder).string()));
     ok &= Shoot(history, out.filePath(QStringLiteral("version-history.png")));
+    ok &= ShootArchiveDialogs(out);
     return ok ? 0 : 1;
 }
