@@ -40,14 +40,15 @@ std::vector<uint16_t> Selected() {
 
 DaySummaryText Day(const CKT2Doc& doc, Time64 date) { return DaySummary(doc, ActivityTable::Defaults(), Selected(), date); }
 
-// Each span as the text it covers, its colour and " u" when underlined; every span of these
+// Each span as the text it covers, its colour, " u" when underlined and the link it opens; every span of these
 // panes is bold.
 std::vector<std::string> Spans(const StyledText& t) {
     std::vector<std::string> out;
     for (const TextSpan& s : t.spans) {
         EXPECT_TRUE(s.bold && !s.italic);
         EXPECT_LE(s.start + s.length, t.text.size());
-        out.push_back(std::string(t.Slice(s.start, s.length)) + " " + Rgb3(s.colour) + (s.underline ? " u" : ""));
+        out.push_back(std::string(t.Slice(s.start, s.length)) + " " + Rgb3(s.colour) + (s.underline ? " u" : "") +
+                      (s.link.empty() ? "" : " link " + s.link));
     }
     return out;
 }
@@ -131,9 +132,10 @@ TEST(AveragesSummary, SentencesStatusAndEmphasis) {
               "220,0,0 Summary: 3 events, 732 days, average of 0.2 minutes & 0.4 calories per day");
     EXPECT_EQ(Look(s.pane), "0,0,192 on 249,186,170");
     const std::vector<std::string> expected = {
-        "75.50" + kRed, "1.258" + kGreen, "1:15" + kGreen,     "2.517" + kGreen, "2" + kGreen, "150.00" + kRed, "300.000" + kGreen,
-        "2" + kGreen,   "3" + kGreen,     "per day 0,0,255 u", "3" + kRed,       "3" + kRed,   "732" + kRed,    "2" + kRed,
-        "1" + kRed,     "2.00" + kRed,    "0.4%" + kRed,       "0.2" + kRed,     "0.4" + kRed,
+        "75.50" + kRed,  "1.258" + kGreen,   "1:15" + kGreen, "2.517" + kGreen, "2" + kGreen,
+        "150.00" + kRed, "300.000" + kGreen, "2" + kGreen,    "3" + kGreen,     "per day 0,0,255 u link details",
+        "3" + kRed,      "3" + kRed,         "732" + kRed,    "2" + kRed,       "1" + kRed,
+        "2.00" + kRed,   "0.4%" + kRed,      "0.2" + kRed,    "0.4" + kRed,
     };
     EXPECT_EQ(Spans(s.pane), expected);
 }

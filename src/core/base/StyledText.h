@@ -33,6 +33,7 @@ struct TextSpan {
     Rgb colour;
     std::string face;      // font family; empty keeps the pane's
     double pointSize = 0;  // in points; 0 keeps the pane's
+    std::string link;      // not empty: the span is a link the pane reports by this name when clicked
     friend bool operator==(const TextSpan&, const TextSpan&) = default;
 };
 
@@ -75,5 +76,15 @@ struct StyledText {
         return std::string_view(text).substr(start, length);
     }
 };
+
+// Adds a span styled like `style` (its start and length are ignored) over the text between
+// `startKey` and `endKey`, both searched from `from` onwards; blanks and commas around the value
+// stay plain. Returns where the end key starts, so the next search begins there, or `from`
+// unchanged when a key is missing (no span then).
+size_t SpanBetween(StyledText& t, size_t from, std::string_view startKey, std::string_view endKey, const TextSpan& style);
+
+// Adds a span styled like `style` over the first `words` found from `from` onwards. Returns the
+// position after them, or `from` when they are missing.
+size_t SpanWords(StyledText& t, size_t from, std::string_view words, const TextSpan& style);
 
 }  // namespace kt

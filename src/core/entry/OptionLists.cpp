@@ -31,4 +31,20 @@ std::optional<std::vector<std::string>> ActivityComboOptions(const ActivityTable
     return names;
 }
 
+const std::vector<std::string>& OptionListOf(const Settings& settings, OptionListMode mode) {
+    return mode == OptionListMode::Descriptions ? settings.m_arDescriptions : settings.m_arLocations;
+}
+
+bool ApplyOptionList(Settings& settings, OptionListEditor& editor) {
+    if (editor.Mode() == OptionListMode::ActivityTypes) return false;
+    std::vector<std::string>& list = editor.Mode() == OptionListMode::Descriptions ? settings.m_arDescriptions : settings.m_arLocations;
+    list = editor.Apply();
+    settings.m_bSettingsChanged = true;
+    return true;
+}
+
+void ApplyActivityOrder(Settings& settings, const OptionListEditor& editor) {
+    if (editor.Mode() == OptionListMode::ActivityTypes) settings.m_arSelectedActivities = editor.ResultPositions();
+}
+
 }  // namespace kt

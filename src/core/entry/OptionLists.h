@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/activities/OptionListEditor.h"
+
 namespace kt {
 
 struct Settings;
@@ -24,5 +26,15 @@ bool AddToOptionList(Settings& settings, const std::string& text, bool isDescrip
 // order (positions outside the table are left out). nullopt when nothing is selected: the
 // drop-downs then keep what they offer.
 std::optional<std::vector<std::string>> ActivityComboOptions(const ActivityTable& table, const std::vector<uint16_t>& selected);
+
+// The settings' list that the option-lists editor edits in `mode`: the locations or the
+// descriptions (the activity types have no text list).
+const std::vector<std::string>& OptionListOf(const Settings& settings, OptionListMode mode);
+// The editor's apply step: its items become the settings' list of its mode and the editor's
+// changed flag goes down. The settings are marked changed, so a list applied and then left with
+// Cancel is still stored at exit. False (nothing changed) for the activity types.
+bool ApplyOptionList(Settings& settings, OptionListEditor& editor);
+// OK with the activity types: the selected activities become the editor's positions, in order.
+void ApplyActivityOrder(Settings& settings, const OptionListEditor& editor);
 
 }  // namespace kt

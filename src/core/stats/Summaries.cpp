@@ -40,13 +40,12 @@ int WholePart(double v) {
     return static_cast<int>(v);
 }
 
-void AddSpan(StyledText& t, size_t start, size_t length, Rgb colour, bool underline = false) {
+void AddSpan(StyledText& t, size_t start, size_t length, Rgb colour) {
     if (length == 0) return;
     TextSpan s;
     s.start = start;
     s.length = length;
     s.bold = true;
-    s.underline = underline;
     s.colour = colour;
     t.spans.push_back(s);
 }
@@ -58,21 +57,12 @@ void SpanToLineEnd(StyledText& t, size_t start, Rgb colour) {
     AddSpan(t, start, end - start, colour);
 }
 
-// Emphasises what lies between `startKey` and `endKey`, both searched from `from` onwards. The
-// blanks and commas around the value are left plain. Returns where the next search starts (the
-// end key), or `from` unchanged when a key is missing.
+// Bold in `colour` over what lies between two key texts (see SpanBetween).
 size_t EmphasizeBetween(StyledText& t, size_t from, std::string_view startKey, std::string_view endKey, Rgb colour) {
-    size_t a = t.text.find(startKey, from);
-    if (a == std::string::npos) return from;
-    a += startKey.size();
-    const size_t b = t.text.find(endKey, a);
-    if (b == std::string::npos) return from;
-    size_t e = b;
-    auto plain = [](char c) { return c == ' ' || c == ','; };
-    while (a < e && plain(t.text[a])) ++a;
-    while (e > a && plain(t.text[e - 1])) --e;
-    AddSpan(t, a, e - a, colour);
-    return b;
+    TextSpan style;
+    style.bold = true;
+    style.colour = colour;
+    return SpanBetween(t, from, startKey, endKey, style);
 }
 
 // Record fields go into one pane line; a stray line break inside one would split the line and
@@ -208,8 +198,13 @@ AveragesSummaryText AveragesSummary(const CKT2Doc& doc, const ActivityTable& tab
     constexpr std::string_view kPeriodKey = ") per day";
     const size_t periodAt = p.text.find(kPeriodKey, pos);
     if (periodAt != std::string::npos) {
-        AddSpan(p, periodAt + 2, kPeriodKey.size() - 2, kPeriodWords, true);
-        pos = periodAt + kPeriodKey.size();
+        // The words open the average details, like a link.
+        TextSpan link;
+        link.bold = true;
+        link.underline = true;
+        link.colour = kPeriodWords;
+        link.link = kAverageDetailsLink;
+        pos = SpanWords(p, periodAt + 2, kPeriodKey.substr(2), link);
     }
     for (const Key& k : kSentence2Keys) pos = EmphasizeBetween(p, pos, k.from, k.to, k.colour);
     return out;

@@ -20,6 +20,9 @@ namespace kt {
 class CKT2Doc;
 class ActivityTable;
 
+// The link name of the words "per day" in the averages summary: they open the average details.
+inline constexpr const char* kAverageDetailsLink = "details";
+
 // A status-bar pane's text and its text colour.
 struct StatusLine {
     std::string text;

@@ -80,4 +80,33 @@ inline constexpr const char* kAveragesSentence2 =
 inline constexpr const char* kAveragesFirstDatePattern = "%B %d, %Y";
 inline constexpr const char* kAveragesStatus = "Summary: %d events, %d days, average of %2.1lf minutes & %2.1lf calories per day";
 
+// Average details dialog.
+inline constexpr const char* kDetailsTitle = "Average Details";
+inline constexpr const char* kDetailsClose = "Close (Esc)";
+inline constexpr std::array<const char*, 7> kDetailsHeadings = {"Date", "Activity", "Description", "Minutes", "Place", "Calories", "Notes"};
+inline constexpr const char* kDetailsDatePattern = "%a %b %d, %Y";
+inline constexpr const char* kDetailsEvents = "%d exercise events";
+// The period text by averaging period, with the note that follows the date directly in a short
+// database ("" = none).
+struct DetailsPeriodText {
+    const char* format;
+    const char* note;
+};
+inline constexpr std::array<DetailsPeriodText, 10> kDetailsPeriodTexts = {{
+    {"this week, beginning on %s", ""},
+    {"the past seven days, beginning on %s%s", "[since the database does not go back a full week]"},
+    {"the past two weeks, beginning on %s%s", "[since the database does not go back two weeks]"},
+    {"this month, beginning on %s", ""},
+    {"the last 30 days, beginning on %s%s", "[since the database does not go back a full month]"},
+    {"the past two months, beginning on %s%s", "[since the database does not go back two months]"},
+    {"this year, beginning on %s%s", "[since the database does not go back to the beginning of the year]"},
+    {"this last year, beginning on %s%s", "[since the database does not go back a full year]"},
+    {"the entire time period recorded in this database, beginning on %s", ""},
+    {"every exercise day in the database, beginning on %s", ""},
+}};
+inline constexpr const char* kDetailsAverages =
+    "an average time spent exercising of %3.1lf minutes per day (%3.1lf min/%d days) and an average number of calories burned per day "
+    "of %3.1lf cal (%3.1lf cal/%d days)";
+inline constexpr const char* kDetailsSummary = "Summary: %s activites for %s, resulting in %s";
+
 }  // namespace kt::stats_text
