@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTextEdit>
 
 #include "core/base/LocalTime.h"

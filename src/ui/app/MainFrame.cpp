@@ -22,10 +22,13 @@
 #include "core/app/Shutdown.h"
 #include "core/base/Format.h"
 #include "core/entry/EntryState.h"
+#include "core/entry/OptionLists.h"
+#include "core/settings/Preferences.h"
 #include "core/settings/SettingsPersistence.h"
 #include "core/update/FileVersionInfo.h"
 #include "core/update/UpdateSite.h"
 #include "ui/about/AboutDlg.h"
+#include "ui/activities/EditComboOptionsDlg.h"
 #include "ui/activities/ShowDefaultActivities.h"
 #include "ui/app/KTToolBar.h"
 #include "ui/base/QtPrompter.h"
@@ -35,6 +38,7 @@
 #include "ui/journal/ArchiveReportDlg.h"
 #include "ui/journal/CsvImportCommand.h"
 #include "ui/print/PrintCommands.h"
+#include "ui/settings/PreferencesDlg.h"
 #include "ui/update/VersionChecker.h"
 #include "ui/views/DataView.h"
 #include "ui/views/EventRecordView.h"
@@ -81,8 +85,7 @@ void CMainFrame::OnCreateClient() {
     m_splitter->setSizes({0, height()});
 }
 
-void CMainFrame::SetHandler(int command, std::function<void()> handler) {
-    m_handlers[command] = std::move(handler); }
+void CMainFrame::SetHandler(int command, std::function<void()> handler) { m_handlers[command] = std::move(handler); }
 
 void CMainFrame::Dispatch(int command) {
     auto it = m_handlers.find(command);
@@ -120,6 +123,12 @@ void CMainFrame::BuildMenus() {
     SetHandler(kArchive, [this] { OnArchive(); });
     SetHandler(kViewAll, [this] { OnViewAll(); });
     SetHandler(kRecombine, [this] { OnRecombine(); });
+    SetHandler(kEditDescriptions, [this] { OnEditOptionList(static_cast<int>(kt::OptionListMode::Descriptions)); });
+    SetHandler(kEditDescriptionsKey, [this] { OnEditOptionList(static_cast<int>(kt::OptionListMode::Descriptions)); });
+    SetHandler(kEditLocations, [this] { OnEditOptionList(static_cast<int>(kt::OptionListMode::Locations)); });
+    SetHandler(kEditActivityOrder, [this] { OnEditActivityOrder(); });
+    SetHandler(kPreferences, [this] { ShowPreferences(); });
+    SetHandler(kPreferencesButton, [this] { ShowPreferences(); });
 
     for (const kt::Menu& menu : kt::MainMenu()) {
         QMenu* qmenu = menuBar()->addMenu(ToQ(menu.caption));
@@ -227,8 +236,7 @@ bool CMainFrame::StartDocument() {
     return true;
 }
 
-void CMainFrame::UpdateTitle() {
-    setWindowTitle(ToQ(kt::FrameTitle(m_doc.GetTitle()))); }
+void CMainFrame::UpdateTitle() { setWindowTitle(ToQ(kt::FrameTitle(m_doc.GetTitle()))); }
 
 void CMainFrame::LayoutPanes() {
     const kt::PaneHeights heights = kt::LayoutPanes(m_splitter->height(), m_bEditorShown);
@@ -250,8 +258,7 @@ void CMainFrame::UpdateActionButton() {
     m_dataView->SetActionCaption(ToQ(kt::ActionButtonCaption(m_bEditorShown, m_dataView->State().replace, mode)));
 }
 
-void CMainFrame::SetStatusPane(int index, const QString& text, const QColor& color) {
-    m_statusBar->SetPaneText(index, text, color); }
+void CMainFrame::SetStatusPane(int index, const QString& text, const QColor& color) { m_statusBar->SetPaneText(index, text, color); }
 
 void CMainFrame::SetToolbarColors() {
     m_toolBar->m_labelGraphPeriod->SetColors(QColor(0, 128, 0), QColor(220, 255, 220));
@@ -321,8 +328,42 @@ void CMainFrame::OnAbout() {
     dlg.exec();
 }
 
-void CMainFrame::OnExportActivityHtml() {
-    kt::ExportActivityListHtml(m_activities, m_strDataFolder); }
+void CMainFrame::OnEditOptionList(int mode) {
+    const auto list = static_cast<kt::OptionListMode>(mode);
+    CEditComboOptionsDlg dlg(m_settings, kt::OptionListEditor(list, kt::OptionListOf(m_settings, list)), UiPrompter(), this);
+    connect(&dlg, &CEditComboOptionsDlg::listApplied, this, [this](kt::OptionListMode applied) {
+        if (applied == kt::OptionListMode::Descriptions) {
+            m_dataView->FillDescriptionCombos();
+        } else {
+            m_dataView->FillLocationCombos();
+        }
+    });
+    if (dlg.exec() == QDialog::Accepted) kt::SaveUserData(m_strDataFolder, m_settings);
+}
+
+void CMainFrame::OnEditActivityOrder() {
+    CEditComboOptionsDlg dlg(m_settings, kt::OptionListEditor::ForActivityTypes(m_activities, m_settings.m_arSelectedActivities),
+                             UiPrompter(), this);
+    if (dlg.exec() != QDialog::Accepted) return;
+    kt::ApplyActivityOrder(m_settings, dlg.Editor());
+    m_dataView->FillActivityCombos();
+    kt::SaveSelectedActivities(*m_store, m_settings);
+}
+
+void CMainFrame::ShowPreferences() {
+    CPreferencesDlg dlg(kt::PreferencesFromSettings(m_settings, m_doc.m_bMetric, m_dataView->State().averagingPeriod), this);
+    if (dlg.exec() != QDialog::Accepted) return;
+    const kt::PreferencesEffects effects = kt::ApplyPreferences(dlg.Values(), m_settings, m_doc);
+    m_dataView->SetAveragingPeriod(effects.averagingPeriod);
+    m_dataView->ShowGraphPeriod(effects.chartPeriod);
+    // The toolbar box and the view's flag stay together, as the box's own click keeps them.
+    m_toolBar->m_checkAddToLists->setChecked(effects.addToLists);
+    m_dataView->State().addToLists = effects.addToLists;
+    m_toolBar->m_checkAutoFill->setChecked(effects.autoFill);
+    m_toolBar->m_labelLastWeight->setText(ToQ(kt::ToolbarRules::RefreshWeightField(m_doc).label));
+}
+
+void CMainFrame::OnExportActivityHtml() { kt::ExportActivityListHtml(m_activities, m_strDataFolder); }
 
 void CMainFrame::OnImportCsv() {
     if (ImportCsvFile(m_doc, m_activities, m_settings.m_arSelectedActivities, UiPrompter(), this) == 0) return;
@@ -330,8 +371,7 @@ void CMainFrame::OnImportCsv() {
     m_dataView->RefreshAverages();
 }
 
-kt::ArchiveContext CMainFrame::MakeArchiveContext() {
-    return {m_doc, m_settings, UiPrompter(), kt::DefaultClock()}; }
+kt::ArchiveContext CMainFrame::MakeArchiveContext() { return {m_doc, m_settings, UiPrompter(), kt::DefaultClock()}; }
 
 void CMainFrame::OnArchive() {
     CArchiveDlg dlg(kt::DefaultClock(), UiPrompter(), this);
@@ -377,8 +417,7 @@ void CMainFrame::OnSave() {
     if (m_doc.m_bChanged) m_doc.SaveDatabase(UiPrompter());
 }
 
-kt::ExitContext CMainFrame::MakeExitContext() {
-    return {m_doc, m_settings, m_activities, *m_store, m_strDataFolder, UiPrompter()}; }
+kt::ExitContext CMainFrame::MakeExitContext() { return {m_doc, m_settings, m_activities, *m_store, m_strDataFolder, UiPrompter()}; }
 
 void CMainFrame::SaveAndClose() {
     // The database first; settings and lists are stored by the close itself, once.

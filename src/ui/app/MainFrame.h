@@ -73,6 +73,9 @@ public:
     void UpdateActionButton();
     // Saves what changed, then closes the window (nothing is left to ask about).
     void SaveAndClose();
+    // The preferences dialog; after OK the settings, the unit, the views and the toolbar boxes
+    // take its values.
+    void ShowPreferences();
 
     bool m_bLayoutActive = false;
     bool m_bEditorShown = false;
@@ -108,6 +111,8 @@ private:
     void OnExportActivityHtml();
     void OnAbout();
     void OnImportCsv();
+    void OnEditOptionList(int mode);
+    void OnEditActivityOrder();
     void SelectGraphPeriodItem();
     kt::ArchiveContext MakeArchiveContext();
     void OnArchive();

@@ -44,6 +44,11 @@ void PaintStyledText(QTextEdit* pane, const kt::StyledText& styled) {
         f.setFontUnderline(span.underline);
         if (!span.face.empty()) f.setFontFamilies(QStringList{ToQ(span.face)});
         if (span.pointSize > 0) f.setFontPointSize(span.pointSize);
+        if (!span.link.empty()) {
+            // A text browser reports a click on it through anchorClicked with this name.
+            f.setAnchor(true);
+            f.setAnchorHref(ToQ(span.link));
+        }
         c.mergeCharFormat(f);
     }
     for (const kt::ParagraphStyle& style : styled.alignments) {

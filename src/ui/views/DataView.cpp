@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QTextBrowser>
 #include <QTextEdit>
 
 #include "core/activities/ActivityTable.h"
@@ -24,6 +25,7 @@
 #include "ui/base/QtText.h"
 #include "ui/base/RichTextPainter.h"
 #include "ui/settings/InitialWeightDlg.h"
+#include "ui/stats/AvgDetailsDlg.h"
 #include "ui/views/EventRecordView.h"
 #include "ui/widgets/ChartCtrl.h"
 #include "ui/widgets/GridCtrl.h"
@@ -80,8 +82,6 @@ CDataView::CDataView(CMainFrame* frame, QWidget* parent) : QScrollArea(parent), 
     m_detailsButton = new COwnerDrawButton(QStringLiteral("Details"), MakeFont("Arial", 8, true, false), QColor(240, 240, 240),
                                            QColor(220, 0, 0), m_form);
     m_detailsButton->setObjectName(QStringLiteral("detailsButton"));
-    // The average details dialog is not part of this program yet.
-    m_detailsButton->setEnabled(false);
 
     m_gridCtrl = new CGridCtrl(m_form);
     m_gridCtrl->setObjectName(QStringLiteral("entryGrid"));
@@ -89,9 +89,10 @@ CDataView::CDataView(CMainFrame* frame, QWidget* parent) : QScrollArea(parent), 
     m_daySummary = new QTextEdit(m_form);
     m_daySummary->setObjectName(QStringLiteral("daySummary"));
     m_daySummary->setReadOnly(true);
-    m_averagesSummary = new QTextEdit(m_form);
+    m_averagesSummary = new QTextBrowser(m_form);
     m_averagesSummary->setObjectName(QStringLiteral("averagesSummary"));
-    m_averagesSummary->setReadOnly(true);
+    // Its "per day" link opens the average details instead of navigating.
+    m_averagesSummary->setOpenLinks(false);
     m_averagingCombo = new QComboBox(m_form);
     m_averagingCombo->setObjectName(QStringLiteral("averagingPeriod"));
     m_dayHeading = new QLabel(QStringLiteral("Today's exercise results:"), m_form);
@@ -104,6 +105,10 @@ CDataView::CDataView(CMainFrame* frame, QWidget* parent) : QScrollArea(parent), 
     connect(m_actionButton, &QPushButton::clicked, this, &CDataView::OnActionButton);
     connect(m_exitButton, &QPushButton::clicked, this, &CDataView::OnSaveAndExit);
     connect(m_averagingCombo, &QComboBox::activated, this, &CDataView::OnAveragingPeriodChanged);
+    connect(m_detailsButton, &QPushButton::clicked, this, &CDataView::OnDetails);
+    connect(m_averagesSummary, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+        if (url.toString() == ToQ(kt::kAverageDetailsLink)) OnDetails();
+    });
     m_gridCtrl->SetEndEditHook([this](int row, int column, const QString& text) { OnEndEdit(row, column, text); });
     m_chart->onDoubleClick = [this](CChartCtrl::Axis axis, double x) { OnChartDoubleClick(static_cast<int>(axis), x); };
 }
@@ -336,6 +341,16 @@ void CDataView::RefreshAverages() {
     const kt::AveragesSummaryText summary = kt::AveragesSummary(doc, m_frame->Activities(), selected, duration, calories);
     PaintStyledText(m_averagesSummary, summary.pane);
     if (summary.status) m_frame->SetStatusPane(2, ToQ(summary.status->text), ToQColor(summary.status->colour));
+}
+
+void CDataView::SetAveragingPeriod(int period) {
+    m_state.averagingPeriod = period;
+    m_averagingCombo->setCurrentIndex(period >= 0 && period < kt::kAveragingPeriodCount ? period : -1);
+    RefreshAverages();
+}
+
+void CDataView::OnDetails() {
+    ShowAverageDetails(m_frame->Doc(), m_frame->Activities(), m_frame->Settings().m_arSelectedActivities, m_state.averagingPeriod, m_frame);
 }
 
 void CDataView::OnAveragingPeriodChanged(int position) {

@@ -16,6 +16,7 @@
 class QLabel;
 class QComboBox;
 class QTextEdit;
+class QTextBrowser;
 
 namespace kt::ui {
 
@@ -50,6 +51,10 @@ public:
     // CalorieAverage and DurationAverage for the averaging period, the day summary of the
     // reference date, then the averages summary.
     void RefreshAverages();
+    // The averaging period from now on: the combo shows it and the averages follow.
+    void SetAveragingPeriod(int period);
+    // The details button and the "per day" link: the records behind the current averages.
+    void OnDetails();
 
     void SetEntryDate(kt::Time64 day);
     void SetActionCaption(const QString& caption);
@@ -64,7 +69,7 @@ public:
     CGridCtrl* Grid() const { return m_gridCtrl; }
     CChartCtrl* Chart() const { return m_chart; }
     QTextEdit* DaySummaryPane() const { return m_daySummary; }
-    QTextEdit* AveragesPane() const { return m_averagesSummary; }
+    QTextBrowser* AveragesPane() const { return m_averagesSummary; }
     QComboBox* AveragingCombo() const { return m_averagingCombo; }
     QLabel* PromptLabel() const { return m_prompt; }
     QLabel* DayHeading() const { return m_dayHeading; }
@@ -104,7 +109,7 @@ private:
     CGridCtrl* m_gridCtrl = nullptr;
     CChartCtrl* m_chart = nullptr;
     QTextEdit* m_daySummary = nullptr;
-    QTextEdit* m_averagesSummary = nullptr;
+    QTextBrowser* m_averagesSummary = nullptr;
     QComboBox* m_averagingCombo = nullptr;
     QLabel* m_dayHeading = nullptr;
     QLabel* m_averagingHeading = nullptr;
