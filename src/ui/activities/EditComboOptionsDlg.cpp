@@ -104,7 +104,7 @@ CEditComboOptionsDlg::CEditComboOptionsDlg(kt::Settings& settings, kt::OptionLis
     auto onRow = [this](Button b, auto edit) {
         connect(GetButton(b), &QPushButton::clicked, this, [this, edit] {
             const int row = SelectedRow();
-            if (row >= 0) Select((m_model->*edit)(row));
+            if (row >= 0) Select((m_model->*edit)(row).value_or(row));
         });
     };
     onRow(Button::MoveUp, &COptionListModel::MoveUp);
@@ -120,10 +120,12 @@ CEditComboOptionsDlg::CEditComboOptionsDlg(kt::Settings& settings, kt::OptionLis
     connect(
         m_model, &COptionListModel::renameRefused, this, [this] { m_prompter.Message(tx::kNoPosition); }, Qt::QueuedConnection);
 
-    const bool types = Editor().Mode() == kt::OptionListMode::ActivityTypes;
-    for (Button b : {Button::Add, Button::SaveChanges, Button::Switch}) {
-        GetButton(b)->setEnabled(false);
-        GetButton(b)->setVisible(!types);
+    GetButton(Button::SaveChanges)->setEnabled(false);
+    if (Editor().Mode() == kt::OptionListMode::ActivityTypes) {
+        for (Button b : {Button::Add, Button::SaveChanges, Button::Switch}) {
+            GetButton(b)->setEnabled(false);
+            GetButton(b)->setVisible(false);
+        }
     }
     ShowMode();
     ShowStatus();
@@ -145,6 +147,7 @@ int CEditComboOptionsDlg::SelectedRow() const {
 }
 
 void CEditComboOptionsDlg::Select(std::optional<int> row) {
+    // Every edit gives the view new rows; the row to select is chosen here again.
     if (!row) return;
     const QModelIndex index = m_model->index(*row, 0);
     m_list->setCurrentIndex(index);
@@ -154,7 +157,10 @@ void CEditComboOptionsDlg::Select(std::optional<int> row) {
 void CEditComboOptionsDlg::OnAdd() {
     CGetNewItemDlg dlg(this);
     if (dlg.exec() != QDialog::Accepted) return;
-    Select(m_model->Add(dlg.m_strItem));
+    // A text already in the list changes nothing, and the selection stays where it was.
+    const int row = SelectedRow();
+    const std::optional<int> added = m_model->Add(dlg.m_strItem);
+    Select(added ? added : (row >= 0 ? std::optional<int>(row) : std::nullopt));
 }
 
 void CEditComboOptionsDlg::OnEdited() {

@@ -97,7 +97,8 @@ CPreferencesDlg::CPreferencesDlg(kt::PreferencesValues values, QWidget* parent) 
 
 QCheckBox* CPreferencesDlg::MakeCheckBox(Box b, const char* caption, const char* tip, int width) {
     QCheckBox* box = width > 0 ? new CMultiLineCheckBox(ToQ(caption), width, this) : new QCheckBox(ToQ(caption), this);
-    if (tip) box->setToolTip(ToQ(tip));
+    // Only the boxes with a tip of their own show one (the wrapping box would show its caption).
+    box->setToolTip(tip ? ToQ(tip) : QString());
     m_boxes[static_cast<size_t>(b)] = box;
     return box;
 }
