@@ -1,38 +1,52 @@
 // Writes a PNG of each dialog of the Help menu (update dialog in its four modes, About box,
-// licence, readme, version history) and of the Database menu (the trim dialog with and without its
-// calendar, the automatic archive's report, the recombine question) into a folder, so they can be
-// looked at without a desktop:
+// licence, readme, version history), of the Database menu (the trim dialog with and without its
+// calendar, the automatic archive's report, the recombine question) and of the option-lists
+// editor, the preferences and the average details (on a sample journal) into a folder, so they can
+// be looked at without a desktop (QT_SCALE_FACTOR=2 for the high-density look):
 //   kt-dialog-shots OUTDIR [PROGRAM_FOLDER]
 // PROGRAM_FOLDER holds the documents (the build folder by default, where the build copies them).
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
 
 #include "core/about/About.h"
+#include "core/activities/ActivityTable.h"
 #include "core/base/Clock.h"
 #include "core/base/Format.h"
 #include "core/journal/Archive.h"
+#include "core/journal/KT2Doc.h"
+#include "core/settings/Preferences.h"
+#include "core/settings/Settings.h"
+#include "core/stats/AverageDetails.h"
 #include "core/update/FileVersionInfo.h"
 #include "core/update/UpdateSite.h"
 #include "core/update/VersionCheck.h"
+#include "sampledata/SampleData.h"
 #include "ui/about/AboutDlg.h"
 #include "ui/about/ReaderDlg.h"
 #include "ui/about/VersionHistoryDlg.h"
+#include "ui/activities/EditComboOptionsDlg.h"
+#include "ui/activities/GetNewItemDlg.h"
+#include "ui/activities/OptionListModel.h"
 #include "ui/base/QtPrompter.h"
 #include "ui/journal/ArchiveDlg.h"
 #include "ui/journal/ArchiveReportDlg.h"
+#include "ui/settings/PreferencesDlg.h"
+#include "ui/stats/AvgDetailsDlg.h"
 #include "ui/update/UpdateDlg.h"
 
 namespace {
 
 bool Shoot(QWidget& dialog, const QString& file) {
     dialog.show();
-    QApplication::processEvents();
+    // Layouts settle over a few rounds of events (column widths follow the first resize).
+    for (int i = 0; i < 5; ++i) QApplication::processEvents();
     const bool ok = dialog.grab().save(file);
     std::printf("%s %s\n", ok ? "wrote" : "FAILED", file.toUtf8().constData());
     dialog.hide();
@@ -63,6 +77,52 @@ bool ShootArchiveDialogs(const QDir& out) {
     ok &= Shoot(report, out.filePath(QStringLiteral("archive-report.png")));
     kt::ui::CArchiveReportDlg recombine(Mode::Confirmation, 0, folder.path().toStdString(), "1 1", clock);
     ok &= Shoot(recombine, out.filePath(QStringLiteral("recombine.png")));
+    return ok;
+}
+
+// The option-lists editor after a few edits (moved and added rows highlighted, the status in red),
+// the activity type order, the new-item prompt, the preferences and the average details.
+bool ShootSettingsDialogs(const QDir& out) {
+    kt::sample::Options options;
+    options.lastDay = kt::LocalMidnight(2024, 6, 15);
+    kt::CKT2Doc doc;
+    doc.m_arRecords = kt::sample::GenerateRecords(options);
+    doc.m_bMetric = true;
+    doc.m_dLastWeight = 78.0;
+    kt::Settings settings;
+    settings.m_arDescriptions = kt::sample::Descriptions();
+    settings.m_arLocations = kt::sample::Locations();
+    settings.m_arSelectedActivities = kt::DefaultSelectedActivities();
+    bool ok = true;
+
+    kt::ui::CEditComboOptionsDlg editor(settings, kt::OptionListEditor(kt::OptionListMode::Descriptions, settings.m_arDescriptions),
+                                        kt::ui::UiPrompter());
+    auto* model = qobject_cast<kt::ui::COptionListModel*>(editor.List()->model());
+    model->MoveUp(4);
+    model->MoveToTop(6);
+    model->Remove(8);
+    model->Add(QStringLiteral("Stair climbing"));
+    editor.List()->selectRow(0);
+    ok &= Shoot(editor, out.filePath(QStringLiteral("option-lists.png")));
+    kt::ui::CEditComboOptionsDlg order(
+        settings, kt::OptionListEditor::ForActivityTypes(kt::ActivityTable::Defaults(), settings.m_arSelectedActivities),
+        kt::ui::UiPrompter());
+    ok &= Shoot(order, out.filePath(QStringLiteral("activity-order.png")));
+    kt::ui::CGetNewItemDlg ask;
+    ok &= Shoot(ask, out.filePath(QStringLiteral("new-item.png")));
+
+    settings.m_nGraphPeriod = 4;
+    settings.m_dMaxHours = 7.0;
+    settings.m_bAddToCombo = true;
+    settings.m_bAutoFill = true;
+    settings.m_bUseLastWeight = true;
+    settings.m_strAutoArchive = "3 15";
+    kt::ui::CPreferencesDlg preferences(kt::PreferencesFromSettings(settings, doc.m_bMetric, 1));
+    ok &= Shoot(preferences, out.filePath(QStringLiteral("preferences.png")));
+
+    const auto details = kt::CollectAverageDetails(doc, 2);
+    kt::ui::CAvgDetailsDlg averages(doc, kt::ActivityTable::Defaults(), settings.m_arSelectedActivities, *details);
+    ok &= Shoot(averages, out.filePath(QStringLiteral("average-details.png")));
     return ok;
 }
 
@@ -111,5 +171,6 @@ int main(int argc, char** argv) {
     kt::ui::CVersionHistoryDlg history(QString::fromStdString(kt::VersionHistoryPath(folder).string()));
     ok &= Shoot(history, out.filePath(QStringLiteral("version-history.png")));
     ok &= ShootArchiveDialogs(out);
+    ok &= ShootSettingsDialogs(out);
     return ok ? 0 : 1;
 }

@@ -64,6 +64,7 @@ CEditComboOptionsDlg::CEditComboOptionsDlg(kt::Settings& settings, kt::OptionLis
     m_list->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
     m_list->verticalHeader()->setVisible(false);
     m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_list->verticalHeader()->setDefaultSectionSize(m_list->fontMetrics().height() + 8);
     m_list->horizontalHeader()->setStretchLastSection(true);
     m_list->horizontalHeader()->setSectionsClickable(false);
     m_list->setShowGrid(false);

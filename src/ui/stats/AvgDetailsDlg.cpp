@@ -43,6 +43,8 @@ CAvgDetailsDlg::CAvgDetailsDlg(const kt::CKT2Doc& doc, const kt::ActivityTable& 
     m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_list->verticalHeader()->setDefaultSectionSize(QFontMetrics(QFont(QStringLiteral("Arial"), 8, QFont::Bold)).height() + 6);
     m_list->horizontalHeader()->setHighlightSections(false);
+    // The widths rule leaves a little of the width over; the notes take it.
+    m_list->horizontalHeader()->setStretchLastSection(true);
     m_list->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
     auto* buttons = new QDialogButtonBox(this);
