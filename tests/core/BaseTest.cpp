@@ -41,6 +41,10 @@ TEST(Scan, IntSkipsBlanksStopsAtFirstNonDigitAndReportsNothingRead) {
     EXPECT_EQ(ScanU64(" 0"), 0u);
     EXPECT_FALSE(ScanU64("\t").has_value());
     EXPECT_EQ(ScanU64("99999999999999999999999"), UINT64_MAX);
+    // Several numbers, each read where the one before stopped.
+    const std::pair<const char*, std::vector<int>> several[] = {{"3 15", {3, 15}}, {" 7\t 31 x", {7, 31}}, {"3-5", {3, -5}}, {"12", {12}},
+                                                                {"x 5", {}},       {"1 2 3", {1, 2}},      {"4 y", {4}}};
+    for (const auto& [text, numbers] : several) EXPECT_EQ(ScanInts(text, 2), numbers) << text;
 }
 
 TEST(Scan, DoubleReadsLongestNumberPrefixWithADecimalPointOnly) {

@@ -66,12 +66,7 @@ TEST(AvgDetailsDlg, DetailsButtonListsTheWeeksRecordsNewestFirstAndEscChangesNot
     j.ChoosePeriod(1);
     ASSERT_EQ(j.frame->DataView()->State().averagingPeriod, 1);
     bool seen = false;
-    test::OnNextModal([&](QWidget* modal) {
-        auto* dlg = qobject_cast<Dlg*>(modal);
-        if (!dlg) {
-            modal->close();
-            return;
-        }
+    test::OnNextDialog<Dlg>([&](Dlg* dlg) {
         seen = true;
         EXPECT_EQ(test::Text(dlg->windowTitle()), "Average Details");
         EXPECT_EQ(test::Text(dlg->CloseButton()->text()), "Close (Esc)");
@@ -112,11 +107,9 @@ TEST(AvgDetailsDlg, PerDayLinkOpensTheWholeJournalOldestFirst) {
     link.setPosition(link.selectionEnd() - 3);
     ASSERT_EQ(pane->anchorAt(pane->cursorRect(link).center()), QStringLiteral("details"));
     std::string rows;
-    test::OnNextModal([&](QWidget* modal) {
-        auto* dlg = qobject_cast<Dlg*>(modal);
-        if (dlg) rows = Rows(dlg->List());
-        if (dlg) QTest::mouseClick(dlg->CloseButton(), Qt::LeftButton);
-        if (!dlg) modal->close();
+    test::OnNextDialog<Dlg>([&](Dlg* dlg) {
+        rows = Rows(dlg->List());
+        QTest::mouseClick(dlg->CloseButton(), Qt::LeftButton);
     });
     QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, pane->cursorRect(link).center());
     EXPECT_EQ(rows, "Sat Jan 02, 2016 #008000/#f5f5ff|Sun Jan 10, 2016 #0000ff/#dcffdc|Tue Jan 12, 2016 #dc0000/#dcffdc|");

@@ -70,12 +70,7 @@ void EditLabel(Dlg* dlg, const QString& text) {
 
 // Adds through "Add Item" and the small dialog it opens.
 void AddItem(Dlg* dlg, const QString& text) {
-    test::OnNextModal([text](QWidget* modal) {
-        auto* ask = qobject_cast<ui::CGetNewItemDlg*>(modal);
-        if (!ask) {
-            modal->close();
-            return;
-        }
+    test::OnNextDialog<ui::CGetNewItemDlg>([text](ui::CGetNewItemDlg* ask) {
         QTest::keyClicks(ask->ItemEdit(), text);
         QTest::keyClick(ask->ItemEdit(), Qt::Key_Return);
     });
@@ -99,12 +94,7 @@ TEST(OptionListsEditor, CtrlEEditsTheDescriptionsAndOkStoresThem) {
     auto frame = Start();
     ASSERT_TRUE(frame);
     bool seen = false;
-    test::OnNextModal([&](QWidget* modal) {
-        auto* dlg = qobject_cast<Dlg*>(modal);
-        if (!dlg) {
-            modal->close();
-            return;
-        }
+    test::OnNextDialog<Dlg>([&](Dlg* dlg) {
         seen = true;
         EXPECT_EQ(test::Text(dlg->windowTitle()), "Edit the Activity Description Options");
         EXPECT_EQ(test::Text(dlg->List()->model()->headerData(0, Qt::Horizontal).toString()), "Description Item");
@@ -164,12 +154,7 @@ TEST(OptionListsEditor, SwitchingListsAsksFirstAndAppliedListsSurviveCancel) {
     auto frame = Start();
     ASSERT_TRUE(frame);
     frame->Settings().m_bSettingsChanged = false;
-    test::OnNextModal([&](QWidget* modal) {
-        auto* dlg = qobject_cast<Dlg*>(modal);
-        if (!dlg) {
-            modal->close();
-            return;
-        }
+    test::OnNextDialog<Dlg>([&](Dlg* dlg) {
         ClickRow(dlg, 0);
         Click(dlg, B::Remove);
         // No drops the removal; the locations start afresh.
@@ -218,12 +203,7 @@ TEST(OptionListsEditor, ActivityTypeOrderMovesToTopAndStoresThePositionsAtOnce) 
     test::UiHome home;
     auto frame = Start();
     ASSERT_TRUE(frame);
-    test::OnNextModal([&](QWidget* modal) {
-        auto* dlg = qobject_cast<Dlg*>(modal);
-        if (!dlg) {
-            modal->close();
-            return;
-        }
+    test::OnNextDialog<Dlg>([&](Dlg* dlg) {
         EXPECT_EQ(test::Text(dlg->windowTitle()), "Edit the Activity Type Order");
         for (B b : {B::Add, B::SaveChanges, B::Switch}) EXPECT_FALSE(dlg->GetButton(b)->isVisible() || dlg->GetButton(b)->isEnabled());
         EXPECT_EQ(Status(dlg), "0,0,128 There are 14 Activity Types in the exercise event type list");

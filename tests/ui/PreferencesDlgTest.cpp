@@ -161,12 +161,7 @@ TEST(PreferencesDlg, OkInTheProgramTakesEveryValueAndCancelNone) {
 
     // Cancel after changes: nothing changes.
     s.m_bSettingsChanged = false;
-    test::OnNextModal([](QWidget* modal) {
-        auto* dlg = qobject_cast<Dlg*>(modal);
-        if (!dlg) {
-            modal->close();
-            return;
-        }
+    test::OnNextDialog<Dlg>([](Dlg* dlg) {
         Press(dlg->AveragingButton(5));
         Press(dlg->CheckBox(Box::AutoFill));
         dlg->reject();
@@ -175,12 +170,7 @@ TEST(PreferencesDlg, OkInTheProgramTakesEveryValueAndCancelNone) {
     EXPECT_FALSE(s.m_bSettingsChanged);
     EXPECT_FALSE(s.m_bAutoFill);
 
-    test::OnNextModal([](QWidget* modal) {
-        auto* dlg = qobject_cast<Dlg*>(modal);
-        if (!dlg) {
-            modal->close();
-            return;
-        }
+    test::OnNextDialog<Dlg>([](Dlg* dlg) {
         Press(dlg->PoundsButton());
         Press(dlg->GraphButton(8));
         Press(dlg->AveragingButton(5));

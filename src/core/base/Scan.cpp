@@ -29,7 +29,10 @@ bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
 
 }  // namespace
 
-std::optional<int> ScanInt(std::string_view text) {
+namespace {
+
+// "%d" at the start of `text`; `end` receives where reading stopped.
+std::optional<int> ReadInt(std::string_view text, size_t& end) {
     std::string_view s = SkipSpace(text);
     bool negative = false;
     if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
@@ -42,10 +45,30 @@ std::optional<int> ScanInt(std::string_view text) {
     for (; i < s.size() && IsDigit(s[i]); ++i) {
         if (value < 10'000'000'000LL) value = value * 10 + (s[i] - '0');
     }
+    end = static_cast<size_t>(s.data() - text.data()) + i;
     if (negative) value = -value;
     if (value > std::numeric_limits<int>::max()) return std::numeric_limits<int>::max();
     if (value < std::numeric_limits<int>::min()) return std::numeric_limits<int>::min();
     return static_cast<int>(value);
+}
+
+}  // namespace
+
+std::optional<int> ScanInt(std::string_view text) {
+    size_t end = 0;
+    return ReadInt(text, end);
+}
+
+std::vector<int> ScanInts(std::string_view text, size_t count) {
+    std::vector<int> values;
+    while (values.size() < count) {
+        size_t end = 0;
+        const auto value = ReadInt(text, end);
+        if (!value) break;
+        values.push_back(*value);
+        text.remove_prefix(end);
+    }
+    return values;
 }
 
 std::optional<double> ScanDouble(std::string_view text) {

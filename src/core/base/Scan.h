@@ -7,11 +7,15 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kt {
 
 // "%d": optional sign and decimal digits. Out-of-range values saturate like strtol would clamp.
 std::optional<int> ScanInt(std::string_view text);
+// "%d %d ...": up to `count` numbers, each read where the one before stopped; reading ends at the
+// first that cannot be read ("3 15" gives {3, 15}, "12" gives {12}, "x 5" gives {}).
+std::vector<int> ScanInts(std::string_view text, size_t count);
 // "%lf": decimal or exponent form, "inf"/"nan" included, as strtod accepts them.
 std::optional<double> ScanDouble(std::string_view text);
 // "%I64u": unsigned decimal; a leading '-' negates modulo 2^64 as scanf does.

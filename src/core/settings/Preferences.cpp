@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <string_view>
 
 #include "core/base/Format.h"
 #include "core/base/Scan.h"
@@ -10,24 +9,6 @@
 #include "core/settings/Settings.h"
 
 namespace kt {
-namespace {
-
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
-
-// "%d %d": the first number, then the second after it; a number that cannot be read leaves its
-// value alone, and the second is not read when the first was not.
-void ReadMonthDay(std::string_view text, int& month, int& day) {
-    size_t i = 0;
-    while (i < text.size() && IsSpace(text[i])) ++i;
-    const auto first = ScanInt(text.substr(i));
-    if (!first) return;
-    month = *first;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
-    if (const auto second = ScanInt(text.substr(i))) day = *second;
-}
-
-}  // namespace
 
 PreferencesValues PreferencesFromSettings(const Settings& settings, bool metric, int viewAveragingPeriod) {
     PreferencesValues v;
@@ -45,7 +26,10 @@ PreferencesValues PreferencesFromSettings(const Settings& settings, bool metric,
 }
 
 PreferencesForm::PreferencesForm(PreferencesValues values) : m_values(std::move(values)) {
-    ReadMonthDay(m_values.autoArchive, m_nMonth, m_nDay);
+    // "%d %d": a number that cannot be read leaves its value at 0.
+    const std::vector<int> numbers = ScanInts(m_values.autoArchive, 2);
+    if (numbers.size() > 0) m_nMonth = numbers[0];
+    if (numbers.size() > 1) m_nDay = numbers[1];
 }
 
 std::string PreferencesForm::HoursText() const { return Format("%2.2lf", m_values.hoursThreshold); }

@@ -43,6 +43,20 @@ private:
 // cancelled when the dialog may not come at all.
 QPointer<QTimer> OnNextModal(std::function<void(QWidget*)> action, int timeoutMs = 5000);
 void CancelModalWatcher(const QPointer<QTimer>& watcher);
+// The same for a dialog of class T: any other modal widget that opens first is closed instead,
+// so a test waiting for the wrong dialog fails on what it expected rather than hanging.
+template <typename T>
+QPointer<QTimer> OnNextDialog(std::function<void(T*)> action, int timeoutMs = 5000) {
+    return OnNextModal(
+        [action](QWidget* modal) {
+            if (auto* dialog = qobject_cast<T*>(modal)) {
+                action(dialog);
+            } else {
+                modal->close();
+            }
+        },
+        timeoutMs);
+}
 
 // Creates the main window as the application does (creation, document start-up), not shown.
 // When the start-up asks for the body weight (no weight known yet), `initialWeight` is typed in
