@@ -138,11 +138,6 @@ TEST(PreferencesDlg, ArchiveNumbersFollowTheBoxTheEditsAndTheArrows) {
     Press(dlg.CheckBox(Box::AutoArchive));
     EXPECT_EQ(dlg.Values().autoArchive, "0 0");
     EXPECT_EQ(test::Text(dlg.MonthEdit()->text() + QLatin1Char('/') + dlg.DayEdit()->text()), "0/0");
-
-    Retype(dlg.HoursEdit(), QStringLiteral("-3"));
-    EXPECT_EQ(dlg.Values().hoursThreshold, -3.0);
-    Retype(dlg.HoursEdit(), QStringLiteral("abc"));
-    EXPECT_EQ(dlg.Values().hoursThreshold, -3.0);
 }
 
 TEST(PreferencesDlg, OkInTheProgramTakesEveryValueAndCancelNone) {
