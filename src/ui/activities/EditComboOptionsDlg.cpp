@@ -102,16 +102,9 @@ CEditComboOptionsDlg::CEditComboOptionsDlg(kt::Settings& settings, kt::OptionLis
     layout->addLayout(middle, 1);
     layout->addWidget(box);
 
-    auto onRow = [this](Button b, auto edit) {
-        connect(GetButton(b), &QPushButton::clicked, this, [this, edit] {
-            const int row = SelectedRow();
-            if (row >= 0) Select((m_model->*edit)(row).value_or(row));
-        });
-    };
-    onRow(Button::MoveUp, &COptionListModel::MoveUp);
-    onRow(Button::MoveDown, &COptionListModel::MoveDown);
-    onRow(Button::MoveToTop, &COptionListModel::MoveToTop);
-    onRow(Button::MoveToBottom, &COptionListModel::MoveToBottom);
+    for (Button b : {Button::MoveUp, Button::MoveDown, Button::MoveToTop, Button::MoveToBottom}) {
+        connect(GetButton(b), &QPushButton::clicked, this, [this, b] { OnMove(b); });
+    }
     connect(GetButton(Button::Remove), &QPushButton::clicked, this, [this] { m_model->Remove(SelectedRow()); });
     connect(GetButton(Button::Add), &QPushButton::clicked, this, &CEditComboOptionsDlg::OnAdd);
     connect(GetButton(Button::SaveChanges), &QPushButton::clicked, this, &CEditComboOptionsDlg::ApplyStep);
@@ -153,6 +146,29 @@ void CEditComboOptionsDlg::Select(std::optional<int> row) {
     const QModelIndex index = m_model->index(*row, 0);
     m_list->setCurrentIndex(index);
     m_list->scrollTo(index);
+}
+
+void CEditComboOptionsDlg::OnMove(Button b) {
+    const int row = SelectedRow();
+    if (row < 0) return;
+    std::optional<int> to;
+    switch (b) {
+        case Button::MoveUp:
+            to = m_model->MoveUp(row);
+            break;
+        case Button::MoveDown:
+            to = m_model->MoveDown(row);
+            break;
+        case Button::MoveToTop:
+            to = m_model->MoveToTop(row);
+            break;
+        case Button::MoveToBottom:
+            to = m_model->MoveToBottom(row);
+            break;
+        default:
+            break;
+    }
+    Select(to.value_or(row));
 }
 
 void CEditComboOptionsDlg::OnAdd() {

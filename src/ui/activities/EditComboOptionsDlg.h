@@ -47,6 +47,7 @@ private:
     QPushButton* MakeButton(Button b, const char* caption);
     int SelectedRow() const;
     void Select(std::optional<int> row);
+    void OnMove(Button b);
     void OnAdd();
     void ApplyStep();
     void OnSwitch();
