@@ -76,7 +76,7 @@ const std::vector<kt::CEventRecord>& Records(size_t count) {
 kt::CKT2Doc DocWith(size_t count) {
     kt::CKT2Doc doc;
     doc.m_strDataFolder = Folder().Sub(count).string();
-    doc.m_arRecords = Records(count);
+    doc.SetRecords(Records(count));
     return doc;
 }
 
@@ -87,9 +87,9 @@ void BM_Load(benchmark::State& state) {
     if (!doc.SaveDatabase(prompter, FixedClock())) state.SkipWithError(prompter.last.c_str());
     for (auto _ : state) {
         doc.LoadDatabase();
-        benchmark::DoNotOptimize(doc.m_arRecords.data());
+        benchmark::DoNotOptimize(doc.Records().data());
     }
-    if (doc.m_arRecords.size() != count) state.SkipWithError("load lost records");
+    if (doc.Records().size() != count) state.SkipWithError("load lost records");
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * count));
     state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(doc.DatabasePath()));
 }
@@ -109,11 +109,11 @@ void BM_SortReversed(benchmark::State& state) {
     kt::CKT2Doc doc;
     for (auto _ : state) {
         state.PauseTiming();
-        doc.m_arRecords.assign(Records(count).rbegin(), Records(count).rend());
+        doc.SetRecords({Records(count).rbegin(), Records(count).rend()});
         state.ResumeTiming();
         doc.SortByDate();
     }
-    if (!std::is_sorted(doc.m_arRecords.begin(), doc.m_arRecords.end(), [](const auto& a, const auto& b) { return a.m_time < b.m_time; })) {
+    if (!std::is_sorted(doc.Records().begin(), doc.Records().end(), [](const auto& a, const auto& b) { return a.m_time < b.m_time; })) {
         state.SkipWithError("not sorted");
     }
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * count));
@@ -122,10 +122,10 @@ void BM_SortReversed(benchmark::State& state) {
 void BM_SortSorted(benchmark::State& state) {
     const auto count = static_cast<size_t>(state.range(0));
     kt::CKT2Doc doc;
-    doc.m_arRecords = Records(count);
+    doc.SetRecords(Records(count));
     for (auto _ : state) {
         doc.SortByDate();
-        benchmark::DoNotOptimize(doc.m_arRecords.data());
+        benchmark::DoNotOptimize(doc.Records().data());
     }
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * count));
 }
@@ -135,8 +135,8 @@ void BM_SortSorted(benchmark::State& state) {
 void BM_FindRecordNoMatch(benchmark::State& state) {
     const auto count = static_cast<size_t>(state.range(0));
     kt::CKT2Doc doc;
-    doc.m_arRecords = Records(count);
-    const kt::CEventRecord& middle = doc.m_arRecords[count / 2];
+    doc.SetRecords(Records(count));
+    const kt::CEventRecord& middle = doc.Records()[count / 2];
     for (auto _ : state) {
         const int found = doc.FindRecord(middle.m_time, middle.m_strType, "no such description", middle.m_dDuration, middle.m_strLocation);
         if (found != -1) state.SkipWithError("unexpected match");

@@ -35,7 +35,7 @@ const Journal& Sample(size_t records) {
         options.records = records;
         options.years = static_cast<int>(records / 730) + 1;
         options.lastDay = kt::LocalMidnight(2024, 6, 15);
-        it->second.doc.m_arRecords = kt::sample::GenerateRecords(options);
+        it->second.doc.SetRecords(kt::sample::GenerateRecords(options));
         it->second.doc.m_bMetric = true;
         it->second.doc.m_dLastWeight = 78.0;
         it->second.now = kt::MakeLocalTime(2024, 6, 15, 18, 30);
@@ -47,7 +47,7 @@ void BM_SortSorted(benchmark::State& state) {
     kt::CKT2Doc doc = Sample(static_cast<size_t>(state.range(0))).doc;
     for (auto _ : state) {
         doc.SortByDate();
-        benchmark::DoNotOptimize(doc.m_arRecords.data());
+        benchmark::DoNotOptimize(doc.Records().data());
     }
 }
 
@@ -73,7 +73,7 @@ void BM_Averages(benchmark::State& state) {
 void BM_DaySummary(benchmark::State& state) {
     const Journal& j = Sample(static_cast<size_t>(state.range(0)));
     for (auto _ : state) {
-        benchmark::DoNotOptimize(kt::DaySummary(j.doc, kt::ActivityTable::Defaults(), j.selected, j.doc.m_arRecords.back().m_time));
+        benchmark::DoNotOptimize(kt::DaySummary(j.doc, kt::ActivityTable::Defaults(), j.selected, j.doc.Records().back().m_time));
     }
 }
 

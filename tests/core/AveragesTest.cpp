@@ -18,7 +18,7 @@ CKT2Doc Doc(std::vector<CEventRecord> records) {
     CKT2Doc doc;
     doc.m_bMetric = true;
     doc.m_dLastWeight = 70.0;
-    doc.m_arRecords = std::move(records);
+    doc.SetRecords(std::move(records));
     return doc;
 }
 
@@ -122,8 +122,9 @@ TEST(Averages, NoDaysGiveTheErrorTextButKeepTheTotal_EmptyDatabaseGivesNoData) {
 }
 
 TEST(Averages, ZeroCaloriesCountWithDocumentWeightNotRecordWeight) {
-    CKT2Doc doc = Doc({Rec(2015, 12, 30, 10, 100), Rec(2016, 1, 4, 60, 0.0, "Aerobics, general"), Rec(2016, 1, 8, 30, 0.0, "Archery")});
-    doc.m_arRecords[1].m_dWeight = 100.0;  // must not be used
+    CEventRecord heavy = Rec(2016, 1, 4, 60, 0.0, "Aerobics, general");
+    heavy.m_dWeight = 100.0;  // must not be used
+    CKT2Doc doc = Doc({Rec(2015, 12, 30, 10, 100), heavy, Rec(2016, 1, 8, 30, 0.0, "Archery")});
     // Aerobics (MET 6.4919, selected) for one hour at 70 kg; Archery is not selected: 0.
     const AverageResult c = Calories(doc, 1);
     EXPECT_EQ(c.events, 2);

@@ -328,7 +328,7 @@ TEST(Format, FilesKeepTheDecimalPointUnderADecimalCommaLocale) {
 
     CKT2Doc doc;
     doc.m_strDataFolder = dir.path().string();
-    doc.m_arRecords = {CEventRecord(LocalMidnight(2016, 1, 5), "Swim", "Laps", 45.5, "Pool", 598.25, 81.5, 1, "")};
+    doc.SetRecords({CEventRecord(LocalMidnight(2016, 1, 5), "Swim", "Laps", 45.5, "Pool", 598.25, 81.5, 1, "")});
     test::RecordingPrompter prompter;
     test::FixedClock clock(1700000000);
     const bool saved = doc.SaveDatabase(prompter, clock);

@@ -19,7 +19,7 @@ CEventRecord Rec(int y, int m, int d, double minutes, double weight = 80.0) {
 CKT2Doc Doc(std::vector<CEventRecord> records) {
     CKT2Doc doc;
     doc.m_bMetric = true;
-    doc.m_arRecords = std::move(records);
+    doc.SetRecords(std::move(records));
     return doc;
 }
 
@@ -102,8 +102,8 @@ TEST(ChartFill, DayBarsAddUpScaleTheMinutesAxisAndFollowACorrection) {
     EXPECT_EQ(data.minutesAxisMax, 105.0);
 
     // Built again from scratch: a correction that lowers a duration leaves nothing of the old picture.
-    doc.m_arRecords[3].m_dDuration = 200;
-    doc.m_arRecords[2].m_dDuration = 5;
+    doc.ReplaceRecord(3, Rec(2016, 1, 5, 200));
+    doc.ReplaceRecord(2, Rec(2016, 1, 4, 5));
     const ChartData corrected = FillChart(doc, LocalMidnight(2016, 1, 3), true, settings);
     EXPECT_EQ(Bars(corrected.exercise), "01-04:35 01-05:200 ");
     EXPECT_EQ(corrected.minutesAxisMax, 230.0);

@@ -45,16 +45,17 @@ struct EntryFixture : ::testing::Test {
         state.entryDate = kTuesday;
         context.refreshDaySummary = [this](Time64) { ++summaries; };
         context.optionListChanged = [this](bool isDescription) { refills.push_back(isDescription); };
-        context.refillRecordList = [this] { ++recordLists; };
         context.activityRowChanged = [this](int index, const std::string& name, const std::string& met) {
             activityRows.push_back(std::to_string(index) + "|" + name + "|" + met);
         };
         ClearDataEntryGrid(grid);
+        doc.AddObserver(&observer);
     }
+    ~EntryFixture() override { doc.RemoveObserver(&observer); }
     // Each record as "month-day|description|location|minutes|calories|weight|notes".
     std::vector<std::string> Rows() const {
         std::vector<std::string> rows;
-        for (const CEventRecord& r : doc.m_arRecords) {
+        for (const CEventRecord& r : doc.Records()) {
             rows.push_back(FormatTime(r.m_time, "%m-%d|") + Format("%s|%s|%g|%.4f|%g|%s", r.m_strDescription.c_str(),
                                                                    r.m_strLocation.c_str(), r.m_dDuration, r.m_dCalories, r.m_dWeight,
                                                                    r.m_strNotes.c_str()));
@@ -69,8 +70,16 @@ struct EntryFixture : ::testing::Test {
     EntryGrid grid;
     EntryState state;
     CaptureContext context{doc, settings, table, prompter};
-    int summaries = 0, recordLists = 0;
+    int summaries = 0;
     std::vector<bool> refills;
+    // The journal's notices of completed changes, as a view of totals receives them.
+    struct Notices : JournalObserver {
+        explicit Notices(std::vector<JournalChange>& seen) : seen(seen) {}
+        void JournalChanged(const JournalChange& change) override { seen.push_back(change); }
+        std::vector<JournalChange>& seen;
+    };
+    std::vector<JournalChange> changes;
+    Notices observer{changes};
     std::vector<std::string> activityRows;
 };
 
@@ -85,13 +94,17 @@ TEST_F(EntryFixture, CellEdit_MarksChangeShowsHintAndAutoFillsFromNewestRecordOf
     EndCellEdit(grid, state, doc, true, 1, kColDuration, " ");  // same text: not an edit
     EXPECT_FALSE(grid.IsEdited());
 
-    doc.m_arRecords = {Record(kTuesday, "Old range", "Club"), Record(kTuesday, "Field course", ""), Record(kTuesday, "Links")};
-    doc.m_arRecords[0].m_strType = doc.m_arRecords[1].m_strType = "Archery";
+    CEventRecord older = Record(kTuesday, "Old range", "Club"), newer = Record(kTuesday, "Field course", "");
+    older.m_strType = newer.m_strType = "Archery";
+    doc.SetRecords({older, newer, Record(kTuesday, "Links")});
     grid.SetText(2, kColDescription, "typed before");
     grid.SetText(2, kColLocation, "typed place");
-    const CellEditResult r = EndCellEdit(grid, state, doc, true, 2, kColType, "Archery");
+    std::vector<std::string> shown;  // what the grid tells the view, in write order
+    grid.SetCellObserver([&](int row, int column) { shown.push_back(Format("%d,%d", row, column)); });
+    EXPECT_TRUE(EndCellEdit(grid, state, doc, true, 2, kColType, "Archery").exitCaptionChanged);
     EXPECT_EQ(grid.Text(2, kColDescription) + "|" + grid.Text(2, kColLocation), "Field course|");  // written even when empty
-    EXPECT_EQ(r.redraw, (std::vector<CellRef>{{2, kColType}, {2, kColDescription}, {2, kColLocation}}));
+    EXPECT_EQ(shown, (std::vector<std::string>{"2,0", "2,1", "2,4"}));
+    grid.SetCellObserver({});
     EXPECT_EQ(state.exitCaption, "Save Database && Exit");
 
     state.exitCaption = "Exit";
@@ -105,7 +118,8 @@ TEST_F(EntryFixture, CellEdit_MarksChangeShowsHintAndAutoFillsFromNewestRecordOf
 }
 
 TEST_F(EntryFixture, Capture_AddsRowsSkipsIncompleteAndDuplicateRowsNotesTheFormulaSortsAndClears) {
-    doc.m_arRecords = {Record(LocalMidnight(2016, 2, 1), "Later")};
+    doc.SetRecords({Record(LocalMidnight(2016, 2, 1), "Later")});
+    changes.clear();
     SetRow(grid, 1, {kGolf, "Nine holes", "45", "Links"});
     SetRow(grid, 2, {" ", " ", " ", " ", " ", " "});                          // blank: skipped
     grid.SetText(2, kColUnit, "Hours");                                       // the program's own hint is no input
@@ -113,11 +127,13 @@ TEST_F(EntryFixture, Capture_AddsRowsSkipsIncompleteAndDuplicateRowsNotesTheForm
     SetRow(grid, 4, {kAerobics, "Class", "1.5", "Gym", "250", "felt good"});  // typed calories: kept, no note
     SetRow(grid, 5, {kAerobics, "Late", "10", "", "-20", "refund"});          // negative ones too
     const CaptureResult r = ReadDataGrid(grid, state, context);
-    EXPECT_TRUE(r.completed && r.refreshChart && r.refreshAverages && r.refreshPrompt && r.updateActionButton);
+    EXPECT_TRUE(r.completed);
     EXPECT_TRUE(prompter.messages.empty());
     EXPECT_EQ(r.recordsAdded, 3);
-    EXPECT_EQ(summaries, 4);  // the duplicate row refreshes the summary too
-    EXPECT_TRUE(doc.m_bChanged);
+    // One notice for the whole capture; the views refresh from it, not row by row.
+    EXPECT_EQ(changes, (std::vector<JournalChange>{{true, false}}));
+    EXPECT_EQ(summaries, 0);
+    EXPECT_TRUE(doc.IsChanged());
     EXPECT_EQ(grid.Text(4, kColNotes), " ");
     EXPECT_FALSE(grid.IsEdited());
     EXPECT_EQ(state.exitCaption, "Save Database && Exit");
@@ -144,23 +160,27 @@ TEST_F(EntryFixture, Capture_AddsRowsSkipsIncompleteAndDuplicateRowsNotesTheForm
                                                 "01-05|c||30|337.4100|150|  " + kNote, "01-05|d||30|157.4580|70|" + kNote,
                                                 "01-05|e||30|0.0000|0|" + kNote, "01-05|f||30|71.5718|0|" + kNote,
                                                 "02-01|Later||30|100.0000|70|"}));
-    EXPECT_EQ(doc.m_arRecords[7].m_bMetric, 0);
+    EXPECT_EQ(doc.Records()[7].m_bMetric, 0);
 }
 
 TEST_F(EntryFixture, Capture_MissingDurationStopsKeepingEarlierRowsAndTheGrid) {
-    doc.m_arRecords = {Record(LocalMidnight(2016, 2, 1), "Later")};
+    doc.SetRecords({Record(LocalMidnight(2016, 2, 1), "Later")});
+    changes.clear();
     SetRow(grid, 1, {kGolf, "First", "7", "", "1"});
     SetRow(grid, 2, {kGolf, "Second", " "});
     SetRow(grid, 3, {kGolf, "Third", "20", "", "1"});
     const CaptureResult r = ReadDataGrid(grid, state, context);
-    EXPECT_FALSE(r.completed || r.refreshChart || r.refreshAverages);
+    EXPECT_FALSE(r.completed);
     EXPECT_EQ(r.stoppedAtRow, 2);
     EXPECT_EQ(prompter.messages, (std::vector<std::string>{"The duration of the exercise must be supplied."}));
-    // Appended, not sorted; 7 < MaxHours 10 reads as hours.
-    EXPECT_EQ(Rows(), (std::vector<std::string>{"02-01|Later||30|100.0000|70|", "01-05|First||420|1.0000|0|"}));
+    // In date order like every record; 7 < MaxHours 10 reads as hours. The views hear of it once,
+    // then the day summary shows the entry date of the rows read.
+    EXPECT_EQ(Rows(), (std::vector<std::string>{"01-05|First||420|1.0000|0|", "02-01|Later||30|100.0000|70|"}));
+    EXPECT_EQ(changes.size(), 1u);
+    EXPECT_EQ(summaries, 1);
     EXPECT_EQ(grid.Text(1, kColUnit), "Hours");
     EXPECT_EQ(grid.Text(3, kColDescription), "Third");
-    EXPECT_TRUE(grid.IsEdited() && doc.m_bChanged);
+    EXPECT_TRUE(grid.IsEdited() && doc.IsChanged());
 }
 
 TEST_F(EntryFixture, Capture_RowWithTextButNoTypeOrDescriptionStopsNamingTheCell) {
@@ -176,7 +196,7 @@ TEST_F(EntryFixture, Capture_RowWithTextButNoTypeOrDescriptionStopsNamingTheCell
         {{kGolf, "", ""}, "The Description of row 2 must be supplied. Complete the row, or clear it to leave it out."},
     };
     for (const Case& c : cases) {
-        doc.m_arRecords.clear();
+        doc.SetRecords({});
         prompter.messages.clear();
         SetRow(grid, 1, {kGolf, "First", "20", "", "1"});
         SetRow(grid, 2, c.row2);
@@ -242,7 +262,7 @@ TEST_F(EntryFixture, Capture_RowTypedAgainAfterAStopIsNotStoredTwice) {
 }
 
 TEST_F(EntryFixture, Capture_OnSaturdayPutsTheWeeklyAverageBeforeTheNewestRecordsNotes) {
-    doc.m_arRecords = {Record(LocalMidnight(2015, 12, 1), "Old", "", "old"), Record(kTuesday, "Tue", "", "tue")};
+    doc.SetRecords({Record(LocalMidnight(2015, 12, 1), "Old", "", "old"), Record(kTuesday, "Tue", "", "tue")});
     state.entryDate = LocalMidnight(2016, 1, 9);
     SetRow(grid, 1, {kGolf, "Front nine", "45", "", "100", "first"});
     SetRow(grid, 2, {kGolf, "Back nine", "60", "", "100", "typed"});
@@ -253,10 +273,13 @@ TEST_F(EntryFixture, Capture_OnSaturdayPutsTheWeeklyAverageBeforeTheNewestRecord
         "01-09|Back nine||60|100.0000|0|The average time spent exercising this week is 19.286 minutes per day.typed"};
     EXPECT_EQ(Rows(), noted);
 
-    ReadDataGrid(grid, state, context);  // an empty grid adds and notes nothing
+    changes.clear();
+    ReadDataGrid(grid, state, context);  // an empty grid adds and notes nothing, and tells nobody
+    EXPECT_TRUE(changes.empty());
     SetRow(grid, 1, {kGolf, "Front nine", "45", "", "100", "again"});
-    ReadDataGrid(grid, state, context);  // nor does a duplicate row
+    ReadDataGrid(grid, state, context);  // nor does a duplicate row, which only marks the document
     EXPECT_EQ(Rows(), noted);
+    EXPECT_EQ(changes, (std::vector<JournalChange>{{false, false}}));
 }
 
 TEST_F(EntryFixture, Capture_GrowsOptionListsOnceAndTurnsTabsAndLineBreaksIntoBlanks) {
@@ -287,10 +310,10 @@ TEST_F(EntryFixture, Capture_GrowsOptionListsOnceAndTurnsTabsAndLineBreaksIntoBl
 }
 
 TEST_F(EntryFixture, Correction_LoadedRecordIsRewrittenInPlaceWithoutDuplicateTest) {
-    doc.m_arRecords = {Record(LocalMidnight(2016, 1, 2), "A"), Record(kTuesday, "B", "Hall", "windy"),
-                       Record(LocalMidnight(2016, 1, 7), "C")};
-    doc.m_arRecords[1].m_dDuration = 5.0;
-    doc.m_arRecords[1].m_nFile = 2;  // shown from an archive: the corrected record goes back there
+    CEventRecord five = Record(kTuesday, "B", "Hall", "windy");
+    five.m_dDuration = 5.0;
+    five.m_nFile = 2;  // shown from an archive: the corrected record goes back there
+    doc.SetRecords({Record(LocalMidnight(2016, 1, 2), "A"), five, Record(LocalMidnight(2016, 1, 7), "C")});
     state.entryDate = LocalMidnight(2020, 1, 1);
     state.newWeight = 75.0;
     state.newWeightSet = true;
@@ -305,18 +328,16 @@ TEST_F(EntryFixture, Correction_LoadedRecordIsRewrittenInPlaceWithoutDuplicateTe
     // The record's day, the capture's weight.
     EXPECT_EQ(Rows(),
               (std::vector<std::string>{"01-02|A||30|100.0000|70|", "01-05|B|Hall|5|321.0000|75|windy", "01-07|C||30|100.0000|70|"}));
-    EXPECT_EQ(doc.m_arRecords[1].m_nFile, 2u);
+    EXPECT_EQ(doc.Records()[1].m_nFile, 2u);
     EXPECT_EQ(summaries, 0);
-    EXPECT_EQ(recordLists, 1);
     EXPECT_FALSE(state.replace);
-    EXPECT_TRUE(doc.m_bChanged);
+    EXPECT_TRUE(doc.IsChanged());
 
     // A correction whose duration was removed stops; the replace state is left anyway.
     ASSERT_TRUE(LoadRecordForCorrection(grid, state, doc, 0, settings.m_dMaxHours));
     grid.SetText(1, kColDuration, "");
     const CaptureResult stopped = OnActionButton(grid, state, context).capture;
     EXPECT_FALSE(stopped.completed || state.replace);
-    EXPECT_TRUE(stopped.updateActionButton && stopped.refreshPrompt);
 
     // A position the array no longer has: the correction becomes a record of its own.
     for (int position : {3, -1}) {
@@ -325,7 +346,7 @@ TEST_F(EntryFixture, Correction_LoadedRecordIsRewrittenInPlaceWithoutDuplicateTe
         SetRow(grid, 1, {kGolf, "Kept " + std::to_string(position), "30", "", "10"});
         EXPECT_EQ(ReadDataGrid(grid, state, context).recordsAdded, 1);
     }
-    EXPECT_EQ(doc.m_arRecords.size(), 5u);
+    EXPECT_EQ(doc.Records().size(), 5u);
 }
 
 TEST_F(EntryFixture, ActionButton_SyncsOrCapturesAndActivityEditNeedsAValidIndex) {
@@ -339,13 +360,14 @@ TEST_F(EntryFixture, ActionButton_SyncsOrCapturesAndActivityEditNeedsAValidIndex
 
     state.replace = true;
     const ActionResult a = OnActionButton(grid, state, context);
-    EXPECT_TRUE(a.capture.activityEdit && a.capture.completed && !a.capture.refreshChart);
+    EXPECT_TRUE(a.capture.activityEdit && a.capture.completed);
+    EXPECT_TRUE(changes.empty());  // the journal did not change
     EXPECT_EQ(table.At(4).name, "Archery, target");
     EXPECT_DOUBLE_EQ(table.At(4).met, 3.75);
     EXPECT_TRUE(settings.m_bActivityListChanged);
     EXPECT_EQ(activityRows, (std::vector<std::string>{"4|Archery, target|3.75"}));
     EXPECT_FALSE(state.replace);
-    EXPECT_TRUE(doc.m_arRecords.empty());
+    EXPECT_TRUE(doc.Records().empty());
 
     settings.m_bActivityListChanged = false;
     for (const char* index : {"abc", "-1", "310", "-2"}) {
@@ -375,7 +397,7 @@ TEST(SaveAndExit, AsksAboutUnrecordedRowsSavesAChangedDatabaseAndStaysWhenTheSav
     test::TempDir dir;
     CKT2Doc doc;
     doc.m_strDataFolder = dir.path().string();
-    doc.m_bChanged = true;
+    doc.MarkChanged();
     EntryGrid grid;
     grid.SetModified(1, 1);
     test::RecordingPrompter prompter;
@@ -384,7 +406,7 @@ TEST(SaveAndExit, AsksAboutUnrecordedRowsSavesAChangedDatabaseAndStaysWhenTheSav
     EXPECT_FALSE(std::filesystem::exists(dir / "ExerciseData.edb"));
     EXPECT_EQ(OnSaveAndExit(grid, doc, prompter), ExitDecision::Close);
     EXPECT_TRUE(std::filesystem::exists(dir / "ExerciseData.edb"));
-    EXPECT_FALSE(doc.m_bChanged);
+    EXPECT_FALSE(doc.IsChanged());
     const std::string question =
         "There are data that have been entered, but not recorded. Do you wish to discard these data and exit? \n\nSelect \"Yes\" to exit "
         "without saving these data and select \"No\" to continue with Kinetrax. (Y/N)";
@@ -393,10 +415,10 @@ TEST(SaveAndExit, AsksAboutUnrecordedRowsSavesAChangedDatabaseAndStaysWhenTheSav
     grid.ClearModified();
     test::WriteAll(dir / "file", "x");
     doc.m_strDataFolder = (dir / "file").string();  // a folder path through a regular file
-    doc.m_bChanged = true;
+    doc.MarkChanged();
     EXPECT_EQ(OnSaveAndExit(grid, doc, prompter), ExitDecision::Stay);
     EXPECT_EQ(prompter.questions.size(), 2u);  // nothing left in the grid: no question
-    EXPECT_TRUE(doc.m_bChanged);
+    EXPECT_TRUE(doc.IsChanged());
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ std::filesystem::path JournalData() { return test::TestDataDir() / "journal"; }
 // numbers as the database file does; `exact` shows all the digits a value has.
 std::vector<std::string> Dump(const CKT2Doc& doc, bool exact = false) {
     std::vector<std::string> lines;
-    for (const CEventRecord& r : doc.m_arRecords) {
+    for (const CEventRecord& r : doc.Records()) {
         lines.push_back(Format(exact ? "%lld|%s|%s|%.10g|%s|%.10g|%.10g|%d|%s" : "%lld|%s|%s|%.2f|%s|%.1f|%.1f|%d|%s",
                                static_cast<long long>(r.m_time), r.m_strType.c_str(), r.m_strDescription.c_str(), r.m_dDuration,
                                r.m_strLocation.c_str(), r.m_dCalories, r.m_dWeight, r.m_bMetric, r.m_strNotes.c_str()));
@@ -69,16 +69,16 @@ TEST_P(KT2DocGoldenTest, LoadGivesExpectedRecordsAndSaveWritesExpectedFile) {
     doc.m_bMetric = GetParam().metricBefore;
     doc.m_dLastWeight = GetParam().lastWeightBefore;
     doc.m_bAllData = true;
-    doc.m_arRecords.emplace_back();  // a load replaces whatever the array held
+    doc.SetRecords({CEventRecord()});  // a load replaces whatever the array held
 
     doc.LoadDatabase();
     EXPECT_EQ(Dump(doc), SplitLines(ReadAll(folder / "expected-records.txt")));
     EXPECT_FALSE(doc.m_bAllData);
 
-    doc.m_bChanged = true;
+    doc.MarkChanged();
     ASSERT_TRUE(doc.SaveDatabase(prompter, clock));
     EXPECT_EQ(ReadAll(doc.DatabasePath()), ReadAll(folder / "expected-saved.edb"));
-    EXPECT_FALSE(doc.m_bChanged);
+    EXPECT_FALSE(doc.IsChanged());
     EXPECT_TRUE(prompter.messages.empty());
 }
 
@@ -91,11 +91,11 @@ INSTANTIATE_TEST_SUITE_P(Layouts, KT2DocGoldenTest,
 TEST_F(KT2DocTest, SaveThenLoad_KeepsOrderTextsAndUnitWithFileRounding) {
     const Time64 spring = LocalMidnight(2024, 3, 31);  // the clock goes forward that night
     const Time64 autumn = LocalMidnight(2024, 10, 27);
-    doc.m_arRecords = {
+    doc.SetRecords({
         CEventRecord(autumn, "Calisthenics, fast, push-ups, sit-ups…", "Circuit", 30.456, "Gym", 250.04, 81.26, 1, "Пробежка 🏃"),
         CEventRecord(spring, "Running", "Müde, aber gut", 45, "Park", 400.06, 0, 1, ""),
         CEventRecord(spring, "Walking", "Lunch\twalk", 20, "Office\r\nblock", 80, 180.55, 0, std::string("line one\nline two\0end", 21)),
-    };
+    });
     ASSERT_TRUE(doc.SaveDatabase(prompter, clock));
     doc.m_bMetric = true;
     doc.LoadDatabase();
@@ -113,8 +113,8 @@ TEST_F(KT2DocTest, SaveThenLoad_KeepsOrderTextsAndUnitWithFileRounding) {
 TEST_F(KT2DocTest, Load_FallsBackToOlderNameAndGivesAnEmptyDatabaseWithoutAUsableFile) {
     WriteAll(doc.OlderDatabasePath(), kGolfFile);
     doc.LoadDatabase();
-    ASSERT_EQ(doc.m_arRecords.size(), 1u);
-    EXPECT_EQ(doc.m_arRecords[0].m_strNotes, "old");
+    ASSERT_EQ(doc.Records().size(), 1u);
+    EXPECT_EQ(doc.Records()[0].m_strNotes, "old");
     ASSERT_TRUE(doc.SaveDatabase(prompter, clock));
     EXPECT_TRUE(std::filesystem::exists(doc.DatabasePath()));
     EXPECT_EQ(ReadAll(doc.OlderDatabasePath()), kGolfFile);
@@ -128,8 +128,8 @@ TEST_F(KT2DocTest, Load_FallsBackToOlderNameAndGivesAnEmptyDatabaseWithoutAUsabl
     // Once the current file exists the older one is no longer read.
     WriteAll(doc.DatabasePath(), "1\r\n1709593200\tRunning\t\t60\t\t1\t2\t1\tnew\r\n");
     doc.LoadDatabase();
-    ASSERT_EQ(doc.m_arRecords.size(), 1u);
-    EXPECT_EQ(doc.m_arRecords[0].m_strNotes, "new");
+    ASSERT_EQ(doc.Records().size(), 1u);
+    EXPECT_EQ(doc.Records()[0].m_strNotes, "new");
 
     // No file, an empty file, or no usable folder: an empty database.
     const auto file = dir / "plain-file";
@@ -140,9 +140,9 @@ TEST_F(KT2DocTest, Load_FallsBackToOlderNameAndGivesAnEmptyDatabaseWithoutAUsabl
     for (const std::string& folder :
          {(dir / "none").string(), std::string(), file.string(), (dir / "missing").string(), (dir / "empty").string()}) {
         doc.m_strDataFolder = folder;
-        doc.m_arRecords.emplace_back();
+        doc.SetRecords({CEventRecord()});
         doc.LoadDatabase();
-        EXPECT_TRUE(doc.m_arRecords.empty()) << folder;
+        EXPECT_TRUE(doc.Records().empty()) << folder;
     }
     EXPECT_EQ(doc.ReadDatabaseFile(dir / "missing.edb"), -1);
 }
@@ -151,7 +151,7 @@ TEST_F(KT2DocTest, UnreadableDatabase_IsReportedAndReplacedOnlyWhenTheUserAgrees
     // A folder where the file should be cannot be read by anyone, root included.
     std::filesystem::create_directory(doc.DatabasePath());
     doc.LoadDatabase(&prompter);
-    EXPECT_TRUE(doc.m_arRecords.empty());
+    EXPECT_TRUE(doc.Records().empty());
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_EQ(prompter.messages[0].find("The exercise database " + doc.DatabasePath().string() + " exists but could not be read."), 0u);
     EXPECT_NE(prompter.messages[0].find("Error Code: 15\n"), std::string::npos);  // EISDIR
@@ -160,12 +160,12 @@ TEST_F(KT2DocTest, UnreadableDatabase_IsReportedAndReplacedOnlyWhenTheUserAgrees
     // The file is readable again but was never loaded: No (the default) keeps it and the records.
     std::filesystem::remove(doc.DatabasePath());
     WriteAll(doc.DatabasePath(), kGolfFile);
-    doc.m_arRecords = {Rec(1709593200, "Running")};
-    doc.m_bChanged = true;
+    doc.SetRecords({Rec(1709593200, "Running")});
+    doc.MarkChanged();
     prompter.answers = {false, true};
     EXPECT_FALSE(doc.SaveDatabase(prompter, clock));
     EXPECT_EQ(ReadAll(doc.DatabasePath()), kGolfFile);
-    EXPECT_TRUE(doc.m_bChanged);
+    EXPECT_TRUE(doc.IsChanged());
     ASSERT_EQ(prompter.questions.size(), 1u);
     EXPECT_NE(prompter.questions[0].find("with the 1 records in memory"), std::string::npos);
     ASSERT_TRUE(doc.SaveDatabase(prompter, clock));  // Yes replaces it, and later saves do not ask
@@ -182,8 +182,8 @@ TEST_F(KT2DocTest, UnreadableDatabase_IsReportedAndReplacedOnlyWhenTheUserAgrees
 
 TEST_F(KT2DocTest, FailedSave_ReportsKeepsOldFileAndChangedFlag) {
     WriteAll(doc.DatabasePath(), kGolfFile);
-    doc.m_arRecords = {CEventRecord(1709593200, "Running", "", 30, "", 300, 80, 1, "new")};
-    doc.m_bChanged = true;
+    doc.SetRecords({CEventRecord(1709593200, "Running", "", 30, "", 300, 80, 1, "new")});
+    doc.MarkChanged();
 
     SetAtomicWriteFailureAfterBytesForTesting(10);
     EXPECT_FALSE(doc.SaveDatabase(prompter, clock));
@@ -191,7 +191,7 @@ TEST_F(KT2DocTest, FailedSave_ReportsKeepsOldFileAndChangedFlag) {
     ASSERT_EQ(prompter.messages.size(), 1u);
     EXPECT_NE(prompter.messages[0].find(doc.DatabasePath().string()), std::string::npos);
     EXPECT_NE(prompter.messages[0].find("Error Code: 1c\n"), std::string::npos);  // ENOSPC
-    EXPECT_TRUE(doc.m_bChanged);
+    EXPECT_TRUE(doc.IsChanged());
     EXPECT_EQ(ReadAll(doc.DatabasePath()), kGolfFile);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);  // no temporary file left
 
@@ -200,7 +200,7 @@ TEST_F(KT2DocTest, FailedSave_ReportsKeepsOldFileAndChangedFlag) {
     for (const std::string& folder : {file.string(), std::string()}) {
         doc.m_strDataFolder = folder;
         EXPECT_FALSE(doc.SaveDatabase(prompter, clock));
-        EXPECT_TRUE(doc.m_bChanged);
+        EXPECT_TRUE(doc.IsChanged());
     }
     ASSERT_EQ(prompter.messages.size(), 3u);
     EXPECT_NE(prompter.messages[1].find("Error Code: 14\n"), std::string::npos);  // ENOTDIR
@@ -212,26 +212,26 @@ TEST_F(KT2DocTest, OnCloseDocument_AsksOnlyWhenChangedAndStaysOpenWhenTheSaveFai
     const std::string question =
         "New activities have been added to the exercise database, but not saved. Do you wish save the database now before you exit (Y), "
         "or exit without saving (N).";
-    doc.m_arRecords = {Rec(1709593200, "Running")};
+    doc.SetRecords({Rec(1709593200, "Running")});
     EXPECT_TRUE(doc.OnCloseDocument(prompter, clock));
     EXPECT_TRUE(prompter.questions.empty());
 
-    doc.m_bChanged = true;
+    doc.MarkChanged();
     prompter.answers = {Answer::Cancel, false, true, true};
     EXPECT_FALSE(doc.OnCloseDocument(prompter, clock));  // Cancel (or Escape): stays open, nothing changes
-    EXPECT_TRUE(doc.m_bChanged);
+    EXPECT_TRUE(doc.IsChanged());
     EXPECT_TRUE(doc.OnCloseDocument(prompter, clock));  // No: closes without saving
     EXPECT_FALSE(std::filesystem::exists(doc.DatabasePath()));
-    EXPECT_TRUE(doc.m_bChanged);
+    EXPECT_TRUE(doc.IsChanged());
     SetAtomicWriteFailureAfterBytesForTesting(0);
     EXPECT_FALSE(doc.OnCloseDocument(prompter, clock));  // Yes, but the save fails
     SetAtomicWriteFailureAfterBytesForTesting(-1);
-    EXPECT_TRUE(doc.m_bChanged);
+    EXPECT_TRUE(doc.IsChanged());
     EXPECT_EQ(prompter.messages.size(), 1u);
     EXPECT_TRUE(doc.OnCloseDocument(prompter, clock));
     EXPECT_EQ(prompter.questions, std::vector<std::string>(4, question));
     EXPECT_EQ(ReadAll(doc.DatabasePath()).substr(0, 12), "1710000000\r\n");
-    EXPECT_FALSE(doc.m_bChanged);
+    EXPECT_FALSE(doc.IsChanged());
 }
 
 struct StartUp {
@@ -244,11 +244,11 @@ StartUp RunOnNewDocument(CKT2Doc& doc) {
     CKT2Doc::Hooks hooks;
     hooks.autoArchiveCheck = [&](int month, int day) { seen.archived = std::make_pair(month, day); };
     hooks.lastWeightToFrame = [&](double weight) { seen.frameWeight = weight; };
-    doc.m_bChanged = true;
+    doc.MarkChanged();
     RecordingPrompter prompter;
     EXPECT_TRUE(doc.OnNewDocument(prompter, hooks));
     EXPECT_EQ(prompter.messages, std::vector<std::string>{});
-    EXPECT_FALSE(doc.m_bChanged);
+    EXPECT_FALSE(doc.IsChanged());
     return seen;
 }
 
@@ -284,19 +284,20 @@ TEST_F(KT2DocTest, OnNewDocument_RunsHooksByArchiveSettingAndWeight) {
 }
 
 TEST_F(KT2DocTest, SortByDate_OrdersBySignedTimeAndKeepsEqualDatesInOrder) {
-    doc.m_arRecords = {Rec(200, "c"), Rec(100, "a"), Rec(200, "d"), Rec(-5, "x"), Rec(100, "b")};
+    doc.SetRecords({Rec(200, "c"), Rec(100, "a"), Rec(200, "d"), Rec(-5, "x"), Rec(100, "b")});
     doc.SortByDate();
     std::string order;
-    for (const auto& r : doc.m_arRecords) order += r.m_strType;
+    for (const auto& r : doc.Records()) order += r.m_strType;
     EXPECT_EQ(order, "xabcd");
     // Enough records that an unstable sort would no longer fall back to insertion sort.
-    doc.m_arRecords.clear();
-    for (int i = 0; i < 60; ++i) doc.m_arRecords.push_back(Rec((i * 7) % 3 * 100 - 5, std::string(1, static_cast<char>('!' + i))));
+    std::vector<CEventRecord> many;
+    for (int i = 0; i < 60; ++i) many.push_back(Rec((i * 7) % 3 * 100 - 5, std::string(1, static_cast<char>('!' + i))));
+    doc.SetRecords(many);
     std::vector<std::string> expected[3];
-    for (const auto& r : doc.m_arRecords) expected[(r.m_time + 5) / 100].push_back(r.m_strType);
+    for (const auto& r : doc.Records()) expected[(r.m_time + 5) / 100].push_back(r.m_strType);
     doc.SortByDate();
     std::vector<std::string> sorted;
-    for (const auto& r : doc.m_arRecords) sorted.push_back(r.m_strType);
+    for (const auto& r : doc.Records()) sorted.push_back(r.m_strType);
     std::vector<std::string> want = expected[0];
     want.insert(want.end(), expected[1].begin(), expected[1].end());
     want.insert(want.end(), expected[2].begin(), expected[2].end());
@@ -307,7 +308,7 @@ TEST_F(KT2DocTest, FindRecord_MatchesByLocalDayTrimmedTextsAndTenths) {
     const Time64 day = LocalMidnight(2024, 3, 5);
     const Time64 spring = LocalMidnight(2024, 3, 31);   // 23 hours long
     const Time64 autumn = LocalMidnight(2024, 10, 27);  // 25 hours long
-    doc.m_arRecords = {
+    doc.SetRecords({
         Rec(LocalMidnight(2024, 3, 4), "Running", 30, "Easy", "Park"),
         Rec(day, "Running", 30.04, "Easy  ", " Park\t"),
         Rec(day, "Running", 30.04, "Easy", "Park"),
@@ -318,7 +319,7 @@ TEST_F(KT2DocTest, FindRecord_MatchesByLocalDayTrimmedTextsAndTenths) {
         // Extreme dates are neither found nor a trap for the day arithmetic.
         Rec(LLONG_MIN, "Running", 30, "Easy", "Park"),
         Rec(LLONG_MAX, "Running", 30, "Easy", "Park"),
-    };
+    });
     EXPECT_EQ(doc.FindRecord(day, "Running", "Easy", 30.04, "Park"), 1);
     EXPECT_EQ(doc.FindRecord(day, "  Running \t", "Easy", 29.96, "Park"), 1);
     EXPECT_EQ(doc.FindRecord(day, "running", "Easy", 30.04, "Park"), -1);
@@ -337,7 +338,7 @@ TEST_F(KT2DocTest, FindRecord_MatchesByLocalDayTrimmedTextsAndTenths) {
     EXPECT_EQ(doc.FindRecord(LocalMidnight(2024, 4, 1), "Run", "", 10, ""), -1);
     EXPECT_EQ(doc.FindRecord(autumn, "Run", "", 10, ""), 6);
     EXPECT_EQ(doc.FindRecord(LocalMidnight(2024, 10, 28), "Run", "", 10, ""), -1);
-    doc.m_arRecords.clear();
+    doc.SetRecords({});
     EXPECT_EQ(doc.FindRecord(day, "Running", "Easy", 30, "Park"), -1);
 }
 

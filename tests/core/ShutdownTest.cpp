@@ -58,15 +58,15 @@ TEST(Shutdown, AnActivityListThatCannotBeWrittenStillKeepsTheSelection) {
 TEST(Shutdown, SaveBeforeCloseSavesTheDatabaseAndLeavesTheRestToTheCloseOnce) {
     Program p;
     p.doc.m_strDataFolder = p.dir.path().string();
-    p.doc.m_arRecords = {CEventRecord(LocalMidnight(2016, 1, 5), "Archery", "", 30, "", 200, 80, 1, "")};
-    p.doc.m_bChanged = true;
+    p.doc.SetRecords({CEventRecord(LocalMidnight(2016, 1, 5), "Archery", "", 30, "", 200, 80, 1, "")});
+    p.doc.MarkChanged();
     p.settings.m_bSettingsChanged = true;
     ExitContext c = p.Context(p.dir.path());
     SetAtomicWriteFailureAfterBytesForTesting(0);
     const bool closed = SaveBeforeClose(c, test::FixedClock(1700000000));
     SetAtomicWriteFailureAfterBytesForTesting(-1);
     EXPECT_FALSE(closed);
-    EXPECT_TRUE(p.doc.m_bChanged);
+    EXPECT_TRUE(p.doc.IsChanged());
     EXPECT_TRUE(p.settings.m_bSettingsChanged);
     EXPECT_FALSE(p.Stored("GraphPeriod"));
 

@@ -27,7 +27,7 @@ CKT2Doc Doc(std::vector<CEventRecord> records, bool metric = true, double weight
     CKT2Doc doc;
     doc.m_bMetric = metric;
     doc.m_dLastWeight = weight;
-    doc.m_arRecords = std::move(records);
+    doc.SetRecords(std::move(records));
     return doc;
 }
 
@@ -149,7 +149,7 @@ TEST(AveragesSummary, ErrorStyleLeavesStatusAlone) {
     EXPECT_EQ(Look(empty.pane), "255,0,0 on 151,252,255 bold");
     EXPECT_TRUE(empty.pane.spans.empty());
 
-    doc.m_arRecords = {Rec(2015, 12, 30, "Archery", "a", "b", 30, 10), Rec(2016, 1, 1, "Archery", "a", "b", 30, 10)};
+    doc.SetRecords({Rec(2015, 12, 30, "Archery", "a", "b", 30, 10), Rec(2016, 1, 1, "Archery", "a", "b", 30, 10)});
     const AveragesSummaryText s = AveragesSummary(doc, table, Selected(), DurationAverage(doc, 6), AverageResult{});
     EXPECT_EQ(s.pane.text, "Error calculating average duration.");
     EXPECT_FALSE(s.status);

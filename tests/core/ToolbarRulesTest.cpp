@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "core/app/ActionButton.h"
-#include "core/app/InitialWeight.h"
 #include "core/app/ToolbarRules.h"
 #include "core/entry/EntryGrid.h"
 #include "core/entry/EntryState.h"
 #include "core/journal/KT2Doc.h"
+#include "core/settings/InitialWeight.h"
 #include "core/settings/Settings.h"
 #include "support/TestSupport.h"
 

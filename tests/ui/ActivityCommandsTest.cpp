@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTreeWidget>
 
 #include "core/activities/ActivityTable.h"
 #include "core/app/Commands.h"
@@ -35,11 +34,11 @@ TEST(ActivityCommands, ResetShowAndExportWorkOnTheWindowsActivities) {
     test::UiHome home;
     auto frame = test::StartMainFrame("80");
     ASSERT_TRUE(frame);
-    frame->Activities().SetActivity(248, "Butterfly <fast>", 11.25);
+    frame.Activities().SetActivity(248, "Butterfly <fast>", 11.25);
 
-    frame->Settings().m_arSelectedActivities = {4, 5};
+    frame.Settings().m_arSelectedActivities = {4, 5};
     frame->Action(cmd::kResetActivities)->trigger();
-    EXPECT_EQ(frame->Settings().m_arSelectedActivities, DefaultSelectedActivities());
+    EXPECT_EQ(frame.Settings().m_arSelectedActivities, DefaultSelectedActivities());
 
     int rows = -1;
     std::string renamedRow;
@@ -51,8 +50,8 @@ TEST(ActivityCommands, ResetShowAndExportWorkOnTheWindowsActivities) {
             modal->close();
             return;
         }
-        rows = dialog->List()->topLevelItemCount();
-        renamedRow = test::Text(dialog->List()->topLevelItem(11)->text(0));
+        rows = dialog->List()->model()->rowCount();
+        renamedRow = test::Text(dialog->List()->model()->index(11, 0).data().toString());
         QTest::mouseClick(dialog->OkButton(), Qt::LeftButton);
     });
     frame->Action(cmd::kShowDefaultActivities)->trigger();
@@ -80,18 +79,18 @@ TEST(ActivityCommands, GraphPeriodAndWeightOfOneRunAreThereInTheNext) {
         auto frame = test::StartMainFrame("80");
         ASSERT_TRUE(frame);
         ASSERT_TRUE(test::ShowActive(frame.get()));
-        QComboBox* period = frame->ToolBar()->m_comboGraphPeriod;
+        QComboBox* period = test::Child<QComboBox>(frame->ToolBar(), "graphPeriod");
         period->setFocus();
         QTest::keyClick(period, Qt::Key_Home);
         QTest::keyClick(period, Qt::Key_Down);
         QTest::keyClick(period, Qt::Key_Down);
         ASSERT_EQ(test::Text(period->currentText()), "Two Weeks");
 
-        QLineEdit* weight = frame->ToolBar()->m_editWeight;
+        QLineEdit* weight = test::Child<QLineEdit>(frame->ToolBar(), "weight");
         weight->setFocus();
         weight->selectAll();
         QTest::keyClicks(weight, QStringLiteral("72.5"));
-        test::CaptureOneRow(frame->DataView()->Grid(), "Golf, general", "Course", "60");
+        test::CaptureOneRow(frame->DataView()->GridCtrl(), "Golf, general", "Course", "60");
         EXPECT_FALSE(std::filesystem::exists(store));  // settings are written at exit only
         home.prompter.answers = {true};                // save the new record on closing
         frame->close();
@@ -102,17 +101,17 @@ TEST(ActivityCommands, GraphPeriodAndWeightOfOneRunAreThereInTheNext) {
     auto again = test::StartMainFrame("80");
     ASSERT_TRUE(again);
     EXPECT_FALSE(test::InitialWeightWasAsked());
-    EXPECT_EQ(again->Settings().m_nGraphPeriod, 2);
-    EXPECT_EQ(again->ToolBar()->m_comboGraphPeriod->currentIndex(), 2);
+    EXPECT_EQ(again.Settings().m_nGraphPeriod, 2);
+    EXPECT_EQ(test::Child<QComboBox>(again->ToolBar(), "graphPeriod")->currentIndex(), 2);
     EXPECT_TRUE(again->DataView()->Chart()->DateAxisTitle().startsWith(QStringLiteral("Showing exercise for two weeks")));
     // The typed weight went into the saved record, and the document takes its weight from there.
-    ASSERT_EQ(again->Doc().m_arRecords.size(), 1u);
-    EXPECT_EQ(again->Doc().m_arRecords[0].m_dWeight, 72.5);
-    EXPECT_EQ(again->Doc().m_dLastWeight, 72.5);
-    EXPECT_EQ(test::Text(again->ToolBar()->m_editWeight->text()), "72.5");
-    EXPECT_EQ(test::Text(again->ToolBar()->m_labelLastWeight->text()), "Last Weight (kg):");
+    ASSERT_EQ(again.Doc().Records().size(), 1u);
+    EXPECT_EQ(again.Doc().Records()[0].m_dWeight, 72.5);
+    EXPECT_EQ(again.Doc().m_dLastWeight, 72.5);
+    EXPECT_EQ(test::Text(test::Child<QLineEdit>(again->ToolBar(), "weight")->text()), "72.5");
+    EXPECT_EQ(test::Text(test::Child<ui::CColorStatic>(again->ToolBar(), "weightLabel")->text()), "Last Weight (kg):");
     // Filling the field at start-up counts as a weight change for the settings, not as a new weight.
-    EXPECT_TRUE(again->Settings().m_bSettingsChanged);
+    EXPECT_TRUE(again.Settings().m_bSettingsChanged);
     EXPECT_FALSE(again->DataView()->State().newWeightSet);
 }
 
@@ -128,24 +127,24 @@ TEST(ActivityCommands, ActivityListFileOfTheFirstRunIsReadByTheNext) {
         EXPECT_EQ(CountOf(first, "\r\n"), 310u);
         EXPECT_EQ(first.rfind("Aerobics, general\t6.491900\r\n", 0), 0u);
 
-        ASSERT_TRUE(frame->Activities().SetActivity(248, "Butterfly stroke", 11.0));
-        frame->Settings().m_bActivityListChanged = true;
+        ASSERT_TRUE(frame.Activities().SetActivity(248, "Butterfly stroke", 11.0));
+        frame.Settings().m_bActivityListChanged = true;
         frame->close();
     }
     EXPECT_NE(test::ReadAll(list).find("\r\nButterfly stroke\t11.000000\r\n"), std::string::npos);
 
     auto again = test::StartMainFrame("80");
     ASSERT_TRUE(again);
-    EXPECT_EQ(again->Activities().At(248).name, "Butterfly stroke");
-    EXPECT_EQ(again->Activities().At(248).met, 11.0);
+    EXPECT_EQ(again.Activities().At(248).name, "Butterfly stroke");
+    EXPECT_EQ(again.Activities().At(248).met, 11.0);
     // The activity drop-downs offer the new name, and the calories use the new MET value.
-    const QStringList offered = again->DataView()->Grid()->GetCellOptions(1, 0);
+    const QStringList offered = test::CellOptions(again->DataView()->GridCtrl(), 1, 0);
     EXPECT_TRUE(offered.contains(QStringLiteral("Butterfly stroke")));
     EXPECT_FALSE(offered.contains(QStringLiteral("Swimming butterfly")));
     ASSERT_TRUE(test::ShowActive(again.get()));
-    test::CaptureOneRow(again->DataView()->Grid(), "Butterfly stroke", "Laps", "60");
-    ASSERT_EQ(again->Doc().m_arRecords.size(), 1u);
-    EXPECT_NEAR(again->Doc().m_arRecords[0].m_dCalories, 11.0 * 80, 1e-9);
+    test::CaptureOneRow(again->DataView()->GridCtrl(), "Butterfly stroke", "Laps", "60");
+    ASSERT_EQ(again.Doc().Records().size(), 1u);
+    EXPECT_NEAR(again.Doc().Records()[0].m_dCalories, 11.0 * 80, 1e-9);
 }
 
 }  // namespace

@@ -46,7 +46,7 @@ protected:
 
     test::UiHome home;
     test::ScopedClock now{MakeLocalTime(2016, 1, 13, 12, 0, 0)};
-    std::unique_ptr<ui::CMainFrame> frame;
+    test::App frame;
     ui::CDataView* view = nullptr;
     ui::CChartCtrl* chart = nullptr;
 };
@@ -60,15 +60,15 @@ TEST_F(ChartView, BarsAreTheDayTotalsOfThePeriodShown) {
     EXPECT_TRUE(chart->WeightPoints().empty());
 
     // This week started on Sunday the 10th: Saturday's record is left out.
-    QComboBox* period = frame->ToolBar()->m_comboGraphPeriod;
+    QComboBox* period = test::Child<QComboBox>(frame->ToolBar(), "graphPeriod");
     period->setFocus();
     QTest::keyClick(period, Qt::Key_Home);
     EXPECT_EQ(chart->ExercisePoints(), (std::vector<ChartPoint>{{Day(2016, 1, 10), 75}, {Day(2016, 1, 12), 60}}));
 
     // A capture adds to its day's bar at once.
-    test::TypeIntoCell(view->Grid(), 1, 0, QStringLiteral("Golf, general"));
-    test::TypeIntoCell(view->Grid(), 1, 1, QStringLiteral("Putting"));
-    test::TypeIntoCell(view->Grid(), 1, 2, QStringLiteral("40"));
+    test::TypeIntoCell(view->GridCtrl(), 1, 0, QStringLiteral("Golf, general"));
+    test::TypeIntoCell(view->GridCtrl(), 1, 1, QStringLiteral("Putting"));
+    test::TypeIntoCell(view->GridCtrl(), 1, 2, QStringLiteral("40"));
     test::PressKey(Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(chart->ExercisePoints(), (std::vector<ChartPoint>{{Day(2016, 1, 10), 75}, {Day(2016, 1, 12), 60}, {Day(2016, 1, 13), 40}}));
 }
@@ -86,7 +86,7 @@ TEST_F(ChartView, AveragingComboRewritesTheAveragesAndTheDatabaseLine) {
         << test::Text(averages());
     EXPECT_EQ(test::Text(frame->StatusBarCtrl()->PaneText(2)), database);
 
-    frame->SetStatusPane(2, QString(), QColor(0, 0, 0));
+    frame->StatusBarCtrl()->SetPaneText(2, QString(), QColor(0, 0, 0));
     combo->setFocus();
     QTest::keyClick(combo, Qt::Key_Down);
     EXPECT_EQ(view->State().averagingPeriod, 1);
@@ -103,7 +103,7 @@ TEST_F(ChartView, AveragingComboRewritesTheAveragesAndTheDatabaseLine) {
     EXPECT_TRUE(averages().startsWith(QStringLiteral("Average of: 46.25 minutes"))) << test::Text(averages());
     EXPECT_TRUE(averages().contains(QStringLiteral("per day of exercise from the beginning.")));
     // The combo changes this run only.
-    EXPECT_EQ(frame->Settings().m_nAveragingPeriod, 0);
+    EXPECT_EQ(frame.Settings().m_nAveragingPeriod, 0);
 }
 
 TEST_F(ChartView, DoubleClickOnADayShowsItsSummaryAndOnTheLeftAxisSaysSo) {

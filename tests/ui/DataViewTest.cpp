@@ -37,7 +37,7 @@ const char* kWeightRequired =
 // A Wednesday: no weekly note is written into captured records, and the prompt's "today" is fixed.
 Time64 Wednesday() { return MakeLocalTime(2016, 1, 13, 12, 0, 0); }
 
-QString Cell(CGridCtrl* grid, int row, int column) { return grid->GetItemText(row, column); }
+QString Cell(CGridCtrl* grid, int row, int column) { return test::Cell(grid, row, column); }
 
 QColor PromptColour(ui::CDataView* view) { return view->PromptLabel()->palette().color(QPalette::WindowText); }
 
@@ -58,7 +58,7 @@ TEST(DataView, TypedRowsAreCapturedByCtrlRWithComputedCaloriesAndTheGridIsCleare
     ASSERT_TRUE(frame);
     ASSERT_TRUE(test::ShowActive(frame.get()));
     ui::CDataView* view = frame->DataView();
-    CGridCtrl* grid = view->Grid();
+    CGridCtrl* grid = view->GridCtrl();
     EXPECT_EQ(view->ExitButton()->accessibleName().toStdString(), "Exit");
 
     // Row 1 in one go, Tab moving from cell to cell; the unit cell is passed over with Tab.
@@ -79,21 +79,21 @@ TEST(DataView, TypedRowsAreCapturedByCtrlRWithComputedCaloriesAndTheGridIsCleare
     // Row 2 cell by cell; 1.5 is below the hours threshold, so it is read as hours. Return ends
     // an edit and moves one cell on, in a drop-down cell as in a text cell.
     test::TypeIntoCell(grid, 2, 0, QStringLiteral("Golf, general"));
-    EXPECT_EQ(grid->currentRow(), 1);
-    EXPECT_EQ(grid->currentColumn(), 1);
+    EXPECT_EQ(grid->currentIndex().row(), 1);
+    EXPECT_EQ(grid->currentIndex().column(), 1);
     test::TypeIntoCell(grid, 2, 1, QStringLiteral("Nine holes"));
     test::TypeIntoCell(grid, 2, 2, QStringLiteral("1.5"));
-    EXPECT_EQ(grid->currentColumn(), 3);
+    EXPECT_EQ(grid->currentIndex().column(), 3);
     test::TypeIntoCell(grid, 2, 4, QStringLiteral("Club"));
     test::TypeIntoCell(grid, 2, 6, QStringLiteral("windy"));
     EXPECT_EQ(Cell(grid, 2, 3).toStdString(), "Hours");
-    EXPECT_TRUE(view->GridModel().IsEdited());
+    EXPECT_TRUE(view->Grid().IsEdited());
 
     QTest::keyClick(frame.get(), Qt::Key_R, Qt::ControlModifier);
 
-    const CKT2Doc& doc = frame->Doc();
-    ASSERT_EQ(doc.m_arRecords.size(), 2u);
-    const CEventRecord& swim = doc.m_arRecords[0];
+    const CKT2Doc& doc = frame.Doc();
+    ASSERT_EQ(doc.Records().size(), 2u);
+    const CEventRecord& swim = doc.Records()[0];
     EXPECT_EQ(swim.m_time, LocalMidnight(2016, 1, 13));
     EXPECT_EQ(swim.m_strType, "Swimming butterfly");
     EXPECT_EQ(swim.m_strDescription, "Fifty lengths");
@@ -102,15 +102,15 @@ TEST(DataView, TypedRowsAreCapturedByCtrlRWithComputedCaloriesAndTheGridIsCleare
     EXPECT_NEAR(swim.m_dCalories, 10.9865 * 80 * 0.75, 1e-9);
     EXPECT_EQ(swim.m_strNotes, kFormulaNote);
     EXPECT_EQ(swim.m_bMetric, 1);
-    const CEventRecord& golf = doc.m_arRecords[1];
+    const CEventRecord& golf = doc.Records()[1];
     EXPECT_EQ(golf.m_strType, "Golf, general");
     EXPECT_DOUBLE_EQ(golf.m_dDuration, 90.0);
     EXPECT_NEAR(golf.m_dCalories, 4.4988 * 80 * 1.5, 1e-9);
     EXPECT_EQ(golf.m_strNotes, std::string("windy ") + kFormulaNote);
-    EXPECT_TRUE(doc.m_bChanged);
+    EXPECT_TRUE(doc.IsChanged());
 
     EXPECT_TRUE(GridIsCleared(grid));
-    EXPECT_FALSE(view->GridModel().IsEdited());
+    EXPECT_FALSE(view->Grid().IsEdited());
     EXPECT_EQ(view->PromptText().toStdString(), "Enter the information for exercise on Wednesday January 13, 2016");
     EXPECT_EQ(PromptColour(view), QColor(255, 0, 0));
     EXPECT_EQ(view->ExitButton()->accessibleName().toStdString(), "Save Database & Exit");
@@ -121,10 +121,10 @@ TEST(DataView, TypedRowsAreCapturedByCtrlRWithComputedCaloriesAndTheGridIsCleare
     test::TypeIntoCell(grid, 1, 2, QStringLiteral("30"));
     test::TypeIntoCell(grid, 1, 5, QStringLiteral("120"), Qt::Key_unknown);
     QTest::mouseClick(view->ActionButton(), Qt::LeftButton);
-    ASSERT_EQ(doc.m_arRecords.size(), 3u);
-    EXPECT_EQ(doc.m_arRecords[2].m_strDescription, "Range");
-    EXPECT_DOUBLE_EQ(doc.m_arRecords[2].m_dCalories, 120.0);
-    EXPECT_EQ(doc.m_arRecords[2].m_strNotes, " ");  // typed calories: no note; the cleared cell's blank stays
+    ASSERT_EQ(doc.Records().size(), 3u);
+    EXPECT_EQ(doc.Records()[2].m_strDescription, "Range");
+    EXPECT_DOUBLE_EQ(doc.Records()[2].m_dCalories, 120.0);
+    EXPECT_EQ(doc.Records()[2].m_strNotes, " ");  // typed calories: no note; the cleared cell's blank stays
     EXPECT_TRUE(GridIsCleared(grid));
     EXPECT_TRUE(home.prompter.messages.empty());
 }
@@ -136,7 +136,7 @@ TEST(DataView, RowWithoutDurationStopsTheCaptureKeepingTheGridAndEarlierRows) {
     ASSERT_TRUE(frame);
     ASSERT_TRUE(test::ShowActive(frame.get()));
     ui::CDataView* view = frame->DataView();
-    CGridCtrl* grid = view->Grid();
+    CGridCtrl* grid = view->GridCtrl();
     test::TypeIntoCell(grid, 1, 0, QStringLiteral("Golf, general"));
     test::TypeIntoCell(grid, 1, 1, QStringLiteral("Range"));
     test::TypeIntoCell(grid, 1, 2, QStringLiteral("30"));
@@ -146,21 +146,21 @@ TEST(DataView, RowWithoutDurationStopsTheCaptureKeepingTheGridAndEarlierRows) {
     test::PressKey(Qt::Key_R, Qt::ControlModifier);
     ASSERT_EQ(home.prompter.messages.size(), 1u);
     EXPECT_EQ(home.prompter.messages[0], kMissingDuration);
-    ASSERT_EQ(frame->Doc().m_arRecords.size(), 1u);
-    EXPECT_EQ(frame->Doc().m_arRecords[0].m_strDescription, "Range");
+    ASSERT_EQ(frame.Doc().Records().size(), 1u);
+    EXPECT_EQ(frame.Doc().Records()[0].m_strDescription, "Range");
     // The typed text stays for the user to complete, and still counts as not recorded.
     EXPECT_EQ(Cell(grid, 1, 1).toStdString(), "Range");
     EXPECT_EQ(Cell(grid, 2, 1).toStdString(), "Laps");
-    EXPECT_TRUE(view->GridModel().IsEdited());
+    EXPECT_TRUE(view->Grid().IsEdited());
     EXPECT_EQ(view->ExitButton()->accessibleName().toStdString(), "Exit");
 
     // Completing the row and capturing again adds only that row: the first one is a duplicate now.
     test::TypeIntoCell(grid, 2, 2, QStringLiteral("20"));
     test::PressKey(Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(home.prompter.messages.size(), 1u);
-    ASSERT_EQ(frame->Doc().m_arRecords.size(), 2u);
-    EXPECT_EQ(frame->Doc().m_arRecords[1].m_strDescription, "Laps");
-    EXPECT_DOUBLE_EQ(frame->Doc().m_arRecords[1].m_dDuration, 20.0);
+    ASSERT_EQ(frame.Doc().Records().size(), 2u);
+    EXPECT_EQ(frame.Doc().Records()[1].m_strDescription, "Laps");
+    EXPECT_DOUBLE_EQ(frame.Doc().Records()[1].m_dDuration, 20.0);
     EXPECT_TRUE(GridIsCleared(grid));
 
     // In the cleared grid (every cell one blank): a row without a description stops the capture
@@ -176,8 +176,8 @@ TEST(DataView, RowWithoutDurationStopsTheCaptureKeepingTheGridAndEarlierRows) {
     EXPECT_EQ(Cell(grid, 2, 2).toStdString(), "15");
     test::TypeIntoCell(grid, 2, 1, QStringLiteral("Sprints"));
     test::PressKey(Qt::Key_R, Qt::ControlModifier);
-    ASSERT_EQ(frame->Doc().m_arRecords.size(), 3u);
-    EXPECT_EQ(frame->Doc().m_arRecords[2].m_strDescription, "Sprints");
+    ASSERT_EQ(frame.Doc().Records().size(), 3u);
+    EXPECT_EQ(frame.Doc().Records()[2].m_strDescription, "Sprints");
 }
 
 TEST(DataView, AutoFillBoxMakesTheActivityFillDescriptionAndLocationFromItsNewestRecord) {
@@ -191,17 +191,17 @@ TEST(DataView, AutoFillBoxMakesTheActivityFillDescriptionAndLocationFromItsNewes
     ASSERT_TRUE(frame);
     ASSERT_TRUE(test::ShowActive(frame.get()));
     ui::CDataView* view = frame->DataView();
-    CGridCtrl* grid = view->Grid();
-    ASSERT_FALSE(frame->Settings().m_bAutoFill);
+    CGridCtrl* grid = view->GridCtrl();
+    ASSERT_FALSE(frame.Settings().m_bAutoFill);
 
     // Off: choosing the activity fills nothing.
     test::TypeIntoCell(grid, 1, 0, QStringLiteral("Golf, general"));
     EXPECT_EQ(Cell(grid, 1, 1).trimmed().toStdString(), "");
     EXPECT_EQ(view->ExitButton()->accessibleName().toStdString(), "Exit");
 
-    QTest::mouseClick(frame->ToolBar()->m_checkAutoFill, Qt::LeftButton);
-    EXPECT_TRUE(frame->Settings().m_bAutoFill);
-    EXPECT_TRUE(frame->ToolBar()->m_checkAutoFill->isChecked());
+    QTest::mouseClick(test::Child<QCheckBox>(frame->ToolBar(), "autoFill"), Qt::LeftButton);
+    EXPECT_TRUE(frame.Settings().m_bAutoFill);
+    EXPECT_TRUE(test::Child<QCheckBox>(frame->ToolBar(), "autoFill")->isChecked());
 
     // On: what the user typed before is replaced by the newest record of that activity.
     test::TypeIntoCell(grid, 2, 1, QStringLiteral("my own words"));
@@ -214,8 +214,8 @@ TEST(DataView, AutoFillBoxMakesTheActivityFillDescriptionAndLocationFromItsNewes
     test::TypeIntoCell(grid, 3, 0, QStringLiteral("Hockey, ice hockey"));
     EXPECT_EQ(Cell(grid, 3, 1).toStdString(), "kept");
 
-    QTest::mouseClick(frame->ToolBar()->m_checkAutoFill, Qt::LeftButton);
-    EXPECT_FALSE(frame->Settings().m_bAutoFill);
+    QTest::mouseClick(test::Child<QCheckBox>(frame->ToolBar(), "autoFill"), Qt::LeftButton);
+    EXPECT_FALSE(frame.Settings().m_bAutoFill);
     test::TypeIntoCell(grid, 4, 0, QStringLiteral("Swimming butterfly"));
     EXPECT_EQ(Cell(grid, 4, 1).trimmed().toStdString(), "");
 }
@@ -227,12 +227,12 @@ TEST(DataView, ExitButtonAsksBeforeDiscardingTypedRowsAndYesSavesAndCloses) {
     ASSERT_TRUE(frame);
     ASSERT_TRUE(test::ShowActive(frame.get()));
     ui::CDataView* view = frame->DataView();
-    CGridCtrl* grid = view->Grid();
+    CGridCtrl* grid = view->GridCtrl();
     test::TypeIntoCell(grid, 1, 0, QStringLiteral("Golf, general"));
     test::TypeIntoCell(grid, 1, 1, QStringLiteral("Range"));
     test::TypeIntoCell(grid, 1, 2, QStringLiteral("30"));
     QTest::mouseClick(view->ActionButton(), Qt::LeftButton);
-    ASSERT_EQ(frame->Doc().m_arRecords.size(), 1u);
+    ASSERT_EQ(frame.Doc().Records().size(), 1u);
     test::TypeIntoCell(grid, 1, 0, QStringLiteral("Swimming butterfly"));
 
     const auto database = home.DataFolder() / "ExerciseData.edb";
@@ -266,7 +266,7 @@ TEST(DataView, RecordLoadedForCorrectionIsReplacedInPlaceByTheActionButton) {
     ASSERT_TRUE(frame);
     ASSERT_TRUE(test::ShowActive(frame.get()));
     ui::CDataView* view = frame->DataView();
-    CGridCtrl* grid = view->Grid();
+    CGridCtrl* grid = view->GridCtrl();
 
     ASSERT_TRUE(view->LoadRecordForCorrection(1));
     EXPECT_EQ(Cell(grid, 1, 1).toStdString(), "Back nine");
@@ -278,7 +278,7 @@ TEST(DataView, RecordLoadedForCorrectionIsReplacedInPlaceByTheActionButton) {
     test::TypeIntoCell(grid, 1, 1, QStringLiteral("Back nine, twice"));
     QTest::mouseClick(view->ActionButton(), Qt::LeftButton);
 
-    const auto& records = frame->Doc().m_arRecords;
+    const auto& records = frame.Doc().Records();
     ASSERT_EQ(records.size(), 3u);
     EXPECT_EQ(records[0].m_strDescription, "Front nine");
     EXPECT_EQ(records[1].m_strDescription, "Back nine, twice");
@@ -294,7 +294,7 @@ TEST(DataView, RecordLoadedForCorrectionIsReplacedInPlaceByTheActionButton) {
 
 TEST(DataView, InitialWeightDialogRefusesZeroAndTextAndAcceptsNegativeWeights) {
     test::UiHome home;
-    ui::CInitialWeightDlg dialog;
+    ui::CInitialWeightDlg dialog(home.prompter);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
     EXPECT_TRUE(dialog.KilogramsButton()->isChecked());
@@ -328,19 +328,19 @@ TEST(DataView, CancelledInitialWeightLeavesWeightZeroAndCaloriesZero) {
     auto frame = test::StartMainFrame(std::nullopt);
     ASSERT_TRUE(frame);
     EXPECT_TRUE(test::InitialWeightWasAsked());
-    EXPECT_EQ(frame->Doc().m_dLastWeight, 0.0);
-    EXPECT_EQ(frame->Settings().m_dLastWeight, 0.0);
+    EXPECT_EQ(frame.Doc().m_dLastWeight, 0.0);
+    EXPECT_EQ(frame.Settings().m_dLastWeight, 0.0);
     ASSERT_TRUE(test::ShowActive(frame.get()));
-    CGridCtrl* grid = frame->DataView()->Grid();
+    CGridCtrl* grid = frame->DataView()->GridCtrl();
     test::TypeIntoCell(grid, 1, 0, QStringLiteral("Swimming butterfly"));
     test::TypeIntoCell(grid, 1, 1, QStringLiteral("Laps"));
     // Ctrl+R straight from the open editor takes the text being typed.
     test::TypeIntoCell(grid, 1, 2, QStringLiteral("45"), Qt::Key_unknown);
     test::PressKey(Qt::Key_R, Qt::ControlModifier);
-    ASSERT_EQ(frame->Doc().m_arRecords.size(), 1u);
-    EXPECT_DOUBLE_EQ(frame->Doc().m_arRecords[0].m_dDuration, 45.0);
-    EXPECT_EQ(frame->Doc().m_arRecords[0].m_dCalories, 0.0);
-    EXPECT_EQ(frame->Doc().m_arRecords[0].m_strNotes, kFormulaNote);
+    ASSERT_EQ(frame.Doc().Records().size(), 1u);
+    EXPECT_DOUBLE_EQ(frame.Doc().Records()[0].m_dDuration, 45.0);
+    EXPECT_EQ(frame.Doc().Records()[0].m_dCalories, 0.0);
+    EXPECT_EQ(frame.Doc().Records()[0].m_strNotes, kFormulaNote);
 }
 
 }  // namespace
@@ -354,9 +354,9 @@ TEST(DataView, F4OpensTheActivityListAndTheKeyboardPicksAnEntry) {
     auto frame = test::StartMainFrame("80");
     ASSERT_TRUE(frame);
     ASSERT_TRUE(test::ShowActive(frame.get()));
-    ui::CGridCtrl* grid = frame->DataView()->Grid();
+    ui::CGridCtrl* grid = frame->DataView()->GridCtrl();
     grid->setFocus();
-    grid->setCurrentCell(0, 0);
+    grid->SetCurrentCell(0, 0);
     test::PressKey(Qt::Key_F4);
     QWidget* popup = QApplication::activePopupWidget();
     ASSERT_NE(popup, nullptr) << "the list did not open";
@@ -367,8 +367,8 @@ TEST(DataView, F4OpensTheActivityListAndTheKeyboardPicksAnEntry) {
     QTest::keyClick(list, Qt::Key_Down);
     QTest::keyClick(list, Qt::Key_Return);
     QCoreApplication::processEvents();  // picking from the list ends the edit from the event loop
-    EXPECT_EQ(grid->GetItemText(1, 0).toStdString(), "Cross country snow skiing, slow");
-    EXPECT_EQ(grid->currentColumn(), 1);
+    EXPECT_EQ(test::Cell(grid, 1, 0).toStdString(), "Cross country snow skiing, slow");
+    EXPECT_EQ(grid->currentIndex().column(), 1);
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ TEST(MainFrame, FirstStartCreatesTheDataFolderAndShowsBothPanesAndEveryMenu) {
     auto frame = test::StartMainFrame();
     ASSERT_TRUE(frame);
     EXPECT_TRUE(std::filesystem::is_directory(home.DataFolder()));
-    EXPECT_EQ(frame->DataFolder(), home.DataFolder().string());
+    EXPECT_EQ(frame.DataFolder(), home.DataFolder().string());
     EXPECT_TRUE(home.prompter.messages.empty());
 
     // Upper pane the editor (hidden), lower pane the data entry view.
@@ -66,7 +66,8 @@ TEST(MainFrame, FirstStartCreatesTheDataFolderAndShowsBothPanesAndEveryMenu) {
     EXPECT_EQ(frame->Action(cmd::kToggleEditor)->text().toStdString(), "Edit the exercise database");
     EXPECT_EQ(frame->Action(cmd::kViewAll)->text().toStdString(), "View All Exercise Data");
 
-    EXPECT_EQ(frame->windowTitle().toStdString(), "Kinetrax 2 - KT2");
+    EXPECT_EQ(frame->windowTitle().toStdString(), "Kinetrax 2[*] - KT2");
+    EXPECT_FALSE(frame->isWindowModified());
     EXPECT_EQ(frame->StatusBarCtrl()->Prompt().toStdString(), "Ready");
 }
 
@@ -76,8 +77,8 @@ TEST(MainFrame, LoadsTheDatabaseAndTitlesTheWindowWithItsFirstDate) {
     test::WriteAll(home.DataFolder() / "ExerciseData.edb", "1700000000\r\n1451948400\tArchery\tTarget\t30.00\tPark\t200.0\t80.0\t1\t\r\n");
     auto frame = test::StartMainFrame();
     ASSERT_TRUE(frame);
-    ASSERT_EQ(frame->Doc().m_arRecords.size(), 1u);
-    EXPECT_EQ(frame->windowTitle().toStdString(), "Kinetrax 2: Records starting January 05, 2016 - KT2");
+    ASSERT_EQ(frame.Doc().Records().size(), 1u);
+    EXPECT_EQ(frame->windowTitle().toStdString(), "Kinetrax 2: Records starting January 05, 2016[*] - KT2");
 }
 
 TEST(MainFrame, UnreadableDatabaseIsReportedAtStartAndKeptOnSave) {
@@ -87,13 +88,13 @@ TEST(MainFrame, UnreadableDatabaseIsReportedAtStartAndKeptOnSave) {
     ASSERT_TRUE(frame);
     ASSERT_EQ(home.prompter.messages.size(), 1u);
     EXPECT_NE(home.prompter.messages[0].find("ExerciseData.edb exists but could not be read."), std::string::npos);
-    frame->Doc().m_arRecords.push_back(SwimRecord());
-    frame->Doc().m_bChanged = true;
+    frame.Doc().AddRecord(SwimRecord());
+    frame.Doc().MarkChanged();
     home.prompter.answers = {false};  // the replace question: No
     frame->Action(cmd::kSave)->trigger();
     EXPECT_EQ(home.prompter.questions.size(), 1u);
     EXPECT_TRUE(std::filesystem::is_directory(home.DataFolder() / "ExerciseData.edb"));
-    EXPECT_TRUE(frame->Doc().m_bChanged);
+    EXPECT_TRUE(frame.Doc().IsChanged());
 }
 
 TEST(MainFrame, DocumentsFolderBlockedByAFileReportsOnceAndRunsWithoutDataFolder) {
@@ -106,8 +107,8 @@ TEST(MainFrame, DocumentsFolderBlockedByAFileReportsOnceAndRunsWithoutDataFolder
     EXPECT_EQ(
         home.prompter.messages[0].rfind("An error occurred (Error Code: 14) and the KT data folder could not be created or found:", 0), 0u)
         << home.prompter.messages[0];
-    EXPECT_EQ(frame->DataFolder(), "");
-    EXPECT_TRUE(frame->Doc().m_arRecords.empty());
+    EXPECT_EQ(frame.DataFolder(), "");
+    EXPECT_TRUE(frame.Doc().Records().empty());
 }
 
 TEST(MainFrame, CtrlSSavesOnlyWhenSomethingChanged) {
@@ -121,20 +122,20 @@ TEST(MainFrame, CtrlSSavesOnlyWhenSomethingChanged) {
     QTest::keyClick(frame.get(), Qt::Key_S, Qt::ControlModifier);
     EXPECT_FALSE(std::filesystem::exists(file));  // nothing changed, nothing written
 
-    frame->Doc().m_arRecords.push_back(SwimRecord());
-    frame->Doc().m_bChanged = true;
+    frame.Doc().AddRecord(SwimRecord());
+    frame.Doc().MarkChanged();
     QTest::keyClick(frame.get(), Qt::Key_S, Qt::ControlModifier);
     ASSERT_TRUE(std::filesystem::exists(file));
     EXPECT_NE(test::ReadAll(file).find("\t50 lengths\t45.00\tPool\t598.3\t81.5\t1\tfelt good\r\n"), std::string::npos);
-    EXPECT_FALSE(frame->Doc().m_bChanged);
+    EXPECT_FALSE(frame.Doc().IsChanged());
 }
 
 TEST(MainFrame, ClosingWithUnsavedRecordsAsksAndYesSaves) {
     test::UiHome home;
     auto frame = test::StartMainFrame();
     ASSERT_TRUE(frame);
-    frame->Doc().m_arRecords.push_back(SwimRecord());
-    frame->Doc().m_bChanged = true;
+    frame.Doc().AddRecord(SwimRecord());
+    frame.Doc().MarkChanged();
     home.prompter.answers = {true};
     frame->close();
     ASSERT_EQ(home.prompter.questions.size(), 1u);
@@ -158,11 +159,11 @@ TEST(MainFrame, CloseQuestionCanBeCancelledByEscapeOrItsCloseBox) {
     };
     for (const Case& c : cases) {
         test::UiHome home;
-        auto frame = test::StartMainFrame();
+        ui::QtPrompter boxes;  // the program's own message boxes
+        auto frame = test::StartMainFrame("80", &boxes);
         ASSERT_TRUE(frame);
-        ui::SetUiPrompterForTesting(nullptr);  // the program's own message boxes
-        frame->Doc().m_arRecords.push_back(SwimRecord());
-        frame->Doc().m_bChanged = true;
+        frame.Doc().AddRecord(SwimRecord());
+        frame.Doc().MarkChanged();
         QString asked;
         test::OnNextModal([&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
@@ -173,8 +174,8 @@ TEST(MainFrame, CloseQuestionCanBeCancelledByEscapeOrItsCloseBox) {
         EXPECT_EQ(frame->close(), c.closes) << c.name;
         EXPECT_EQ(asked.toStdString(), kQuestion) << c.name;
         EXPECT_EQ(std::filesystem::exists(home.DataFolder() / "ExerciseData.edb"), c.saved) << c.name;
-        EXPECT_EQ(frame->Doc().m_bChanged, !c.saved) << c.name;
-        EXPECT_EQ(frame->Doc().m_arRecords.size(), 1u) << c.name;
+        EXPECT_EQ(frame.Doc().IsChanged(), !c.saved) << c.name;
+        EXPECT_EQ(frame.Doc().Records().size(), 1u) << c.name;
     }
 }
 

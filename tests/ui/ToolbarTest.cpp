@@ -42,31 +42,31 @@ TEST(Toolbar, WeightFieldTakesOnlyPositiveNumbersAndTheNextRecordsCarryThem) {
     ASSERT_TRUE(frame);
     ASSERT_TRUE(test::ShowActive(frame.get()));
     ui::CKTToolBar* bar = frame->ToolBar();
-    EXPECT_EQ(test::Text(bar->m_editWeight->text()), "80.0");
-    EXPECT_EQ(test::Text(bar->m_labelLastWeight->text()), "Last Weight (kg):");
+    EXPECT_EQ(test::Text(test::Child<QLineEdit>(bar, "weight")->text()), "80.0");
+    EXPECT_EQ(test::Text(test::Child<ui::CColorStatic>(bar, "weightLabel")->text()), "Last Weight (kg):");
     // The start-up fill of the field is no weight typed by the user.
     EXPECT_FALSE(frame->DataView()->State().newWeightSet);
-    frame->Settings().m_bSettingsChanged = false;
+    frame.Settings().m_bSettingsChanged = false;
 
     for (const char* ignored : {"0", "abc"}) {
-        Overtype(bar->m_editWeight, QString::fromLatin1(ignored));
-        EXPECT_EQ(frame->Doc().m_dLastWeight, 80.0) << ignored;
-        EXPECT_EQ(test::Text(bar->m_labelLastWeight->text()), "Last Weight: ") << ignored;
-        EXPECT_FALSE(frame->Settings().m_bSettingsChanged) << ignored;
+        Overtype(test::Child<QLineEdit>(bar, "weight"), QString::fromLatin1(ignored));
+        EXPECT_EQ(frame.Doc().m_dLastWeight, 80.0) << ignored;
+        EXPECT_EQ(test::Text(test::Child<ui::CColorStatic>(bar, "weightLabel")->text()), "Last Weight: ") << ignored;
+        EXPECT_FALSE(frame.Settings().m_bSettingsChanged) << ignored;
         EXPECT_FALSE(frame->DataView()->State().newWeightSet) << ignored;
     }
 
-    Overtype(bar->m_editWeight, QStringLiteral("72.5"));
-    EXPECT_EQ(frame->Doc().m_dLastWeight, 72.5);
-    EXPECT_EQ(test::Text(bar->m_labelLastWeight->text()), "New Weight: ");
-    EXPECT_TRUE(frame->Settings().m_bSettingsChanged);
+    Overtype(test::Child<QLineEdit>(bar, "weight"), QStringLiteral("72.5"));
+    EXPECT_EQ(frame.Doc().m_dLastWeight, 72.5);
+    EXPECT_EQ(test::Text(test::Child<ui::CColorStatic>(bar, "weightLabel")->text()), "New Weight: ");
+    EXPECT_TRUE(frame.Settings().m_bSettingsChanged);
     // The stored last weight follows the document only when the database is next loaded.
-    EXPECT_EQ(frame->Settings().m_dLastWeight, 80.0);
+    EXPECT_EQ(frame.Settings().m_dLastWeight, 80.0);
 
-    test::CaptureOneRow(frame->DataView()->Grid(), "Swimming butterfly", "Laps", "45");
-    ASSERT_EQ(frame->Doc().m_arRecords.size(), 1u);
-    EXPECT_EQ(frame->Doc().m_arRecords[0].m_dWeight, 72.5);
-    EXPECT_NEAR(frame->Doc().m_arRecords[0].m_dCalories, 10.9865 * 72.5 * 0.75, 1e-9);
+    test::CaptureOneRow(frame->DataView()->GridCtrl(), "Swimming butterfly", "Laps", "45");
+    ASSERT_EQ(frame.Doc().Records().size(), 1u);
+    EXPECT_EQ(frame.Doc().Records()[0].m_dWeight, 72.5);
+    EXPECT_NEAR(frame.Doc().Records()[0].m_dCalories, 10.9865 * 72.5 * 0.75, 1e-9);
 }
 
 TEST(Toolbar, PickedDayBecomesTheEntryDateWithItsPromptAndDaySummary) {
@@ -80,7 +80,7 @@ TEST(Toolbar, PickedDayBecomesTheEntryDateWithItsPromptAndDaySummary) {
     ASSERT_TRUE(frame);
     ASSERT_TRUE(test::ShowActive(frame.get()));
     ui::CDataView* view = frame->DataView();
-    QDateEdit* picker = frame->ToolBar()->m_datePicker;
+    QDateEdit* picker = test::Child<QDateEdit>(frame->ToolBar(), "exerciseDate");
     const auto promptColour = [view] { return view->PromptLabel()->palette().color(QPalette::WindowText); };
 
     picker->setDate(QDate(2016, 1, 13));
@@ -105,10 +105,10 @@ TEST(Toolbar, PickedDayBecomesTheEntryDateWithItsPromptAndDaySummary) {
     EXPECT_EQ(frame->StatusBarCtrl()->PaneColor(1), QColor(0, 0, 255));
 
     // The next capture is dated on the picked day.
-    test::CaptureOneRow(view->Grid(), "Golf, general", "Putting", "20");
-    ASSERT_EQ(frame->Doc().m_arRecords.size(), 4u);
-    EXPECT_EQ(frame->Doc().m_arRecords[2].m_strDescription, "Putting");
-    EXPECT_EQ(frame->Doc().m_arRecords[2].m_time, LocalMidnight(2016, 1, 12));
+    test::CaptureOneRow(view->GridCtrl(), "Golf, general", "Putting", "20");
+    ASSERT_EQ(frame.Doc().Records().size(), 4u);
+    EXPECT_EQ(frame.Doc().Records()[2].m_strDescription, "Putting");
+    EXPECT_EQ(frame.Doc().Records()[2].m_time, LocalMidnight(2016, 1, 12));
 }
 
 TEST(Toolbar, GraphPeriodComboSetsTheChartRangeAndTitle) {
@@ -117,35 +117,35 @@ TEST(Toolbar, GraphPeriodComboSetsTheChartRangeAndTitle) {
     auto frame = test::StartMainFrame("80");
     ASSERT_TRUE(frame);
     ASSERT_TRUE(test::ShowActive(frame.get()));
-    QComboBox* combo = frame->ToolBar()->m_comboGraphPeriod;
+    QComboBox* combo = test::Child<QComboBox>(frame->ToolBar(), "graphPeriod");
     ui::CChartCtrl* chart = frame->DataView()->Chart();
     EXPECT_EQ(combo->currentIndex(), 4);  // first run
-    frame->Settings().m_bSettingsChanged = false;
+    frame.Settings().m_bSettingsChanged = false;
 
     // Wednesday 13 January: the week runs from the Saturday before Sunday the 10th for 7 days.
     const double saturday = static_cast<double>(OleDayNumber(LocalMidnight(2016, 1, 9)));
     combo->setFocus();
     QTest::keyClick(combo, Qt::Key_Home);
     ASSERT_EQ(combo->currentIndex(), 0);
-    EXPECT_EQ(frame->Settings().m_nGraphPeriod, 0);
+    EXPECT_EQ(frame.Settings().m_nGraphPeriod, 0);
     EXPECT_EQ(chart->DateAxisMin(), saturday);
     EXPECT_EQ(chart->DateAxisMax(), saturday + 7);
     EXPECT_EQ(test::Text(chart->DateAxisTitle()), "Showing exercise for one week Jan 09, 2016 to Jan 16, 2016");
 
     QTest::keyClick(combo, Qt::Key_Down);
     ASSERT_EQ(test::Text(combo->currentText()), "One Week");
-    EXPECT_EQ(frame->Settings().m_nGraphPeriod, 1);
+    EXPECT_EQ(frame.Settings().m_nGraphPeriod, 1);
     EXPECT_EQ(chart->DateAxisMin(), saturday);
     EXPECT_EQ(chart->DateAxisMax(), saturday + 7);
     EXPECT_EQ(test::Text(chart->DateAxisTitle()), "Showing exercise for one week Jan 09, 2016 to Jan 16, 2016");
 
     QTest::keyClick(combo, Qt::Key_Down);
-    EXPECT_EQ(frame->Settings().m_nGraphPeriod, 2);
+    EXPECT_EQ(frame.Settings().m_nGraphPeriod, 2);
     EXPECT_EQ(chart->DateAxisMin(), saturday - 7);
     EXPECT_EQ(chart->DateAxisMax(), saturday + 7);
     EXPECT_EQ(test::Text(chart->DateAxisTitle()), "Showing exercise for two weeks Jan 02, 2016 to Jan 16, 2016");
     // The period reaches the store with the next write of the settings, it marks nothing itself.
-    EXPECT_FALSE(frame->Settings().m_bSettingsChanged);
+    EXPECT_FALSE(frame.Settings().m_bSettingsChanged);
 }
 
 TEST(Toolbar, AddToListsBoxChangesOnlyThisRun) {
@@ -155,27 +155,27 @@ TEST(Toolbar, AddToListsBoxChangesOnlyThisRun) {
         auto frame = test::StartMainFrame("80");
         ASSERT_TRUE(frame);
         ASSERT_TRUE(test::ShowActive(frame.get()));
-        QCheckBox* box = frame->ToolBar()->m_checkAddToLists;
+        QCheckBox* box = test::Child<QCheckBox>(frame->ToolBar(), "addToLists");
         EXPECT_FALSE(box->isChecked());  // first run
         QTest::mouseClick(box, Qt::LeftButton);
         EXPECT_TRUE(box->isChecked());
-        EXPECT_TRUE(frame->Settings().m_bAddToListsNow);
+        EXPECT_TRUE(frame.Settings().m_bAddToListsNow);
         EXPECT_TRUE(frame->DataView()->State().addToLists);
-        EXPECT_FALSE(frame->Settings().m_bAddToCombo);
+        EXPECT_FALSE(frame.Settings().m_bAddToCombo);
 
         // With the box on, a new description joins every Description drop-down.
-        test::CaptureOneRow(frame->DataView()->Grid(), "Golf, general", "Hill repeats", "30");
-        EXPECT_TRUE(frame->DataView()->Grid()->GetCellOptions(5, 1).contains(QStringLiteral("Hill repeats")));
+        test::CaptureOneRow(frame->DataView()->GridCtrl(), "Golf, general", "Hill repeats", "30");
+        EXPECT_TRUE(test::CellOptions(frame->DataView()->GridCtrl(), 5, 1).contains(QStringLiteral("Hill repeats")));
         home.prompter.answers = {true};  // save the record on closing
         frame->close();
     }
     auto again = test::StartMainFrame("80");
     ASSERT_TRUE(again);
     EXPECT_FALSE(test::InitialWeightWasAsked());
-    EXPECT_FALSE(again->ToolBar()->m_checkAddToLists->isChecked());
+    EXPECT_FALSE(test::Child<QCheckBox>(again->ToolBar(), "addToLists")->isChecked());
     EXPECT_FALSE(again->DataView()->State().addToLists);
     // The grown list itself was stored.
-    const auto& descriptions = again->Settings().m_arDescriptions;
+    const auto& descriptions = again.Settings().m_arDescriptions;
     EXPECT_NE(std::find(descriptions.begin(), descriptions.end(), "Hill repeats"), descriptions.end());
 }
 
@@ -205,19 +205,21 @@ TEST(Toolbar, LabelsAndBoxesShowTheirCaptionsInTheirColours) {
         const char* text;
         QColor foreground, background;
     };
-    for (const Expected& e : {Expected{bar->m_labelGraphPeriod, "Graph Period: ", QColor(0, 128, 0), QColor(220, 255, 220)},
-                              Expected{bar->m_labelExerciseDate, "Exercise Date: ", QColor(0, 0, 255), QColor(255, 255, 0)},
-                              Expected{bar->m_labelLastWeight, "Last Weight (kg):", QColor(128, 0, 0), QColor(220, 220, 255)}}) {
+    for (const Expected& e :
+         {Expected{test::Child<ui::CColorStatic>(bar, "graphPeriodLabel"), "Graph Period: ", QColor(0, 128, 0), QColor(220, 255, 220)},
+          Expected{test::Child<ui::CColorStatic>(bar, "exerciseDateLabel"), "Exercise Date: ", QColor(0, 0, 255), QColor(255, 255, 0)},
+          Expected{test::Child<ui::CColorStatic>(bar, "weightLabel"), "Last Weight (kg):", QColor(128, 0, 0), QColor(220, 220, 255)}}) {
         EXPECT_EQ(test::Text(e.label->text()), e.text);
         const QImage image = e.label->grab().toImage();
         EXPECT_EQ(image.pixelColor(1, 1), e.background) << e.text;
         EXPECT_TRUE(Shows(image, e.foreground)) << e.text;
     }
-    EXPECT_EQ(test::Text(bar->m_checkAddToLists->text()), "Add new desriptions and locations to their respective combo list");
-    EXPECT_EQ(test::Text(bar->m_checkAutoFill->text()), "Auto-fill desriptions and locations");
-    ASSERT_EQ(bar->m_comboGraphPeriod->count(), 9);
-    EXPECT_EQ(test::Text(bar->m_comboGraphPeriod->itemText(3)), "This month");
-    EXPECT_EQ(test::Text(bar->m_comboGraphPeriod->itemText(8)), "From the beginning");
+    EXPECT_EQ(test::Text(test::Child<QCheckBox>(bar, "addToLists")->text()),
+              "Add new desriptions and locations to their respective combo list");
+    EXPECT_EQ(test::Text(test::Child<QCheckBox>(bar, "autoFill")->text()), "Auto-fill desriptions and locations");
+    ASSERT_EQ(test::Child<QComboBox>(bar, "graphPeriod")->count(), 9);
+    EXPECT_EQ(test::Text(test::Child<QComboBox>(bar, "graphPeriod")->itemText(3)), "This month");
+    EXPECT_EQ(test::Text(test::Child<QComboBox>(bar, "graphPeriod")->itemText(8)), "From the beginning");
 
     // Status panes: the day in blue, the database in red, both drawn over the bar's own background.
     ui::CColoredStatusBarCtrl* status = frame->StatusBarCtrl();

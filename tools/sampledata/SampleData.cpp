@@ -161,7 +161,7 @@ bool WriteDataFolder(const std::filesystem::path& folder, const std::vector<CEve
     }
     CKT2Doc doc;
     doc.m_strDataFolder = folder.string();
-    doc.m_arRecords = records;
+    doc.SetRecords(records);
     doc.m_bMetric = records.empty() || records.back().m_bMetric != 0;
     MessageCollector prompter;
     if (!doc.SaveDatabase(prompter)) {

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "core/activities/Texts.h"
 #include "core/base/AtomicFile.h"
 #include "core/base/Format.h"
 #include "core/base/Scan.h"
@@ -11,8 +12,6 @@
 
 namespace kt {
 namespace {
-
-constexpr const char* kUnableToSaveActivityList = "Unable to save activity list.";
 
 constexpr const char* kHtmlHead =
     "<html>\n<head>\n<style> .act {color:Red;}\n.met {color:Navy;}\n</style><title>Activity List</title>\n</head><body><table "
@@ -58,7 +57,7 @@ bool LoadActivityList(ActivityTable& table, const std::filesystem::path& dataFol
         std::error_code ec;
         if (std::filesystem::exists(path, ec) || ec) return false;
         if (!WriteTextFileAtomic(path, ActivityListLines(table))) {
-            prompter.Message(kUnableToSaveActivityList);
+            prompter.Message(activities_text::kUnableToSaveActivityList);
             return false;
         }
         return true;
@@ -92,7 +91,7 @@ std::vector<std::string> ActivityListLines(const ActivityTable& table) {
 
 bool SaveActivityList(const ActivityTable& table, const std::filesystem::path& dataFolder, Settings& settings, Prompter& prompter) {
     if (!WriteTextFileAtomic(DataFilePath(dataFolder, kActivityListFileName), ActivityListLines(table))) {
-        prompter.Message(kUnableToSaveActivityList);
+        prompter.Message(activities_text::kUnableToSaveActivityList);
         return false;
     }
     settings.m_bActivityListChanged = false;

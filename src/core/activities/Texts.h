@@ -1,7 +1,11 @@
 #pragma once
-// Every text of the option-lists editor and its "new item" companion, in one place.
+// The activity catalogue's texts, fonts and colours: the option-lists editor and its "new item"
+// companion, the default activities dialog and the activity list file.
 
 #include <array>
+
+#include "core/base/FontSpec.h"
+#include "core/base/StyledColor.h"
 
 namespace kt::activities_text {
 
@@ -40,5 +44,21 @@ inline constexpr const char* kOk = "OK";
 inline constexpr const char* kCancel = "Cancel";
 
 inline constexpr const char* kNewItemPrompt = "Enter the new item below:";
+
+inline constexpr const char* kUnableToSaveActivityList = "Unable to save activity list.";
+
+// "Default Activities": the fourteen default selected activities, shown only.
+inline constexpr const char* kDefaultsTitle = "Default Activities";
+inline constexpr const char* kDefaultsHeading = "Default Activity Types";
+inline constexpr const char* kNameColumn = "Activity Description";
+inline constexpr const char* kMetColumn = "METS";
+inline constexpr const char* kMetFormat = "%2.3lf";
+inline constexpr FontSpec kDefaultsHeadingFont{"", 18, true, false};  // the dialog's own family
+inline constexpr Rgb kDefaultsHeadingColour{0, 0, 255};
+// Rows alternate, the first (row 0) even.
+inline constexpr Rgb kEvenRowText{0, 0, 128};
+inline constexpr Rgb kEvenRowBackground{220, 255, 220};
+inline constexpr Rgb kOddRowText{132, 0, 0};
+inline constexpr Rgb kOddRowBackground{220, 220, 255};
 
 }  // namespace kt::activities_text

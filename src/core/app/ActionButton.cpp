@@ -1,12 +1,15 @@
 #include "core/app/ActionButton.h"
 
+#include "core/entry/Texts.h"
+
 namespace kt {
 
 std::string ActionButtonCaption(bool editorShown, bool replace, EditorMode mode) {
-    if (!editorShown) return "Read Data Grid";
+    namespace tx = entry_text;
+    if (!editorShown) return tx::kActionRead;
     const bool activities = mode == EditorMode::Activities;
-    if (replace) return activities ? "Replace Activity Data" : "Replace Record";
-    return activities ? "Update Selected Activities" : "Read Data Grid";
+    if (replace) return activities ? tx::kActionReplaceActivity : tx::kActionReplaceRecord;
+    return activities ? tx::kActionUpdateSelected : tx::kActionRead;
 }
 
 }  // namespace kt

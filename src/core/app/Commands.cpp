@@ -98,6 +98,15 @@ std::string CommandPrompt(int command) {
     }
 }
 
+const std::vector<ToolbarButton>& ToolbarButtons() {
+    static const std::vector<ToolbarButton> buttons = {
+        {cmd::kClearGrid, "Clear", "Clear the data entry grid (Ctrl+D)"},
+        {cmd::kPrintRecords, "Print", "Print Records (Ctrl+P)"},
+        {cmd::kWeightGraphButton, "Weight", "Toggle the weight graph on or off (Ctrl+W)"},
+    };
+    return buttons;
+}
+
 std::string ViewAllCaption(bool allData) { return allData ? "View Active Database" : "View All Exercise Data"; }
 
 std::string ToggleEditorCaption(bool editorShown) { return editorShown ? "Show Data Entry Screen" : "Edit the exercise database"; }

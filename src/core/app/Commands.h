@@ -80,10 +80,12 @@ std::string CommandPrompt(int command);
 std::string ViewAllCaption(bool allData);
 std::string ToggleEditorCaption(bool editorShown);
 
-namespace text {
-inline constexpr const char* kAppTitle = "KT2";
-inline constexpr const char* kReady = "Ready";
-inline constexpr const char* kEditorHiddenPrompt = "Enter the exercise data for the selected date.";
-}  // namespace text
+// The command buttons of the toolbar, left of its controls, in order.
+struct ToolbarButton {
+    int command = 0;
+    std::string caption;
+    std::string toolTip;
+};
+const std::vector<ToolbarButton>& ToolbarButtons();
 
 }  // namespace kt

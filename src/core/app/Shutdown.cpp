@@ -14,6 +14,6 @@ void StoreAtExit(ExitContext& c) {
     }
 }
 
-bool SaveBeforeClose(ExitContext& c, const Clock& clock) { return !c.doc.m_bChanged || c.doc.SaveDatabase(c.prompter, clock); }
+bool SaveBeforeClose(ExitContext& c, const Clock& clock) { return !c.doc.IsChanged() || c.doc.SaveDatabase(c.prompter, clock); }
 
 }  // namespace kt

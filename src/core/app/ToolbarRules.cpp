@@ -1,10 +1,12 @@
 #include "core/app/ToolbarRules.h"
 
+#include "core/app/Texts.h"
 #include "core/base/Format.h"
-#include "core/entry/CellNumber.h"
+#include "core/base/TypedNumber.h"
 #include "core/entry/EntryState.h"
 #include "core/journal/KT2Doc.h"
 #include "core/settings/Settings.h"
+#include "core/settings/Texts.h"
 
 namespace kt {
 namespace {
@@ -21,22 +23,23 @@ WeightChange ToolbarRules::OnWeightTextChanged(const std::string& text, CKT2Doc&
         return change;
     }
     change.processed = true;
-    const double value = ScanCellNumber(text, 0.0);
+    const double value = ScanTypedNumberOr(text, 0.0);
     if (value > 0.0) {
         doc.m_dLastWeight = value;
         view.newWeight = value;
         view.newWeightSet = true;
         settings.m_bSettingsChanged = true;
         change.accepted = true;
-        change.label = "New Weight: ";
+        change.label = text::kNewWeightLabel;
     } else {
-        change.label = "Last Weight: ";
+        change.label = text::kLastWeightLabel;
     }
     return change;
 }
 
 WeightFieldTexts ToolbarRules::RefreshWeightField(const CKT2Doc& doc) {
-    return {Format("%3.1lf", doc.m_dLastWeight), Format("Last Weight (%s):", doc.m_bMetric ? "kg" : "lbs")};
+    return {Format("%3.1lf", doc.m_dLastWeight),
+            Format(text::kLastWeightUnitLabel, doc.m_bMetric ? settings_text::kKilogramsUnit : settings_text::kPoundsUnit)};
 }
 
 std::optional<std::string> ToolbarRules::WindowCreationWeightText(double frameLastWeight) {

@@ -10,7 +10,7 @@ namespace kt {
 ChartData FillChart(const CKT2Doc& doc, Time64 chartStart, bool showWeight, Settings& settings) {
     ChartData data;
     data.weightVisible = showWeight;
-    const auto& records = doc.m_arRecords;
+    const auto& records = doc.Records();
     size_t i = 0;
     while (i < records.size() && records[i].m_time < chartStart) ++i;
 

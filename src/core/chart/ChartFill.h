@@ -40,11 +40,14 @@ inline constexpr Rgb kBackground{255, 255, 255};
 inline constexpr Rgb kExerciseColour{0, 0, 128};
 inline constexpr Rgb kWeightColour{128, 0, 0};
 inline constexpr Rgb kWeightAxisTitleColour{220, 0, 0};
+inline constexpr Rgb kGridColour{225, 225, 235};  // dotted lines across the minutes axis
 inline constexpr int kExerciseBarWidth = 10;
 inline constexpr int kWeightBarWidth = 7;
 inline constexpr double kInitialMinutesMax = 360.0;
 inline constexpr double kWeightAxisHeadroom = 20.0;  // weight axis: MinWeight .. MaxWeight + 20
 inline constexpr double kMinutesHeadroom = 30.0;     // minutes axis: 0 .. largest day + 30
+// The date axis reaches half a day beyond its first and last day, so their bars show whole.
+inline constexpr double kDateAxisMargin = 0.5;
 }  // namespace chart_setup
 
 struct AxisRange {

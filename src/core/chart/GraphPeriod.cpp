@@ -89,7 +89,7 @@ GraphPeriodView ComputeGraphPeriod(int period, Time64 now, const CKT2Doc& doc) {
             break;
         case 8: {
             Time64 earliest = now;
-            for (const CEventRecord& r : doc.m_arRecords) earliest = std::min(earliest, r.m_time);
+            for (const CEventRecord& r : doc.Records()) earliest = std::min(earliest, r.m_time);
             v.start = MidnightOf(earliest);
             v.end = now;
             v.title = Title(tx::kTitleFromStart, v.start, now);
@@ -126,6 +126,8 @@ std::optional<Time64> DayFromAxisValue(double x) {
     return MidnightOfOleDay(static_cast<int64_t>(std::floor(x)));
 }
 
+std::optional<Time64> DayAtAxisPoint(double x) { return DayFromAxisValue(x + kHalfDay); }
+
 std::string TickLabelPattern(int tickStepDays, const std::string& pattern) {
     if (tickStepDays >= 182) return "%b %Y";
     if (tickStepDays > 1 || pattern.empty()) return "%b %d";
@@ -133,7 +135,7 @@ std::string TickLabelPattern(int tickStepDays, const std::string& pattern) {
 }
 
 std::string TickLabel(double x, int tickStepDays, const std::string& pattern) {
-    const std::optional<Time64> day = DayFromAxisValue(x + 0.5);
+    const std::optional<Time64> day = DayAtAxisPoint(x);
     return day ? FormatTime(*day, TickLabelPattern(tickStepDays, pattern).c_str()) : std::string();
 }
 

@@ -53,6 +53,11 @@ std::string TickLabel(double x, int tickStepDays, const std::string& pattern);
 // none for values that are not a date between 1899-12-30 and 9999-12-31.
 std::optional<Time64> DayFromAxisValue(double x);
 
+// A day's bar stands centred on the day's x value, so a point of the axis belongs to the day
+// whose x value is nearest: half a day either side. Used for double-clicks and tick labels.
+inline constexpr double kHalfDay = 0.5;
+std::optional<Time64> DayAtAxisPoint(double x);
+
 // Length of a month: 28..31.
 int MonthLength(int year, int month);
 

@@ -10,7 +10,7 @@ namespace kt {
 
 LastEntry FindLastEntryForActivity(const CKT2Doc& doc, EntryState& state, const std::string& type) {
     state.exitCaption = entry_text::kExitCaptionSave;
-    for (auto it = doc.m_arRecords.rbegin(); it != doc.m_arRecords.rend(); ++it) {
+    for (auto it = doc.Records().rbegin(); it != doc.Records().rend(); ++it) {
         if (it->m_strType == type) return {it->m_strDescription, it->m_strLocation};
     }
     return {};
@@ -24,10 +24,8 @@ CellEditResult EndCellEdit(EntryGrid& grid, EntryState& state, const CKT2Doc& do
     if (text != grid.Text(row, column)) {
         grid.SetModified(row, column);
         grid.SetText(row, column, text);
-        result.redraw.push_back({row, column});
         if (column == kColDuration) {
             grid.SetText(row, kColUnit, DurationUnitHint(text));
-            result.redraw.push_back({row, kColUnit});
             return result;
         }
     }
@@ -39,8 +37,6 @@ CellEditResult EndCellEdit(EntryGrid& grid, EntryState& state, const CKT2Doc& do
         if (!last.description.empty()) {
             grid.SetText(row, kColDescription, last.description);
             grid.SetText(row, kColLocation, last.location);
-            result.redraw.push_back({row, kColDescription});
-            result.redraw.push_back({row, kColLocation});
         }
     }
     return result;

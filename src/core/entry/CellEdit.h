@@ -4,7 +4,6 @@
 // location from the newest record of that activity.
 
 #include <string>
-#include <vector>
 
 namespace kt {
 
@@ -12,14 +11,8 @@ class CKT2Doc;
 class EntryGrid;
 struct EntryState;
 
-struct CellRef {
-    int row = 0;
-    int column = 0;
-    friend bool operator==(const CellRef&, const CellRef&) = default;
-};
-
+// Which cells changed the grid tells its cell observer; what is left for the view is the button.
 struct CellEditResult {
-    std::vector<CellRef> redraw;      // cells whose text the view must show again, in write order
     bool exitCaptionChanged = false;  // the exit button must show state.exitCaption
 };
 

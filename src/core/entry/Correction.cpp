@@ -19,8 +19,8 @@ std::string CorrectionDurationText(double minutes, double maxHours) {
 }
 
 bool LoadRecordForCorrection(EntryGrid& grid, EntryState& state, const CKT2Doc& doc, int position, double maxHours) {
-    if (position < 0 || static_cast<size_t>(position) >= doc.m_arRecords.size()) return false;
-    const CEventRecord& r = doc.m_arRecords[static_cast<size_t>(position)];
+    if (position < 0 || static_cast<size_t>(position) >= doc.Records().size()) return false;
+    const CEventRecord& r = doc.Records()[static_cast<size_t>(position)];
     state.entryDate = MidnightOf(r.m_time);
     state.recordPosition = position;
     state.replace = true;

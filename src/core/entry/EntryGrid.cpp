@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/base/Scan.h"
 #include "core/entry/Texts.h"
 
 namespace kt {
@@ -19,7 +20,9 @@ const std::string& EntryGrid::Text(int row, int column) const {
 }
 
 void EntryGrid::SetText(int row, int column, std::string text) {
-    if (Contains(row, column)) m_text[row][column] = std::move(text);
+    if (!Contains(row, column) || m_text[row][column] == text) return;
+    m_text[row][column] = std::move(text);
+    if (m_observer) m_observer(row, column);
 }
 
 bool EntryGrid::IsModified(int row, int column) const { return Contains(row, column) && m_modified[row][column]; }
@@ -39,6 +42,17 @@ void ClearDataEntryGrid(EntryGrid& grid) {
     for (int r = kFirstEntryRow; r <= kLastEntryRow; ++r) {
         for (int c = 0; c < kGridColumns; ++c) grid.SetText(r, c, entry_text::kClearedCell);
     }
+}
+
+}  // namespace kt
+
+namespace kt {
+
+std::string EditorTextFor(std::string_view cell) { return Trim(cell).empty() ? std::string() : std::string(cell); }
+
+std::string CommittedText(std::string_view editorText, std::string_view cell) {
+    if (editorText.empty() && Trim(cell).empty()) return std::string(cell);
+    return std::string(editorText);
 }
 
 }  // namespace kt

@@ -1,10 +1,13 @@
 #pragma once
 // The entry grid as plain data: six rows of eight UTF-8 texts, row 0 the headings, rows 1 to 5
-// the entry rows. The Qt grid widget mirrors it cell for cell; every rule of the data entry view
-// reads and writes this model, so the rules can be tested without a window.
+// the entry rows. Every rule of the data entry view reads and writes this grid, so the rules can
+// be tested without a window; the Qt table model shows it and learns of every changed cell from
+// the cell observer, so nothing is kept twice.
 
 #include <array>
+#include <functional>
 #include <string>
+#include <string_view>
 
 namespace kt {
 
@@ -36,7 +39,9 @@ public:
     // Cell text; an empty text for a cell outside the grid.
     const std::string& Text(int row, int column) const;
     // Sets a cell's text without touching its modified state. Cells outside the grid are ignored.
+    // The cell observer hears of every cell whose text really changed.
     void SetText(int row, int column, std::string text);
+    void SetCellObserver(std::function<void(int row, int column)> observer) { m_observer = std::move(observer); }
 
     // Per-cell modified state; marking a cell also sets the whole-grid edited mark.
     bool IsModified(int row, int column) const;
@@ -52,11 +57,19 @@ private:
     std::array<std::array<std::string, kGridColumns>, kGridRows> m_text;
     std::array<std::array<bool, kGridColumns>, kGridRows> m_modified{};
     bool m_edited = false;
+    std::function<void(int row, int column)> m_observer;
 };
 
 // Puts one blank into every cell of the entry rows, all eight columns. The edited mark and the
 // cells' modified states stay as they are: a cleared grid still counts as holding unrecorded
 // input until a capture or start-up clears the mark.
 void ClearDataEntryGrid(EntryGrid& grid);
+
+// An in-place editor opens empty on a cell that holds only blanks (a cleared cell's " "), so the
+// user does not type after an invisible blank; otherwise it shows the cell's text.
+std::string EditorTextFor(std::string_view cell);
+// The text an editor hands back: closing the editor of a blank cell without typing keeps the
+// cell's own text (its " "), anything else is what the editor holds.
+std::string CommittedText(std::string_view editorText, std::string_view cell);
 
 }  // namespace kt

@@ -1,6 +1,10 @@
 #pragma once
-// Where the controls of the data entry form stand for a form of W x H pixels. The grid keeps its
-// own height; the buttons keep their widths (which follow their captions).
+// Where the controls of the data entry form stand for a form of W x H pixels. The arrangement is
+// fixed from top to bottom: prompt line, the two buttons, the grid, the chart, the headings row
+// with the averaging period, the two summaries. Widths follow W (the grid's eight columns share
+// it equally; the summaries take half each); the height left after the grid is shared by the
+// chart and the summaries, so a tall window gives both more room instead of empty space. The grid
+// keeps its own height; the buttons keep their widths (which follow their captions).
 
 namespace kt {
 
@@ -9,6 +13,8 @@ struct Rect {
     int y = 0;
     int width = 0;
     int height = 0;
+    int Right() const { return x + width; }
+    int Bottom() const { return y + height; }
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
@@ -29,6 +35,15 @@ struct FormSizes {
     int buttonHeight = 0;  // action and exit buttons
 };
 
+// The smallest form every control fits into at a usable size (a chart and two summaries of a few
+// lines, grid columns wide enough for their headings); a smaller pane scrolls the form.
+struct FormMinimum {
+    int width = 0;
+    int height = 0;
+};
+FormMinimum MinimumFormSize(int gridHeight);
+
+// The layout of a form of `s.width` x `s.height`, at least the minimum size.
 FormLayout LayoutForm(const FormSizes& s);
 
 }  // namespace kt

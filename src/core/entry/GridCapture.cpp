@@ -8,7 +8,7 @@
 #include "core/base/Format.h"
 #include "core/base/Prompter.h"
 #include "core/base/Scan.h"
-#include "core/entry/CellNumber.h"
+#include "core/base/TypedNumber.h"
 #include "core/entry/Duration.h"
 #include "core/entry/EntryGrid.h"
 #include "core/entry/OptionLists.h"
@@ -47,15 +47,9 @@ bool RowHasInput(const EntryGrid& grid, int row) {
 
 // The capture stops at a row it cannot take, and says which cell is missing: skipping the row
 // would clear the user's text with the rest of the grid. Earlier rows stay captured.
-CaptureResult StopAtRow(const EntryState& state, int row, const std::string& message, Prompter& prompter) {
+void StopAtRow(int row, const std::string& message, Prompter& prompter, CaptureResult& result) {
     prompter.Message(message);
-    CaptureResult result;
     result.stoppedAtRow = row;
-    // The replace state is left by the caller; the view must not keep claiming a correction is
-    // under way.
-    result.updateActionButton = state.replace;
-    result.refreshPrompt = state.replace;
-    return result;
 }
 
 // Bounds far beyond any real exercise, only there to keep absurd numbers out of the journal.
@@ -78,10 +72,6 @@ void FinishCapture(EntryGrid& grid, EntryState& state, CaptureResult& result) {
     ClearDataEntryGrid(grid);
     grid.ClearModified();
     result.completed = true;
-    result.exitCaptionChanged = true;
-    result.updateActionButton = true;
-    result.refreshPrompt = true;
-    result.refreshAverages = true;
 }
 
 CaptureResult EditActivity(EntryGrid& grid, EntryState& state, CaptureContext& context) {
@@ -89,7 +79,7 @@ CaptureResult EditActivity(EntryGrid& grid, EntryState& state, CaptureContext& c
     result.activityEdit = true;
     const std::string name = SanitizeFieldText(grid.Text(kFirstEntryRow, kColType));
     const std::string metText = grid.Text(kFirstEntryRow, kColDescription);
-    const double met = ScanCellNumber(metText, 0.0);
+    const double met = ScanTypedNumberOr(metText, 0.0);
     const int index = ScanIntOr(grid.Text(kFirstEntryRow, kColDuration), -1);
     if (index != -1 && context.table.SetActivity(index, name, met)) {
         context.settings.m_bActivityListChanged = true;
@@ -99,13 +89,9 @@ CaptureResult EditActivity(EntryGrid& grid, EntryState& state, CaptureContext& c
     return result;
 }
 
-}  // namespace
-
-CaptureResult ReadDataGrid(EntryGrid& grid, EntryState& state, CaptureContext& context) {
-    if (context.editorShown && context.editorMode == EditorMode::Activities) return EditActivity(grid, state, context);
-
+// The row loop and the tail steps that change the journal, inside the caller's batch.
+void CaptureRows(EntryGrid& grid, EntryState& state, CaptureContext& context, CaptureResult& result, bool& showEntryDay) {
     CKT2Doc& doc = context.doc;
-    CaptureResult result;
     const double weight = WeightForNewRecords(state, doc);
     std::optional<size_t> last;
 
@@ -114,12 +100,16 @@ CaptureResult ReadDataGrid(EntryGrid& grid, EntryState& state, CaptureContext& c
         if (!RowHasInput(grid, r)) continue;
         if (row.type.empty() || row.description.empty()) {
             const char* missing = entry_text::kHeadings[row.type.empty() ? kColType : kColDescription];
-            return StopAtRow(state, r, Format(entry_text::kCellMissingFormat, missing, r), context.prompter);
+            StopAtRow(r, Format(entry_text::kCellMissingFormat, missing, r), context.prompter, result);
+            return;
         }
-        if (row.duration.empty()) return StopAtRow(state, r, entry_text::kDurationMissing, context.prompter);
+        if (row.duration.empty()) {
+            StopAtRow(r, entry_text::kDurationMissing, context.prompter, result);
+            return;
+        }
         const DurationReading duration = ParseDuration(row.duration, context.settings.m_dMaxHours);
         grid.SetText(r, kColUnit, duration.asHours ? entry_text::kHours : entry_text::kMinutes);
-        double calories = ScanCellNumber(grid.Text(r, kColCalories), 0.0);
+        double calories = ScanTypedNumberOr(grid.Text(r, kColCalories), 0.0);
         const bool formula = calories == 0.0;
         if (formula) {
             calories = CalculateCalories(context.table, context.settings.m_arSelectedActivities, doc, duration.minutes, weight, row.type);
@@ -132,8 +122,10 @@ CaptureResult ReadDataGrid(EntryGrid& grid, EntryState& state, CaptureContext& c
             {"weight", IsStorable(weight, kMaxWeight) ? 0.0 : weight},
         };
         for (const auto& [name, bad] : values) {
-            if (bad != 0.0)
-                return StopAtRow(state, r, Format(entry_text::kNotStorableFormat, name, r, Format("%g", bad).c_str()), context.prompter);
+            if (bad != 0.0) {
+                StopAtRow(r, Format(entry_text::kNotStorableFormat, name, r, Format("%g", bad).c_str()), context.prompter, result);
+                return;
+            }
         }
 
         const std::string location = SanitizeFieldText(grid.Text(r, kColLocation));
@@ -151,44 +143,61 @@ CaptureResult ReadDataGrid(EntryGrid& grid, EntryState& state, CaptureContext& c
                             std::move(notes));
 
         if (state.replace) {
-            auto& records = doc.m_arRecords;
-            const bool inArray = state.recordPosition >= 0 && static_cast<size_t>(state.recordPosition) < records.size();
+            const bool inArray = state.recordPosition >= 0 && static_cast<size_t>(state.recordPosition) < doc.Records().size();
             if (inArray) {
-                const size_t position = static_cast<size_t>(state.recordPosition);
+                last = static_cast<size_t>(state.recordPosition);
                 // A corrected archived record stays in its archive file.
-                record.m_nFile = records[position].m_nFile;
-                records[position] = std::move(record);
-                last = position;
+                record.m_nFile = doc.Records()[*last].m_nFile;
+                doc.ReplaceRecord(*last, std::move(record));
                 result.recordsReplaced = 1;
             } else {
                 // The record to correct is no longer where it was loaded from (the array shrank
                 // meanwhile): keep the corrected values as a record of their own rather than
                 // writing outside the array or dropping what the user typed.
-                records.push_back(std::move(record));
-                last = records.size() - 1;
+                last = doc.AddRecord(std::move(record));
                 result.recordsAdded = 1;
             }
-            doc.m_bChanged = true;
             break;
         }
         if (doc.FindRecord(state.entryDate, row.type, row.description, duration.minutes, location) == -1) {
-            doc.m_arRecords.push_back(std::move(record));
-            last = doc.m_arRecords.size() - 1;
+            last = doc.AddRecord(std::move(record));
             ++result.recordsAdded;
         }
-        if (context.refreshDaySummary) context.refreshDaySummary(state.entryDate);
-        doc.m_bChanged = true;
+        showEntryDay = true;
+        doc.MarkChanged();
     }
 
     if (last && DayOfWeek(state.entryDate) == kSaturday) {
-        const double perDay = DurationAverage(doc, kOneWeekPeriod).perDay;
-        CEventRecord& newest = doc.m_arRecords[*last];
+        // The week that ends on the entry date, over every record from its start on: the records
+        // of this capture stand in date order already, as if appended to the array's end.
+        const double perDay = DurationAverage(doc, kOneWeekPeriod, state.entryDate).perDay;
+        CEventRecord newest = doc.Records()[*last];
         newest.m_strNotes = Format(entry_text::kWeeklyNote, perDay) + newest.m_strNotes;
+        doc.ReplaceRecord(*last, std::move(newest));
     }
     doc.SortByDate();
-    if (state.replace && context.refillRecordList) context.refillRecordList();
-    result.refreshChart = true;
-    FinishCapture(grid, state, result);
+    result.completed = true;
+}
+
+}  // namespace
+
+CaptureResult ReadDataGrid(EntryGrid& grid, EntryState& state, CaptureContext& context) {
+    if (context.editorShown && context.editorMode == EditorMode::Activities) return EditActivity(grid, state, context);
+
+    CKT2Doc& doc = context.doc;
+    CaptureResult result;
+    bool showEntryDay = false;
+    {
+        // One change for the views, whether the capture completes or stops at a row.
+        const JournalBatch batch(doc);
+        CaptureRows(grid, state, context, result, showEntryDay);
+    }
+    if (result.completed) {
+        FinishCapture(grid, state, result);
+    } else if (showEntryDay && context.refreshDaySummary) {
+        // A stopped capture leaves the day summary on the entry date of the rows it read.
+        context.refreshDaySummary(state.entryDate);
+    }
     return result;
 }
 

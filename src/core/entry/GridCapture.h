@@ -1,8 +1,10 @@
 #pragma once
 // Turning the rows of the entry grid into exercise records: new records, a correction of a record
 // loaded from the database editor, or a changed activity loaded from the editor's activity list.
-// The Qt view hands in its grid model and state and shows what the result says; the few things
-// only the view can do (summaries, drop-downs, the editor's list) are reached through callbacks.
+// Records change through the document's operations inside one batch, so every view of the
+// journal (chart, summaries, the editor's list) follows by itself; the view that holds the grid
+// shows its own state afterwards. The few requests only that view can serve (the day summary of
+// the entry date, the drop-downs, the editor's activity list) are callbacks.
 
 #include <functional>
 #include <string>
@@ -32,7 +34,6 @@ struct CaptureContext {
     // All optional; an empty function is not called.
     std::function<void(Time64 day)> refreshDaySummary;          // the day summary for `day`
     std::function<void(bool isDescription)> optionListChanged;  // refill that column's drop-downs
-    std::function<void()> refillRecordList;                     // the editor's record list
     // The editor's activity list row `index` shows `name` and `metText`.
     std::function<void(int index, const std::string& name, const std::string& metText)> activityRowChanged;
 };
@@ -42,20 +43,18 @@ struct CaptureResult {
     // at `stoppedAtRow` because a required cell was empty: the grid keeps its text and mark.
     bool completed = false;
     int stoppedAtRow = 0;
-    bool activityEdit = false;  // the activity-edit path ran instead of a record capture
-    int recordsAdded = 0;       // appended to the array
-    int recordsReplaced = 0;    // 0 or 1, a correction written back
-    // What the view must show again, besides redrawing every grid cell from the model.
-    bool refreshChart = false;        // FillChart
-    bool refreshAverages = false;     // both averages for the averaging period, then their summary
-    bool refreshPrompt = false;       // the prompt line (see MakeEntryPrompt)
-    bool updateActionButton = false;  // caption by ActionButtonCaption
-    bool exitCaptionChanged = false;  // the exit button shows state.exitCaption
+    // The activity-edit path ran instead of a record capture: the activity table changed, which
+    // the journal's notices do not cover, so the averages must be worked out again.
+    bool activityEdit = false;
+    int recordsAdded = 0;     // added to the array
+    int recordsReplaced = 0;  // 0 or 1, a correction written back
 };
 
 // Captures rows 1 to 5 into the document, or runs the activity edit when the editor shows its
 // activities. A blank row is skipped; a row with text but without type, description or duration
 // stops the capture with a message naming the missing cell, keeping the records of the rows above.
+// New records go where sorting by date would put them (CKT2Doc::AddRecord), also when the
+// capture stops.
 CaptureResult ReadDataGrid(EntryGrid& grid, EntryState& state, CaptureContext& context);
 
 enum class ActionPath {

@@ -9,7 +9,7 @@ namespace kt {
 
 ExitDecision OnSaveAndExit(const EntryGrid& grid, CKT2Doc& doc, Prompter& prompter, const Clock& clock) {
     if (grid.IsEdited() && !prompter.AskYesNoDefaultNo(entry_text::kDiscardQuestion)) return ExitDecision::Stay;
-    if (doc.m_bChanged && !doc.SaveDatabase(prompter, clock)) return ExitDecision::Stay;
+    if (doc.IsChanged() && !doc.SaveDatabase(prompter, clock)) return ExitDecision::Stay;
     return ExitDecision::Close;
 }
 

@@ -2,6 +2,9 @@
 // Every text the data entry view shows or writes, in one place. They are the program's own
 // wording and are kept exactly as users have always seen them.
 
+#include "core/base/FontSpec.h"
+#include "core/base/StyledColor.h"
+
 namespace kt::entry_text {
 
 // Headings of row 0 of the entry grid, columns 0 to 7 (column 7 has none).
@@ -36,6 +39,35 @@ inline constexpr const char* kPromptCorrect = "Make corrections to exercise info
 inline constexpr const char* kExitCaptionInitial = "    Save Database && Exit    ";
 inline constexpr const char* kExitCaptionExit = "Exit";
 inline constexpr const char* kExitCaptionSave = "Save Database && Exit";
+
+// Captions of the action button: what pressing it will do (see ActionButtonCaption).
+inline constexpr const char* kActionRead = "Read Data Grid";
+inline constexpr const char* kActionReplaceRecord = "Replace Record";
+inline constexpr const char* kActionReplaceActivity = "Replace Activity Data";
+inline constexpr const char* kActionUpdateSelected = "Update Selected Activities";
+inline constexpr const char* kActionShortcut = "Ctrl+R";
+
+inline constexpr const char* kDetailsCaption = "Details";
+// The day summary's heading until the first summary names its day.
+inline constexpr const char* kDayHeadingInitial = "Today's exercise results:";
+inline constexpr const char* kAveragingHeading = "Select the period over which the data will be averaged.";
+
+// The three owner-drawn buttons of the form.
+struct ButtonStyle {
+    FontSpec font;
+    Rgb background;
+    Rgb text;
+};
+inline constexpr ButtonStyle kActionButtonStyle{{"Arial", 12, true, true}, {240, 240, 255}, {192, 0, 0}};
+inline constexpr ButtonStyle kExitButtonStyle{{"Arial", 12, true, true}, {243, 243, 183}, {0, 0, 192}};
+inline constexpr ButtonStyle kDetailsButtonStyle{{"Arial", 8, true, false}, {240, 240, 240}, {220, 0, 0}};
+
+// The two headings above the summaries (bold) and the prompt line's size; the prompt's colour
+// and weight follow the entry date (MakeEntryPrompt).
+inline constexpr Rgb kDayHeadingColour{0, 128, 0};
+inline constexpr Rgb kAveragingHeadingColour{0, 0, 128};
+inline constexpr double kHeadingPoints = 10;
+inline constexpr double kPromptPoints = 11;
 
 inline constexpr const char* kDiscardQuestion =
     "There are data that have been entered, but not recorded. Do you wish to discard these data and exit? "

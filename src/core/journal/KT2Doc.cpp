@@ -73,6 +73,8 @@ void Report(Prompter& prompter, const char* format, const std::filesystem::path&
     prompter.Message(Format(format, path.string().c_str(), static_cast<unsigned>(error.code), error.message.c_str()));
 }
 
+bool EarlierDate(const CEventRecord& a, const CEventRecord& b) { return a.m_time < b.m_time; }
+
 }  // namespace
 
 std::string SanitizeFieldText(std::string text) {
@@ -95,7 +97,7 @@ bool CKT2Doc::OnNewDocument(Prompter& prompter, const Hooks& hooks) {
     if (md.month > 0 && md.day > 0 && hooks.autoArchiveCheck) hooks.autoArchiveCheck(md.month, md.day);
     SetTitle(TitleText());
     if (m_dLastWeight > 30.0 && hooks.lastWeightToFrame) hooks.lastWeightToFrame(m_dLastWeight);
-    m_bChanged = false;
+    SetChanged(false);
     return true;
 }
 
@@ -117,19 +119,26 @@ std::filesystem::path CKT2Doc::DatabasePath() const { return DataFilePath(m_strD
 std::filesystem::path CKT2Doc::OlderDatabasePath() const { return DataFilePath(m_strDataFolder, journal::kOlderDatabaseFileName); }
 
 void CKT2Doc::LoadDatabase(Prompter* prompter) {
+    Notify([](JournalObserver* o) { o->AboutToReset(); });
     m_arRecords.clear();
     m_bAllData = false;
     m_arFiles.clear();
     m_unreadableFile.clear();
     // Without a data folder the bare file name would be looked up in whatever the current folder
     // happens to be; there is simply no database then.
-    if (m_strDataFolder.empty()) return;
+    if (!m_strDataFolder.empty()) ReadActiveDatabase(prompter);
+    m_bSorted = std::is_sorted(m_arRecords.begin(), m_arRecords.end(), EarlierDate);
+    Notify([](JournalObserver* o) { o->Reset(); });
+    Touch(true, true);
+}
+
+void CKT2Doc::ReadActiveDatabase(Prompter* prompter) {
     std::filesystem::path path = DatabasePath();
     std::error_code ec;
     if (!std::filesystem::exists(path, ec) && !ec) path = OlderDatabasePath();
     FileError error;
     // ENOTDIR: a part of the folder path is a file, so there is no database file either.
-    if (ReadDatabaseFile(path, &error) >= 0 || error.code == ENOENT || error.code == ENOTDIR) return;
+    if (AppendDatabaseFile(path, &error) >= 0 || error.code == ENOENT || error.code == ENOTDIR) return;
     // The file is there but its records are not: starting empty is all that can be done, but the
     // user must know, and a save must not silently put the few new records in its place.
     m_unreadableFile = path;
@@ -140,6 +149,15 @@ void CKT2Doc::LoadDatabase(Prompter* prompter) {
 }
 
 long long CKT2Doc::ReadDatabaseFile(const std::filesystem::path& path, FileError* error, std::optional<uint64_t>* header) {
+    Notify([](JournalObserver* o) { o->AboutToReset(); });
+    const long long lines = AppendDatabaseFile(path, error, header);
+    m_bSorted = std::is_sorted(m_arRecords.begin(), m_arRecords.end(), EarlierDate);
+    Notify([](JournalObserver* o) { o->Reset(); });
+    Touch(true, true);
+    return lines;
+}
+
+long long CKT2Doc::AppendDatabaseFile(const std::filesystem::path& path, FileError* error, std::optional<uint64_t>* header) {
     std::string content;
     if (!ReadFileBytes(path, content, error)) return -1;
     return ParseDatabaseContent(content, header);
@@ -269,7 +287,8 @@ bool CKT2Doc::ConfirmReplaceUnreadable(Prompter& prompter) const {
 bool CKT2Doc::SaveDatabase(Prompter& prompter, const Clock& clock) {
     if (!ConfirmReplaceUnreadable(prompter)) return false;
     const Time64 now = clock.Now();
-    if (!WriteFileReporting(DatabasePath(), FileLines(0, now), prompter)) return false;
+    const std::vector<std::string> activeLines = FileLines(0, now);
+    if (!WriteFileReporting(DatabasePath(), activeLines, prompter)) return false;
     // The archives of the all-data view: only those whose records were edited are written back.
     if (m_arFiles.size() > 1) {
         const std::vector<uint64_t> sums = Fingerprints();
@@ -281,16 +300,132 @@ bool CKT2Doc::SaveDatabase(Prompter& prompter, const Clock& clock) {
             file.fingerprint = sums[k];
         }
     }
-    m_bChanged = false;
+    SetChanged(false);
     m_unreadableFile.clear();
+    const SaveReport report{activeLines.size() - 1, DatabasePath()};
+    Notify([&report](JournalObserver* o) { o->Saved(report); });
     return true;
 }
 
 void CKT2Doc::SortByDate() {
-    const auto earlier = [](const CEventRecord& a, const CEventRecord& b) { return a.m_time < b.m_time; };
-    // After a capture only the appended records are out of place; an ordered array is left alone.
-    if (std::is_sorted(m_arRecords.begin(), m_arRecords.end(), earlier)) return;
-    std::stable_sort(m_arRecords.begin(), m_arRecords.end(), earlier);
+    // The operations keep track of the order, so an ordered array costs nothing here; a walk is
+    // needed only when a deletion may have put an unordered array in order.
+    if (m_bSorted) return;
+    if (std::is_sorted(m_arRecords.begin(), m_arRecords.end(), EarlierDate)) {
+        m_bSorted = true;
+        return;
+    }
+    Notify([](JournalObserver* o) { o->AboutToReorder(); });
+    std::stable_sort(m_arRecords.begin(), m_arRecords.end(), EarlierDate);
+    m_bSorted = true;
+    Notify([](JournalObserver* o) { o->Reordered(); });
+    Touch(true);
+}
+
+bool CKT2Doc::InOrderAt(size_t position) const {
+    const Time64 t = m_arRecords[position].m_time;
+    if (position > 0 && m_arRecords[position - 1].m_time > t) return false;
+    return position + 1 >= m_arRecords.size() || t <= m_arRecords[position + 1].m_time;
+}
+
+size_t CKT2Doc::AddRecord(CEventRecord record) {
+    size_t position = m_arRecords.size();
+    if (m_bSorted) {
+        const auto after = std::upper_bound(m_arRecords.begin(), m_arRecords.end(), record.m_time,
+                                            [](Time64 t, const CEventRecord& r) { return t < r.m_time; });
+        position = static_cast<size_t>(after - m_arRecords.begin());
+    }
+    InsertRecord(position, std::move(record));
+    return position;
+}
+
+bool CKT2Doc::InsertRecord(size_t position, CEventRecord record) {
+    if (position > m_arRecords.size()) return false;
+    Notify([position](JournalObserver* o) { o->RecordsAboutToBeInserted(position, position); });
+    m_arRecords.insert(m_arRecords.begin() + static_cast<std::ptrdiff_t>(position), std::move(record));
+    m_bSorted = m_bSorted && InOrderAt(position);
+    Notify([position](JournalObserver* o) { o->RecordsInserted(position, position); });
+    SetChanged(true);
+    Touch(true);
+    return true;
+}
+
+bool CKT2Doc::ReplaceRecord(size_t position, CEventRecord record) {
+    if (position >= m_arRecords.size()) return false;
+    m_arRecords[position] = std::move(record);
+    m_bSorted = m_bSorted && InOrderAt(position);
+    Notify([position](JournalObserver* o) { o->RecordsChanged(position, position); });
+    SetChanged(true);
+    Touch(true);
+    return true;
+}
+
+bool CKT2Doc::DeleteRecord(size_t position) {
+    if (position >= m_arRecords.size()) return false;
+    Notify([position](JournalObserver* o) { o->RecordsAboutToBeRemoved(position, position); });
+    m_arRecords.erase(m_arRecords.begin() + static_cast<std::ptrdiff_t>(position));
+    Notify([position](JournalObserver* o) { o->RecordsRemoved(position, position); });
+    SetChanged(true);
+    Touch(true);
+    return true;
+}
+
+bool CKT2Doc::ChangeDate(size_t position, Time64 day) {
+    if (position >= m_arRecords.size()) return false;
+    m_arRecords[position].m_time = day;
+    m_bSorted = m_bSorted && InOrderAt(position);
+    Notify([position](JournalObserver* o) { o->RecordsChanged(position, position); });
+    SetChanged(true);
+    Touch(true);
+    return true;
+}
+
+void CKT2Doc::SetRecords(std::vector<CEventRecord> records) { ReplaceArray(std::move(records)); }
+
+void CKT2Doc::MarkChanged() {
+    SetChanged(true);
+    Touch(false);
+}
+
+void CKT2Doc::SetChanged(bool changed) {
+    if (m_bChanged == changed) return;
+    m_bChanged = changed;
+    Notify([changed](JournalObserver* o) { o->ModifiedChanged(changed); });
+}
+
+void CKT2Doc::Touch(bool records, bool reloaded) {
+    m_bPending = true;
+    m_pending.records = m_pending.records || records;
+    m_pending.reloaded = m_pending.reloaded || reloaded;
+    if (m_nBatchDepth == 0) EndBatch();
+}
+
+void CKT2Doc::EndBatch() {
+    if (m_nBatchDepth > 0) --m_nBatchDepth;
+    if (m_nBatchDepth > 0 || !m_bPending) return;
+    const JournalChange change = m_pending;
+    m_bPending = false;
+    m_pending = {};
+    Notify([&change](JournalObserver* o) { o->JournalChanged(change); });
+}
+
+template <typename Notice>
+void CKT2Doc::Notify(Notice notice) const {
+    // A copy: an observer may remove itself (or another) while being told, and one removed
+    // meanwhile is not told any more.
+    const std::vector<JournalObserver*> observers = m_observers.list;
+    for (JournalObserver* o : observers) {
+        if (std::find(m_observers.list.begin(), m_observers.list.end(), o) != m_observers.list.end()) notice(o);
+    }
+}
+
+void CKT2Doc::AddObserver(JournalObserver* observer) {
+    if (observer && std::find(m_observers.list.begin(), m_observers.list.end(), observer) == m_observers.list.end())
+        m_observers.list.push_back(observer);
+}
+
+void CKT2Doc::RemoveObserver(JournalObserver* observer) {
+    m_observers.list.erase(std::remove(m_observers.list.begin(), m_observers.list.end(), observer), m_observers.list.end());
 }
 
 int CKT2Doc::FindRecord(Time64 day, const std::string& type, const std::string& description, double duration,
@@ -324,8 +459,16 @@ std::string CKT2Doc::TitleText() const {
 
 void CKT2Doc::UseActiveViewOf(std::vector<CEventRecord> records) {
     for (CEventRecord& r : records) r.m_nFile = 0;
-    m_arRecords = std::move(records);
     m_arFiles.clear();
+    ReplaceArray(std::move(records));
+}
+
+void CKT2Doc::ReplaceArray(std::vector<CEventRecord> records) {
+    Notify([](JournalObserver* o) { o->AboutToReset(); });
+    m_arRecords = std::move(records);
+    m_bSorted = std::is_sorted(m_arRecords.begin(), m_arRecords.end(), EarlierDate);
+    Notify([](JournalObserver* o) { o->Reset(); });
+    Touch(true, true);
 }
 
 void CKT2Doc::BackupActiveFile(Time64 now, Prompter& prompter) const {
@@ -445,8 +588,8 @@ long long CKT2Doc::ReadAllDatabases(Prompter& prompter) {
     const std::vector<uint64_t> sums = all.Fingerprints();
     for (size_t k = 0; k < all.m_arFiles.size(); ++k) all.m_arFiles[k].fingerprint = sums[k];
     all.SortByDate();
-    m_arRecords = std::move(all.m_arRecords);
     m_arFiles = std::move(all.m_arFiles);
+    ReplaceArray(std::move(all.m_arRecords));
     m_bMetric = all.m_bMetric;
     m_dLastWeight = all.m_dLastWeight;
     m_bAllData = true;
@@ -490,10 +633,10 @@ long long CKT2Doc::RecombineDatabases(Prompter& prompter, Trash& trash, const Co
         // The records are all in the combined file; a save writes them to the active file.
         prompter.Message(Format(journal::kRecombineRenameFailedFormat, combined.string().c_str(), static_cast<unsigned>(ec.value()),
                                 ec.message().c_str()));
-        m_bChanged = true;
+        SetChanged(true);
         return lines;
     }
-    m_bChanged = false;
+    SetChanged(false);
     m_unreadableFile.clear();
     return lines;
 }

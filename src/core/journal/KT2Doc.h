@@ -11,6 +11,9 @@
 // (a fingerprint taken when it was read tells), so archived records never leak into the active
 // file and an edit of an archived record stays in its archive. Outside the all-data view
 // m_arFiles is empty and every record is written to the active file.
+//
+// Every change of the record array goes through the operations below, which tell the registered
+// observers what changed (see JournalObserver.h for the pattern).
 
 #include <cstdint>
 #include <filesystem>
@@ -26,6 +29,7 @@
 #include "core/base/Prompter.h"
 #include "core/base/Trash.h"
 #include "core/journal/EventRecord.h"
+#include "core/journal/JournalObserver.h"
 
 namespace kt {
 
@@ -50,13 +54,10 @@ public:
     // but cannot be read gives an empty database too; it is reported through `prompter` (when
     // given) and remembered, so that SaveDatabase asks before replacing it.
     void LoadDatabase(Prompter* prompter = nullptr);
-    // Turns one file line (decoded, line end removed) into a record appended to the array, or
-    // ignores it. Updates m_bMetric and m_dLastWeight from the line.
-    void ParseRecordLine(const std::string& line);
     // Hands every line of a database file (any of the data folder's database, archive or backup
-    // files) to ParseRecordLine, appending to the array. Returns the number of lines read, or -1
-    // when the file cannot be read (the array is then unchanged and `error` says why).
-    // When `header` is given it receives the number of a first line that holds no tab.
+    // files) to ParseRecordLine, appending to the array (observers see a reset). Returns the number
+    // of lines read, or -1 when the file cannot be read (the array is then unchanged and `error`
+    // says why). When `header` is given it receives the number of a first line that holds no tab.
     long long ReadDatabaseFile(const std::filesystem::path& path, FileError* error = nullptr, std::optional<uint64_t>* header = nullptr);
     // The same for the bytes of a whole file already in memory (a leading UTF-8 byte-order mark,
     // as some editors add, is skipped). Returns the number of lines.
@@ -69,6 +70,35 @@ public:
     bool SaveDatabase(Prompter& prompter, const Clock& clock = DefaultClock());
     // Orders the array by m_time ascending, keeping the order of equal dates.
     void SortByDate();
+
+    // Record operations. Each one marks the document changed (as every edit of the views did),
+    // tells the observers, and keeps every other record where it was. Positions must lie inside
+    // the array (AddRecord and InsertRecord: up to its size); others are ignored (false).
+    //
+    // A new record of a capture: on an array in date order it is inserted after every record of
+    // its day or earlier, which is where appending it and sorting by date would put it; on an
+    // array out of order (a hand-edited file) it is appended. Returns its position.
+    size_t AddRecord(CEventRecord record);
+    bool InsertRecord(size_t position, CEventRecord record);
+    bool ReplaceRecord(size_t position, CEventRecord record);
+    bool DeleteRecord(size_t position);
+    // Gives the record at `position` the date `day`; the record stays at its position.
+    bool ChangeDate(size_t position, Time64 day);
+    // Replaces the whole array (records read from elsewhere); the changed flag stays as it was.
+    void SetRecords(std::vector<CEventRecord> records);
+    // Marks the document changed without changing a record (a captured row that duplicates one).
+    void MarkChanged();
+
+    const std::vector<CEventRecord>& Records() const { return m_arRecords; }
+    // Records were added, replaced or deleted since the last save.
+    bool IsChanged() const { return m_bChanged; }
+    // True while the array is in date order (kept up to date by the operations, no walk).
+    bool IsSorted() const { return m_bSorted; }
+
+    // Observers are not owned; one must be removed before it is destroyed. A copy of a document
+    // has no observers.
+    void AddObserver(JournalObserver* observer);
+    void RemoveObserver(JournalObserver* observer);
     // Position of the first record that duplicates the given values, or -1.
     int FindRecord(Time64 day, const std::string& type, const std::string& description, double duration, const std::string& location) const;
 
@@ -110,13 +140,11 @@ public:
     const std::string& GetTitle() const { return m_strTitle; }
     void SetTitle(std::string title) { m_strTitle = std::move(title); }
 
-    std::vector<CEventRecord> m_arRecords;  // the exercise database, file order after a load
-    bool m_bMetric = false;                 // weights in kilograms (true) or pounds (false)
-    double m_dLastWeight = 0.0;             // most recent body weight, in the unit of m_bMetric
-    std::string m_strDataFolder;            // data folder path without a trailing separator
-    bool m_bChanged = false;                // records added, replaced or deleted since the last save
-    bool m_bAllData = false;                // the array holds every database file, not only the active one
-    std::string m_strAutoArchive;           // "month day" of the yearly archive, "0 0" = off
+    bool m_bMetric = false;        // weights in kilograms (true) or pounds (false)
+    double m_dLastWeight = 0.0;    // most recent body weight, in the unit of m_bMetric
+    std::string m_strDataFolder;   // data folder path without a trailing separator
+    bool m_bAllData = false;       // the array holds every database file, not only the active one
+    std::string m_strAutoArchive;  // "month day" of the yearly archive, "0 0" = off
 
     // A database file whose records the all-data view holds.
     struct SourceFile {
@@ -131,7 +159,7 @@ public:
     const std::filesystem::path& UnreadableFile() const { return m_unreadableFile; }
 
 private:
-    void ParseRecordView(std::string_view line);
+    friend class JournalBatch;
     // The file a record is written to in the all-data view; an unknown index counts as active.
     uint32_t FileOf(const CEventRecord& record) const;
     std::vector<uint64_t> Fingerprints() const;
@@ -140,9 +168,55 @@ private:
     bool ConfirmReplaceUnreadable(Prompter& prompter) const;
     void BackupActiveFile(Time64 now, Prompter& prompter) const;
     void UseActiveViewOf(std::vector<CEventRecord> records);
+    // Every record replaced at once: observers see a reset.
+    void ReplaceArray(std::vector<CEventRecord> records);
 
     std::filesystem::path m_unreadableFile;
+    // A list that a copy of the document does not share: observers watch one document.
+    struct Observers {
+        Observers() = default;
+        Observers(const Observers&) {}
+        Observers& operator=(const Observers&) { return *this; }
+        std::vector<JournalObserver*> list;
+    };
+
+    // Turns one file line (decoded, line end removed) into a record appended to the array, or
+    // ignores it. Updates m_bMetric and m_dLastWeight from the line. No notice: the loaders report.
+    void ParseRecordLine(const std::string& line);
+    void ParseRecordView(std::string_view line);
+    long long AppendDatabaseFile(const std::filesystem::path& path, FileError* error, std::optional<uint64_t>* header = nullptr);
+    // The active database file (or the older name) into the array; an unreadable one is noted.
+    void ReadActiveDatabase(Prompter* prompter);
+    void SetChanged(bool changed);
+    // The record at `position` is in date order with its two neighbours.
+    bool InOrderAt(size_t position) const;
+    // Notes that an operation ran; without an open batch the change is reported at once.
+    void Touch(bool records, bool reloaded = false);
+    void EndBatch();
+    template <typename Notice>
+    void Notify(Notice notice) const;
+
+    std::vector<CEventRecord> m_arRecords;  // the exercise database, file order after a load
+    bool m_bChanged = false;                // records added, replaced or deleted since the last save
+    bool m_bSorted = true;
     std::string m_strTitle;
+    Observers m_observers;
+    int m_nBatchDepth = 0;
+    bool m_bPending = false;
+    JournalChange m_pending;
+};
+
+// Groups operations into one change: the observers get a single JournalChanged notice when the
+// outermost batch ends. Row notices still arrive as each operation runs.
+class JournalBatch {
+public:
+    explicit JournalBatch(CKT2Doc& doc) : m_doc(doc) { ++m_doc.m_nBatchDepth; }
+    ~JournalBatch() { m_doc.EndBatch(); }
+    JournalBatch(const JournalBatch&) = delete;
+    JournalBatch& operator=(const JournalBatch&) = delete;
+
+private:
+    CKT2Doc& m_doc;
 };
 
 // Replaces every tab, CR, LF and NUL by one blank: a text must never shift the fields of a line,

@@ -19,6 +19,10 @@ inline constexpr char kUnsavedOnClose[] =
     "New activities have been added to the exercise database, but not saved. Do you wish save the database now before you exit (Y), or "
     "exit without saving (N).";
 
+// After a save; %zu: the records written, %s: the file.
+inline constexpr char kSavedOneFormat[] = "Saved 1 record to %s";
+inline constexpr char kSavedFormat[] = "Saved %zu records to %s";
+
 // %s: the file's path, %x: the system error number, %s: the system's text for it.
 inline constexpr char kUnreadableFormat[] =
     "The exercise database %s exists but could not be read.\n\nError Code: %x\n\nError Message is: %s\n\nKinetrax starts with an "

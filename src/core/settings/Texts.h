@@ -1,6 +1,7 @@
 #pragma once
-// Every text and colour of the preferences dialog, in one place. The captions are the program's
-// own wording ("combol" included) and are kept exactly as users have always seen them.
+// Every text and colour of the settings dialogs (preferences, initial weight), in one place.
+// The captions are the program's own wording ("combol" included) and are kept exactly as users
+// have always seen them.
 
 #include <array>
 
@@ -54,5 +55,13 @@ inline constexpr const char* kTipUseLastWeight = "Ensures that weight informatio
 inline constexpr const char* kNextStartWeight = "The two boxes above take effect the next time Kinetrax starts.";
 inline constexpr const char* kNextStartGraph = "The chart opens with this range the next time Kinetrax starts.";
 inline constexpr const char* kNextStartArchive = "The archive date is checked each time Kinetrax starts.";
+
+// "Enter Your Weight", asked at start-up while no body weight is known.
+inline constexpr const char* kInitialWeightTitle = "Enter Your Weight";
+inline constexpr const char* kInitialWeightPrompt = "Please enter your weight:";
+inline constexpr const char* kPoundsUnit = "lbs";
+inline constexpr const char* kKilogramsUnit = "kg";
+inline constexpr const char* kInitialWeightRequired =
+    "An initial weight really is required. Please enter a weight so that calories may be calculated, at least approximately.";
 
 }  // namespace kt::settings_text

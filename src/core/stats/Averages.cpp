@@ -57,8 +57,8 @@ std::vector<std::string> AveragingPeriodCaptions() {
 int AveragingPeriodFromSelection(int position) { return position >= 0 && position < kAveragingPeriodCount ? position : 0; }
 
 std::optional<Time64> AverageReferenceDate(const CKT2Doc& doc) {
-    if (doc.m_arRecords.empty()) return std::nullopt;
-    return doc.m_arRecords.back().m_time;
+    if (doc.Records().empty()) return std::nullopt;
+    return doc.Records().back().m_time;
 }
 
 Time64 AveragingPeriodStart(Time64 reference, int period) {
@@ -87,12 +87,12 @@ Time64 AveragingPeriodStart(Time64 reference, int period) {
     }
 }
 
-std::optional<AveragingWindow> FindAveragingWindow(const CKT2Doc& doc, int period) {
-    const auto& records = doc.m_arRecords;
+std::optional<AveragingWindow> FindAveragingWindow(const CKT2Doc& doc, int period, std::optional<Time64> reference) {
+    const auto& records = doc.Records();
     if (records.empty()) return std::nullopt;
     AveragingWindow w;
     w.period = NormalisePeriod(period);
-    w.reference = records.back().m_time;
+    w.reference = reference.value_or(records.back().m_time);
     const Time64 first = records.front().m_time;
     if (w.period >= 8) {
         w.periodStart = first;
@@ -117,7 +117,7 @@ std::optional<AveragingWindow> FindAveragingWindow(const CKT2Doc& doc, int perio
 }
 
 int ExerciseDayCount(const CKT2Doc& doc) {
-    const auto& records = doc.m_arRecords;
+    const auto& records = doc.Records();
     if (records.empty()) return 0;
     int days = 1;
     for (size_t i = 1; i < records.size(); ++i) {
@@ -126,14 +126,14 @@ int ExerciseDayCount(const CKT2Doc& doc) {
     return days;
 }
 
-AverageResult DurationAverage(const CKT2Doc& doc, int period) {
+AverageResult DurationAverage(const CKT2Doc& doc, int period, std::optional<Time64> reference) {
     AverageResult result;
-    const auto window = FindAveragingWindow(doc, period);
+    const auto window = FindAveragingWindow(doc, period, reference);
     if (!window) {
         result.text = stats_text::kNoData;
         return result;
     }
-    const auto& records = doc.m_arRecords;
+    const auto& records = doc.Records();
     for (size_t i = window->firstCounted; i < records.size(); ++i) result.total += records[i].m_dDuration;
     result.events = static_cast<int>(records.size() - window->firstCounted);
     result.days = window->shortDatabase ? static_cast<int>(DayCount(window->start, window->reference)) : window->fullDays;
@@ -153,7 +153,7 @@ AverageResult CalorieAverage(const CKT2Doc& doc, const ActivityTable& table, con
     AverageResult result;
     const auto window = FindAveragingWindow(doc, period);
     if (!window) return result;
-    const auto& records = doc.m_arRecords;
+    const auto& records = doc.Records();
     for (size_t i = window->firstCounted; i < records.size(); ++i) {
         const CEventRecord& r = records[i];
         // The document's current weight, not the one stored with the record.

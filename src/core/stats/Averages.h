@@ -31,8 +31,10 @@ struct AverageResult {
 
 // Minutes per day. An empty database gives "No Data"; days <= 0 gives the error text with total
 // kept and per day, days and events 0. The caller that shows the day summary refreshes it for
-// AverageReferenceDate(doc) afterwards (when the database is not empty).
-AverageResult DurationAverage(const CKT2Doc& doc, int period);
+// AverageReferenceDate(doc) afterwards (when the database is not empty). A `reference` given
+// ends the period there instead of at the last record; every record from the period's start on
+// counts, later ones included (what the weekly note of a capture reads).
+AverageResult DurationAverage(const CKT2Doc& doc, int period, std::optional<Time64> reference = std::nullopt);
 // Calories per day. A record with calories exactly 0 counts with CalculateCalories(its minutes,
 // the document's last weight, its type). Empty database: zeros and an empty text.
 AverageResult CalorieAverage(const CKT2Doc& doc, const ActivityTable& table, const std::vector<uint16_t>& selected, int period);
@@ -61,8 +63,9 @@ struct AveragingWindow {
 // Start of period 0..7 for the reference date R (local midnight), by the calendar: day numbers
 // that do not exist in the target month roll over into the next month.
 Time64 AveragingPeriodStart(Time64 reference, int period);
-// The window for `period`; none for an empty database.
-std::optional<AveragingWindow> FindAveragingWindow(const CKT2Doc& doc, int period);
+// The window for `period` ending at `reference` (default: the last record's date); none for an
+// empty database.
+std::optional<AveragingWindow> FindAveragingWindow(const CKT2Doc& doc, int period, std::optional<Time64> reference = std::nullopt);
 // Number of exercise days as period 9 counts them: 1 + the number of records whose date differs
 // from the record before; 0 for an empty array.
 int ExerciseDayCount(const CKT2Doc& doc);

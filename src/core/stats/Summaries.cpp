@@ -92,7 +92,7 @@ DaySummaryText DaySummary(const CKT2Doc& doc, const ActivityTable& table, const 
     double totalCalories = 0.0;
     // [day, nextDay) is the same test as "midnight of the record's day equals day", without a
     // calendar conversion per record.
-    for (const CEventRecord& r : doc.m_arRecords) {
+    for (const CEventRecord& r : doc.Records()) {
         if (r.m_time < day || r.m_time >= nextDay) continue;
         ++n;
         totalMinutes += r.m_dDuration;
@@ -131,7 +131,7 @@ AveragesSummaryText AveragesSummary(const CKT2Doc& doc, const ActivityTable& tab
     namespace tx = stats_text;
     AveragesSummaryText out;
     StyledText& p = out.pane;
-    const auto& records = doc.m_arRecords;
+    const auto& records = doc.Records();
     if (records.empty() || d.days <= 0) {
         p.background = kErrorBackground;
         p.defaultColour = kErrorText;

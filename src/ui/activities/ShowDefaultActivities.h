@@ -7,7 +7,7 @@
 #include "core/activities/ActivityTable.h"
 
 class QLabel;
-class QTreeWidget;
+class QTableView;
 class QPushButton;
 
 namespace kt::ui {
@@ -17,7 +17,7 @@ class CShowDefaultActivities : public QDialog {
 public:
     explicit CShowDefaultActivities(const kt::ActivityTable& table, QWidget* parent = nullptr);
 
-    QTreeWidget* List() const { return m_list; }
+    QTableView* List() const { return m_list; }
     QLabel* Title() const { return m_title; }
     QPushButton* OkButton() const { return m_ok; }
 
@@ -29,7 +29,7 @@ private:
     void SizeColumns();
 
     QLabel* m_title;
-    QTreeWidget* m_list;
+    QTableView* m_list;
     QPushButton* m_ok;
 };
 

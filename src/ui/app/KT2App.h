@@ -1,8 +1,15 @@
 #pragma once
-// The application object: starts the program, creates the document and the main window.
+// The application object: starts the program, owns the session (document, settings, activity
+// table, store, data folder, prompter, clock, command handlers) and the main window.
 
 #include <QApplication>
 #include <memory>
+
+#include "ui/base/QtPrompter.h"
+
+namespace kt {
+struct Session;
+}
 
 namespace kt::ui {
 
@@ -19,6 +26,8 @@ public:
     CMainFrame* MainFrame() const { return m_mainFrame.get(); }
 
 private:
+    QtPrompter m_prompter;
+    std::unique_ptr<kt::Session> m_session;
     std::unique_ptr<CMainFrame> m_mainFrame;
 };
 

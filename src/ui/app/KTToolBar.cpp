@@ -5,6 +5,7 @@
 #include <QDateEdit>
 #include <QLineEdit>
 
+#include "core/app/Texts.h"
 #include "core/chart/GraphPeriod.h"
 #include "ui/base/QtText.h"
 #include "ui/widgets/ColorStatic.h"
@@ -13,16 +14,9 @@
 namespace kt::ui {
 namespace {
 
-QFont LabelFont(const char* family, double points, bool italic) {
-    QFont f(QString::fromLatin1(family));
-    f.setPointSizeF(points);
-    f.setBold(true);
-    f.setItalic(italic);
-    return f;
-}
-
-CColorStatic* MakeLabel(const char* text, const QFont& font, int width, QWidget* parent) {
+CColorStatic* MakeLabel(const char* text, const QFont& font, int width, const char* name, QWidget* parent) {
     auto* label = new CColorStatic(ToQ(text), parent);
+    label->setObjectName(QString::fromLatin1(name));
     label->setFont(font);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     label->setMinimumWidth(width);
@@ -32,42 +26,40 @@ CColorStatic* MakeLabel(const char* text, const QFont& font, int width, QWidget*
 
 }  // namespace
 
-CKTToolBar::CKTToolBar(QWidget* parent) : QToolBar(QStringLiteral("Standard"), parent) {
+CKTToolBar::CKTToolBar(QWidget* parent) : QToolBar(ToQ(kt::text::kToolbarTitle), parent) {
+    namespace tx = kt::text;
     setObjectName(QStringLiteral("ktToolBar"));
     setMovable(true);
     setIconSize(QSize(16, 15));
-    // The fonts are a little larger than the classic 8 point so the captions stay readable on
-    // today's screens; family and style are those of the original labels.
-    const QFont arialBold = LabelFont("Arial", 9, false);
-    const QFont timesBoldItalic = LabelFont("Times New Roman", 9, true);
+    const QFont labelFont = ToQFont(tx::kToolbarLabelFont);
+    const QFont weightFont = ToQFont(tx::kToolbarWeightFont);
 
     m_comboGraphPeriod = new QComboBox(this);
     m_comboGraphPeriod->setObjectName(QStringLiteral("graphPeriod"));
     for (const std::string& caption : kt::GraphPeriodCaptions()) m_comboGraphPeriod->addItem(ToQ(caption));
     m_comboGraphPeriod->setMinimumWidth(150);
-    m_comboGraphPeriod->setMaxVisibleItems(9);
+    m_comboGraphPeriod->setMaxVisibleItems(kt::kGraphPeriodCount);
 
-    m_labelGraphPeriod = MakeLabel("Graph Period: ", arialBold, 110, this);
-    m_labelExerciseDate = MakeLabel("Exercise Date: ", arialBold, 110, this);
+    m_labelGraphPeriod = MakeLabel(tx::kGraphPeriodLabel, labelFont, 100, "graphPeriodLabel", this);
+    m_labelExerciseDate = MakeLabel(tx::kExerciseDateLabel, labelFont, 100, "exerciseDateLabel", this);
 
     m_datePicker = new QDateEdit(QDate::currentDate(), this);
     m_datePicker->setObjectName(QStringLiteral("exerciseDate"));
     m_datePicker->setCalendarPopup(true);
-    m_datePicker->setDisplayFormat(QStringLiteral("MM/dd/yyyy"));
+    m_datePicker->setDisplayFormat(ToQ(tx::kDatePickerFormat));
     m_datePicker->setMinimumWidth(120);
 
-    m_labelLastWeight = MakeLabel("Last Weight: ", timesBoldItalic, 130, this);
+    m_labelLastWeight = MakeLabel(tx::kLastWeightLabel, weightFont, 120, "weightLabel", this);
     m_editWeight = new QLineEdit(this);
     m_editWeight->setObjectName(QStringLiteral("weight"));
     m_editWeight->setFixedWidth(70);
 
-    m_checkAddToLists =
-        new CMultiLineCheckBox(QStringLiteral("Add new desriptions and locations to their respective combo list"), 260, this);
+    m_checkAddToLists = new CMultiLineCheckBox(ToQ(tx::kAddToListsCaption), 230, this);
     m_checkAddToLists->setObjectName(QStringLiteral("addToLists"));
-    m_checkAddToLists->setFont(timesBoldItalic);
-    m_checkAutoFill = new CMultiLineCheckBox(QStringLiteral("Auto-fill desriptions and locations"), 150, this);
+    m_checkAddToLists->setFont(weightFont);
+    m_checkAutoFill = new CMultiLineCheckBox(ToQ(tx::kAutoFillCaption), 140, this);
     m_checkAutoFill->setObjectName(QStringLiteral("autoFill"));
-    m_checkAutoFill->setFont(timesBoldItalic);
+    m_checkAutoFill->setFont(weightFont);
 
     m_firstControl = addSeparator();
     addWidget(m_labelGraphPeriod);
@@ -83,10 +75,49 @@ CKTToolBar::CKTToolBar(QWidget* parent) : QToolBar(QStringLiteral("Standard"), p
     addSeparator();
     addWidget(m_checkAutoFill);
     addSeparator();
+
+    connect(m_comboGraphPeriod, &QComboBox::currentIndexChanged, this, &CKTToolBar::graphPeriodChosen);
+    connect(m_datePicker, &QDateEdit::dateChanged, this, [this](const QDate& d) { emit datePicked(d.year(), d.month(), d.day()); });
+    connect(m_editWeight, &QLineEdit::textChanged, this, &CKTToolBar::weightEdited);
+    connect(m_checkAddToLists, &QCheckBox::clicked, this, &CKTToolBar::addToListsClicked);
+    connect(m_checkAutoFill, &QCheckBox::clicked, this, &CKTToolBar::autoFillClicked);
 }
 
 void CKTToolBar::AddLeftAction(QAction* action) { insertAction(m_firstControl, action); }
 
-void CKTToolBar::AddRightAction(QAction* action) { addAction(action); }
+void CKTToolBar::SetGraphPeriod(int period) {
+    const QSignalBlocker block(m_comboGraphPeriod);
+    m_comboGraphPeriod->setCurrentIndex(period >= 0 && period < m_comboGraphPeriod->count() ? period : -1);
+}
+
+void CKTToolBar::SetWeightField(const QString& text) {
+    // A line edit reports only real changes; the program's fill is a notification all the same.
+    if (m_editWeight->text() == text) {
+        emit weightEdited(text);
+    } else {
+        m_editWeight->setText(text);
+    }
+}
+
+void CKTToolBar::SetWeightLabel(const QString& text) { m_labelLastWeight->setText(text); }
+
+void CKTToolBar::RefreshWeightField(const QString& field, const QString& label) {
+    SetWeightLabel(label);
+    SetWeightField(field);
+    SetWeightLabel(label);
+}
+
+void CKTToolBar::SetToolbarColors(bool addToLists, bool autoFill) {
+    namespace tx = kt::text;
+    m_labelGraphPeriod->SetColors(ToQColor(tx::kGraphPeriodColours.text), ToQColor(tx::kGraphPeriodColours.background));
+    m_labelExerciseDate->SetColors(ToQColor(tx::kExerciseDateColours.text), ToQColor(tx::kExerciseDateColours.background));
+    m_labelLastWeight->SetColors(ToQColor(tx::kLastWeightColours.text), ToQColor(tx::kLastWeightColours.background));
+    SetAddToLists(addToLists);
+    SetAutoFill(autoFill);
+}
+
+void CKTToolBar::SetAddToLists(bool on) { m_checkAddToLists->setChecked(on); }
+
+void CKTToolBar::SetAutoFill(bool on) { m_checkAutoFill->setChecked(on); }
 
 }  // namespace kt::ui

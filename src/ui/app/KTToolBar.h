@@ -1,10 +1,12 @@
 #pragma once
 // The main toolbar: graph period, exercise date, weight and the two entry options between the
-// command buttons.
+// command buttons. Its controls are its own: what the user does with them leaves as signals, and
+// what the program shows in them comes in through the setters.
 
 #include <QToolBar>
 
 class QComboBox;
+class QDate;
 class QDateEdit;
 class QLineEdit;
 class QCheckBox;
@@ -18,6 +20,31 @@ class CKTToolBar : public QToolBar {
 public:
     explicit CKTToolBar(QWidget* parent = nullptr);
 
+    // Places a command button before the period controls.
+    void AddLeftAction(QAction* action);
+
+    // The combo shows `period`; a period outside the list shows no selection. No signal.
+    void SetGraphPeriod(int period);
+    // The program's own fill of the weight field: reported by weightEdited like typed text, also
+    // when the field held that text already.
+    void SetWeightField(const QString& text);
+    void SetWeightLabel(const QString& text);
+    // After start-up: the label, the field (with its notification) and the label again, so the
+    // label shows the unit whatever the notification made of it.
+    void RefreshWeightField(const QString& field, const QString& label);
+    // The three labels' colours, and both option boxes.
+    void SetToolbarColors(bool addToLists, bool autoFill);
+    void SetAddToLists(bool on);
+    void SetAutoFill(bool on);
+
+signals:
+    void graphPeriodChosen(int period);
+    void datePicked(int year, int month, int day);
+    void weightEdited(const QString& text);
+    void addToListsClicked();
+    void autoFillClicked();
+
+private:
     // The controls, in the order the toolbar owns them.
     QComboBox* m_comboGraphPeriod = nullptr;      // 400
     CColorStatic* m_labelGraphPeriod = nullptr;   // 2001
@@ -27,12 +54,6 @@ public:
     QLineEdit* m_editWeight = nullptr;            // 405
     QCheckBox* m_checkAddToLists = nullptr;       // 2004
     QCheckBox* m_checkAutoFill = nullptr;         // 321
-
-    // Places a command button before the period controls (left) or after the options (right).
-    void AddLeftAction(QAction* action);
-    void AddRightAction(QAction* action);
-
-private:
     QAction* m_firstControl = nullptr;
 };
 

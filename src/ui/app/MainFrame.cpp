@@ -1,37 +1,32 @@
 #include "ui/app/MainFrame.h"
 
 #include <QAction>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QCoreApplication>
-#include <QDateEdit>
+#include <QGuiApplication>
 #include <QLayout>
-#include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusTipEvent>
 #include <QTimer>
 
-#include "core/activities/ActivityList.h"
-#include "core/app/ActionButton.h"
+#include "core/app/ArchiveCommands.h"
 #include "core/app/Commands.h"
-#include "core/app/DataFolder.h"
-#include "core/app/PaneLayout.h"
+#include "core/app/Session.h"
 #include "core/app/Shutdown.h"
-#include "core/base/Format.h"
-#include "core/entry/EntryState.h"
-#include "core/entry/OptionLists.h"
-#include "core/settings/Preferences.h"
-#include "core/settings/SettingsPersistence.h"
+#include "core/app/Texts.h"
+#include "core/app/ToolbarRules.h"
+#include "core/app/WindowLayout.h"
 #include "core/update/FileVersionInfo.h"
 #include "core/update/UpdateSite.h"
 #include "ui/about/AboutDlg.h"
-#include "ui/activities/EditComboOptionsDlg.h"
-#include "ui/activities/ShowDefaultActivities.h"
+#include "ui/activities/ActivityCommands.h"
 #include "ui/app/KTToolBar.h"
-#include "ui/base/QtPrompter.h"
+#include "ui/base/QtTrash.h"
+#include "ui/journal/ArchiveDlg.h"
+#include "ui/journal/ArchiveReportDlg.h"
 #include "ui/base/QtText.h"
 #include "ui/base/QtTrash.h"
 #include "ui/journal/ArchiveDlg.h"
@@ -42,16 +37,34 @@
 #include "ui/update/VersionChecker.h"
 #include "ui/views/DataView.h"
 #include "ui/views/EventRecordView.h"
-#include "ui/widgets/ColorStatic.h"
 #include "ui/widgets/ColoredStatusBarCtrl.h"
 
 namespace kt::ui {
+namespace {
 
-CMainFrame::CMainFrame(QWidget* parent)
+QStyle::StandardPixmap ToolbarIcon(int command) {
+    switch (command) {
+        case kt::cmd::kClearGrid:
+            return QStyle::SP_DialogResetButton;
+        case kt::cmd::kPrintRecords:
+            return QStyle::SP_FileDialogDetailedView;
+        case kt::cmd::kWeightGraphButton:
+            return QStyle::SP_FileDialogContentsView;
+        default:
+            return QStyle::SP_CustomBase;
+    }
+}
+
+QRect ToQRect(const kt::WindowRect& r) { return QRect(r.x, r.y, r.width, r.height); }
+kt::WindowRect FromQRect(const QRect& r) { return {r.x(), r.y(), r.width(), r.height()}; }
+
+}  // namespace
+
+CMainFrame::CMainFrame(kt::Session& session, QWidget* parent)
     : QMainWindow(parent),
-      m_store(std::make_unique<kt::FileSettingsStore>(kt::FileSettingsStore::DefaultPath())),
+      m_session(session),
       m_trash(std::make_unique<QtTrash>()),
-      m_printCommands(std::make_unique<PrintCommands>(m_doc, this)) {
+      m_printCommands(std::make_unique<PrintCommands>(session.doc, this)) {
     setObjectName(QStringLiteral("mainFrame"));
     setWindowTitle(ToQ(kt::text::kAppTitle));
     resize(1280, 900);
@@ -63,73 +76,94 @@ CMainFrame::CMainFrame(QWidget* parent)
     connect(m_versionChecker, &CVersionChecker::finished, this, [this](bool installerStarted) {
         if (installerStarted) QTimer::singleShot(0, this, [this] { close(); });
     });
+    m_toolBar = new CKTToolBar(this);
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+    m_statusBar = new CColoredStatusBarCtrl(this);
+    setStatusBar(m_statusBar);
+    RegisterCommands();
+    RegisterActivityCommands(m_session, this);
     BuildMenus();
     BuildAccelerators();
+    BuildToolbarButtons();
+    ConnectViews();
+    m_session.doc.AddObserver(this);
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() { m_session.doc.RemoveObserver(this); }
 
 void CMainFrame::OnCreateClient() {
     m_splitter = new QSplitter(Qt::Vertical, this);
     m_splitter->setObjectName(QStringLiteral("splitter"));
     m_splitter->setChildrenCollapsible(true);
-    m_editorView = new CEventRecordView(m_splitter);
-    m_dataView = new CDataView(this, m_splitter);
+    m_editorView = new CEventRecordView(m_session, m_splitter);
+    m_dataView = new CDataView(m_session, m_splitter);
     m_splitter->addWidget(m_editorView);
     m_splitter->addWidget(m_dataView);
-    // A resize keeps the editor row's height and gives the rest to the entry row, as the classic
-    // splitter did, until the first maximize switches on the proportional layout.
+    // A resize keeps the editor row's height and gives the rest to the entry row until the first
+    // maximize switches on the proportional layout.
     m_splitter->setStretchFactor(0, 0);
     m_splitter->setStretchFactor(1, 1);
     setCentralWidget(m_splitter);
     m_splitter->setSizes({0, height()});
+    // The height the user gives the editor pane is kept for the next time it is shown.
+    connect(m_splitter, &QSplitter::splitterMoved, this, [this] {
+        if (m_bEditorShown) m_windowState.editorPaneHeight = m_splitter->sizes().value(0);
+    });
 }
 
-void CMainFrame::SetHandler(int command, std::function<void()> handler) { m_handlers[command] = std::move(handler); }
+void CMainFrame::RegisterCommands() {
+    using namespace kt::cmd;
+    kt::CommandRegistry& commands = m_session.commands;
+    const QPointer<CMainFrame> self(this);
+    commands.Register(kSave, [self] {
+        if (self) self->OnSave();
+    });
+    commands.Register(kExit, [self] {
+        if (self) self->close();
+    });
+    commands.Register(kViewToolbar, [self] {
+        if (self) self->OnToggleToolbar();
+    });
+    commands.Register(kViewStatusBar, [self] {
+        if (self) self->OnToggleStatusBar();
+    });
+    commands.Register(kCheckVersion, [self] {
+        if (self) self->m_versionChecker->Run({true, false, "KT"});
+    });
+    commands.Register(kAbout, [self] {
+        if (self) self->OnAbout();
+    });
+    commands.Register(kPrintRecords, [self] {
+        if (self) self->m_printCommands->OnPrintRecords(false, self->m_session.prompter);
+    });
+    commands.Register(kSaveAsCsv, [self] {
+        if (self) self->m_printCommands->OnPrintRecords(true, self->m_session.prompter);
+    });
+    commands.Register(kPrintSetup, [self] {
+        if (self) self->m_printCommands->OnPrintSetup();
+    });
+    commands.Register(kArchive, [self] {
+        if (self) self->OnArchive();
+    });
+    commands.Register(kViewAll, [self] {
+        if (self) self->OnViewAll();
+    });
+    commands.Register(kRecombine, [self] {
+        if (self) self->OnRecombine();
+    });
+    commands.Register(kImportCsv, [self] {
+        // The journal tells the chart and the summaries what the import added.
+        if (self) ImportCsvFile(self->m_session.doc, self->m_session.activities, self->m_session.settings.m_arSelectedActivities,
+                                self->m_session.prompter, self);
+    });
+}
 
 void CMainFrame::Dispatch(int command) {
-    auto it = m_handlers.find(command);
-    if (it != m_handlers.end()) it->second();
-}
-
-void CMainFrame::AddToolbarButton(int command, QStyle::StandardPixmap icon, const char* text, const char* toolTip) {
-    auto* button = new QAction(style()->standardIcon(icon), ToQ(text), this);
-    button->setStatusTip(ToQ(kt::CommandPrompt(command)));
-    button->setToolTip(ToQ(toolTip));
-    connect(button, &QAction::triggered, this, [this, command] { Dispatch(command); });
-    m_toolBar->AddLeftAction(button);
+    m_session.commands.Dispatch(command);
+    UpdateMenuCaptions();
 }
 
 void CMainFrame::BuildMenus() {
-    using namespace kt::cmd;
-    SetHandler(kSave, [this] { OnSave(); });
-    SetHandler(kExit, [this] { close(); });
-    SetHandler(kViewToolbar, [this] { OnToggleToolbar(); });
-    SetHandler(kViewStatusBar, [this] { OnToggleStatusBar(); });
-    SetHandler(kWeightGraphMenu, [this] { OnWeightGraphToggle(); });
-    SetHandler(kWeightGraphButton, [this] { OnWeightGraphToggle(); });
-    SetHandler(kClearGridMenu, [this] { m_dataView->ClearDataEntryGrid(); });
-    SetHandler(kClearGrid, [this] { m_dataView->ClearDataEntryGrid(); });
-    SetHandler(kActionButton, [this] { m_dataView->OnActionButton(); });
-    SetHandler(kResetActivities, [this] { kt::ResetSelectedActivities(m_settings); });
-    SetHandler(kShowDefaultActivities, [this] { OnShowDefaultActivities(); });
-    SetHandler(kActivityHtml, [this] { OnExportActivityHtml(); });
-    SetHandler(kCheckVersion, [this] { m_versionChecker->Run({true, false, "KT"}); });
-    SetHandler(kAbout, [this] { OnAbout(); });
-    SetHandler(kPrintRecords, [this] { m_printCommands->OnPrintRecords(false, UiPrompter()); });
-    SetHandler(kSaveAsCsv, [this] { m_printCommands->OnPrintRecords(true, UiPrompter()); });
-    SetHandler(kPrintSetup, [this] { m_printCommands->OnPrintSetup(); });
-    SetHandler(kImportCsv, [this] { OnImportCsv(); });
-    SetHandler(kArchive, [this] { OnArchive(); });
-    SetHandler(kViewAll, [this] { OnViewAll(); });
-    SetHandler(kRecombine, [this] { OnRecombine(); });
-    SetHandler(kEditDescriptions, [this] { OnEditOptionList(static_cast<int>(kt::OptionListMode::Descriptions)); });
-    SetHandler(kEditDescriptionsKey, [this] { OnEditOptionList(static_cast<int>(kt::OptionListMode::Descriptions)); });
-    SetHandler(kEditLocations, [this] { OnEditOptionList(static_cast<int>(kt::OptionListMode::Locations)); });
-    SetHandler(kEditActivityOrder, [this] { OnEditActivityOrder(); });
-    SetHandler(kPreferences, [this] { ShowPreferences(); });
-    SetHandler(kPreferencesButton, [this] { ShowPreferences(); });
-
     for (const kt::Menu& menu : kt::MainMenu()) {
         QMenu* qmenu = menuBar()->addMenu(ToQ(menu.caption));
         for (const kt::MenuItem& item : menu.items) {
@@ -145,8 +179,8 @@ void CMainFrame::BuildMenus() {
             connect(action, &QAction::triggered, this, [this, command] { Dispatch(command); });
         }
     }
-    m_menuActions[kViewToolbar]->setCheckable(true);
-    m_menuActions[kViewStatusBar]->setCheckable(true);
+    m_menuActions[kt::cmd::kViewToolbar]->setCheckable(true);
+    m_menuActions[kt::cmd::kViewStatusBar]->setCheckable(true);
 }
 
 void CMainFrame::BuildAccelerators() {
@@ -162,6 +196,32 @@ void CMainFrame::BuildAccelerators() {
     }
 }
 
+void CMainFrame::BuildToolbarButtons() {
+    for (const kt::ToolbarButton& b : kt::ToolbarButtons()) {
+        auto* button = new QAction(style()->standardIcon(ToolbarIcon(b.command)), ToQ(b.caption), this);
+        button->setStatusTip(ToQ(kt::CommandPrompt(b.command)));
+        button->setToolTip(ToQ(b.toolTip));
+        const int command = b.command;
+        connect(button, &QAction::triggered, this, [this, command] { Dispatch(command); });
+        m_toolBar->AddLeftAction(button);
+    }
+}
+
+void CMainFrame::ConnectViews() {
+    CKTToolBar* bar = m_toolBar;
+    CDataView* view = m_dataView;
+    connect(bar, &CKTToolBar::graphPeriodChosen, view, &CDataView::OnGraphPeriodChosen);
+    connect(bar, &CKTToolBar::datePicked, view, &CDataView::OnDatePicked);
+    connect(bar, &CKTToolBar::weightEdited, view, &CDataView::OnWeightEdited);
+    connect(bar, &CKTToolBar::addToListsClicked, view, &CDataView::OnAddToListsClicked);
+    connect(bar, &CKTToolBar::autoFillClicked, this, &CMainFrame::OnAutoFillClicked);
+    connect(view, &CDataView::addToListsChanged, bar, &CKTToolBar::SetAddToLists);
+    connect(view, &CDataView::weightLabelChanged, bar, &CKTToolBar::SetWeightLabel);
+    connect(view, &CDataView::weightFieldRefreshed, bar, &CKTToolBar::RefreshWeightField);
+    connect(view, &CDataView::statusPaneChanged, m_statusBar, &CColoredStatusBarCtrl::SetPaneText);
+    connect(view, &CDataView::saveAndCloseRequested, this, &CMainFrame::SaveAndClose);
+}
+
 QAction* CMainFrame::Action(int command) const {
     auto it = m_menuActions.find(command);
     if (it != m_menuActions.end()) return it->second;
@@ -170,63 +230,34 @@ QAction* CMainFrame::Action(int command) const {
 }
 
 bool CMainFrame::OnCreate() {
-    m_toolBar = new CKTToolBar(this);
-    addToolBar(Qt::TopToolBarArea, m_toolBar);
-    AddToolbarButton(kt::cmd::kClearGrid, QStyle::SP_DialogResetButton, "Clear", "Clear the data entry grid (Ctrl+D)");
-    AddToolbarButton(kt::cmd::kPrintRecords, QStyle::SP_FileDialogDetailedView, "Print", "Print Records (Ctrl+P)");
-    AddToolbarButton(kt::cmd::kWeightGraphButton, QStyle::SP_FileDialogContentsView, "Weight",
-                     "Toggle the weight graph on or off (Ctrl+W)");
-    m_statusBar = new CColoredStatusBarCtrl(this);
-    setStatusBar(m_statusBar);
-
-    connect(m_toolBar->m_comboGraphPeriod, &QComboBox::currentIndexChanged, this, &CMainFrame::OnGraphPeriodSelected);
-    connect(m_toolBar->m_datePicker, &QDateEdit::dateChanged, this, [this] { OnDatePicked(); });
-    connect(m_toolBar->m_editWeight, &QLineEdit::textChanged, this, &CMainFrame::OnWeightTextChanged);
-    connect(m_toolBar->m_checkAddToLists, &QCheckBox::clicked, this, [this] { OnAddToListsClicked(); });
-    connect(m_toolBar->m_checkAutoFill, &QCheckBox::clicked, this, [this] { OnAutoFillClicked(); });
-
-    SetUiPrompterParent(this);
     std::optional<std::string> documents;
     const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!docs.isEmpty()) documents = FromQ(docs);
-    m_strDataFolder = kt::GetDataFolder(documents, UiPrompter());
-    m_doc.m_strDataFolder = m_strDataFolder;
+    m_session.Open(documents);
+    m_windowState = kt::LoadWindowState(*m_session.store);
 
-    kt::LoadSettings(*m_store, m_strDataFolder, m_settings, m_doc);
-    SelectGraphPeriodItem();
-    kt::LoadActivityList(m_activities, m_strDataFolder, UiPrompter());
-    SetToolbarColors();
-
-    m_dataView->State() = kt::MakeEntryState(kt::DefaultClock().Now(), m_settings);
-    m_settings.m_bAddToListsNow = m_settings.m_bAddToCombo;
-    if (const auto text = kt::ToolbarRules::WindowCreationWeightText(m_settings.m_dLastWeight)) {
-        m_toolBar->m_editWeight->setText(ToQ(*text));
-    }
+    const kt::Settings& settings = m_session.settings;
+    m_toolBar->SetGraphPeriod(settings.m_nGraphPeriod);
+    m_toolBar->SetToolbarColors(settings.m_bAddToCombo, settings.m_bAutoFill);
+    m_dataView->ApplySettings(m_windowState);
+    if (const auto text = kt::ToolbarRules::WindowCreationWeightText(settings.m_dLastWeight)) m_toolBar->SetWeightField(ToQ(*text));
     // The window comes up while the server is asked; a slow or absent server never holds it back.
-    if (m_settings.m_bAutoUpdate) m_versionChecker->Start({false, false, "KT"});
+    if (settings.m_bAutoUpdate) m_versionChecker->Start({false, false, "KT"});
     UpdateMenuCaptions();
-    m_doc.m_strAutoArchive = m_settings.m_strAutoArchive;
 
-    // Every command without a handler stays visible but disabled, as the classic framework showed it.
-    for (auto& [command, action] : m_menuActions) action->setEnabled(m_handlers.count(command) > 0);
-    for (auto& [command, action] : m_keyActions) action->setEnabled(m_handlers.count(command) > 0);
+    // Every command without a handler stays visible but disabled.
+    for (auto& [command, action] : m_menuActions) action->setEnabled(m_session.commands.Has(command));
+    for (auto& [command, action] : m_keyActions) action->setEnabled(m_session.commands.Has(command));
     m_menuActions[kt::cmd::kViewToolbar]->setChecked(true);
     m_menuActions[kt::cmd::kViewStatusBar]->setChecked(true);
     return true;
 }
 
-void CMainFrame::SelectGraphPeriodItem() {
-    // A stored period outside the list shows no selection; it is kept in memory as it is.
-    const QSignalBlocker block(m_toolBar->m_comboGraphPeriod);
-    const int period = m_settings.m_nGraphPeriod;
-    m_toolBar->m_comboGraphPeriod->setCurrentIndex(period >= 0 && period < m_toolBar->m_comboGraphPeriod->count() ? period : -1);
-}
-
 bool CMainFrame::StartDocument() {
     kt::CKT2Doc::Hooks hooks;
-    hooks.lastWeightToFrame = [this](double weight) { m_settings.m_dLastWeight = weight; };
+    hooks.lastWeightToFrame = [this](double weight) { m_session.settings.m_dLastWeight = weight; };
     hooks.autoArchiveCheck = [this](int month, int day) { OnAutoArchiveCheck(month, day); };
-    if (!m_doc.OnNewDocument(UiPrompter(), hooks)) return false;
+    if (!m_session.doc.OnNewDocument(m_session.prompter, hooks)) return false;
     UpdateTitle();
     // The views lay themselves out for the window's real size.
     if (layout()) layout()->activate();
@@ -236,10 +267,50 @@ bool CMainFrame::StartDocument() {
     return true;
 }
 
-void CMainFrame::UpdateTitle() { setWindowTitle(ToQ(kt::FrameTitle(m_doc.GetTitle()))); }
+void CMainFrame::ShowAsLeft() {
+    QScreen* screen = nullptr;
+    if (m_windowState.geometry) screen = QGuiApplication::screenAt(ToQRect(*m_windowState.geometry).center());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    const QSize minimum = minimumSizeHint();
+    const QRect place =
+        ToQRect(kt::PlaceWindow(m_windowState.geometry, FromQRect(screen->availableGeometry()), minimum.width(), minimum.height()));
+    setGeometry(place);
+    if (m_windowState.maximized) {
+        showMaximized();
+    } else {
+        show();
+        // The window manager's frame is known only once the window is shown.
+        QTimer::singleShot(0, this, &CMainFrame::FitFrameOnScreen);
+    }
+}
+
+void CMainFrame::FitFrameOnScreen() {
+    QScreen* screen = this->screen();
+    if (!screen || isMaximized()) return;
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    if (frame == client) return;
+    // Shrink the client by what the frame adds, so title bar and borders stay on the screen too.
+    const QRect available = screen->availableGeometry().marginsRemoved(QMargins(
+        client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(), frame.bottom() - client.bottom()));
+    const QRect place =
+        ToQRect(kt::PlaceWindow(FromQRect(client), FromQRect(available), minimumSizeHint().width(), minimumSizeHint().height()));
+    if (place != client) setGeometry(place);
+}
+
+void CMainFrame::UpdateTitle() {
+    setWindowTitle(ToQ(kt::FrameTitle(m_session.doc.GetTitle())));
+    setWindowModified(m_session.doc.IsChanged());
+}
+
+void CMainFrame::JournalChanged(const kt::JournalChange&) { UpdateTitle(); }
+
+void CMainFrame::ModifiedChanged(bool changed) { setWindowModified(changed); }
+
+void CMainFrame::Saved(const kt::SaveReport& report) { m_statusBar->SetPrompt(ToQ(kt::SaveReportText(report))); }
 
 void CMainFrame::LayoutPanes() {
-    const kt::PaneHeights heights = kt::LayoutPanes(m_splitter->height(), m_bEditorShown);
+    const kt::PaneHeights heights = kt::LayoutPanes(m_splitter->height(), m_bEditorShown, m_windowState.editorPaneHeight);
     m_editorView->setMinimumHeight(heights.editorMin);
     m_splitter->setSizes({heights.editorIdeal, heights.entryIdeal});
 }
@@ -249,76 +320,14 @@ void CMainFrame::UpdateMenuCaptions() {
         a->setCheckable(true);
         a->setChecked(m_bEditorShown && m_editorView->EditorMode() == 0);
     }
-    if (QAction* a = Action(kt::cmd::kViewAll)) a->setText(ToQ(kt::ViewAllCaption(m_doc.m_bAllData)));
+    if (QAction* a = Action(kt::cmd::kViewAll)) a->setText(ToQ(kt::ViewAllCaption(m_session.doc.m_bAllData)));
     if (QAction* a = Action(kt::cmd::kToggleEditor)) a->setText(ToQ(kt::ToggleEditorCaption(m_bEditorShown)));
 }
 
-void CMainFrame::UpdateActionButton() {
-    const auto mode = static_cast<kt::EditorMode>(m_editorView->EditorMode());
-    m_dataView->SetActionCaption(ToQ(kt::ActionButtonCaption(m_bEditorShown, m_dataView->State().replace, mode)));
-}
-
-void CMainFrame::SetStatusPane(int index, const QString& text, const QColor& color) { m_statusBar->SetPaneText(index, text, color); }
-
-void CMainFrame::SetToolbarColors() {
-    m_toolBar->m_labelGraphPeriod->SetColors(QColor(0, 128, 0), QColor(220, 255, 220));
-    m_toolBar->m_labelExerciseDate->SetColors(QColor(0, 0, 255), QColor(255, 255, 0));
-    m_toolBar->m_labelLastWeight->SetColors(QColor(128, 0, 0), QColor(220, 220, 255));
-    m_toolBar->m_checkAddToLists->setChecked(m_settings.m_bAddToCombo);
-    m_toolBar->m_checkAutoFill->setChecked(m_settings.m_bAutoFill);
-}
-
-void CMainFrame::RefreshWeightField() {
-    const kt::WeightFieldTexts texts = kt::ToolbarRules::RefreshWeightField(m_doc);
-    m_toolBar->m_labelLastWeight->setText(ToQ(texts.label));
-    QLineEdit* edit = m_toolBar->m_editWeight;
-    // A line edit reports only real changes; the field's own fill is a notification all the same.
-    if (edit->text() == ToQ(texts.field)) {
-        OnWeightTextChanged(edit->text());
-    } else {
-        edit->setText(ToQ(texts.field));
-    }
-    m_toolBar->m_labelLastWeight->setText(ToQ(texts.label));
-}
-
-void CMainFrame::OnWeightTextChanged(const QString& text) {
-    const kt::WeightChange change = m_toolbarRules.OnWeightTextChanged(FromQ(text), m_doc, m_dataView->State(), m_settings);
-    if (change.processed) m_toolBar->m_labelLastWeight->setText(ToQ(change.label));
-}
-
-void CMainFrame::OnGraphPeriodSelected(int index) {
-    if (index < 0 || index > 8) return;
-    m_dataView->ShowGraphPeriod(index);
-    m_settings.m_nGraphPeriod = index;
-}
-
-void CMainFrame::OnDatePicked() {
-    const QDate date = m_toolBar->m_datePicker->date();
-    m_dataView->SetEntryDate(kt::ToolbarRules::EntryDateForPickedDay(date.year(), date.month(), date.day()));
-    m_dataView->SetEntryPrompt();
-    m_dataView->ShowDaySummary(m_dataView->State().entryDate);
-}
-
-void CMainFrame::OnAddToListsClicked() {
-    m_settings.m_bAddToListsNow = !m_settings.m_bAddToListsNow;
-    m_toolBar->m_checkAddToLists->setChecked(m_settings.m_bAddToListsNow);
-    m_dataView->State().addToLists = m_settings.m_bAddToListsNow;
-}
-
 void CMainFrame::OnAutoFillClicked() {
-    m_settings.m_bAutoFill = !m_settings.m_bAutoFill;
-    m_toolBar->m_checkAutoFill->setChecked(m_settings.m_bAutoFill);
-}
-
-void CMainFrame::OnWeightGraphToggle() {
-    m_dataView->State().showWeight = !m_dataView->State().showWeight;
-    m_dataView->FillChart();
-    UpdateMenuCaptions();
-}
-
-void CMainFrame::OnShowDefaultActivities() {
-    CShowDefaultActivities dlg(m_activities, this);
-    dlg.exec();
+    kt::Settings& settings = m_session.settings;
+    settings.m_bAutoFill = !settings.m_bAutoFill;
+    m_toolBar->SetAutoFill(settings.m_bAutoFill);
 }
 
 void CMainFrame::OnAbout() {
@@ -328,101 +337,47 @@ void CMainFrame::OnAbout() {
     dlg.exec();
 }
 
-void CMainFrame::OnEditOptionList(int mode) {
-    const auto list = static_cast<kt::OptionListMode>(mode);
-    CEditComboOptionsDlg dlg(m_settings, kt::OptionListEditor(list, kt::OptionListOf(m_settings, list)), UiPrompter(), this);
-    connect(&dlg, &CEditComboOptionsDlg::listApplied, this, [this](kt::OptionListMode applied) {
-        if (applied == kt::OptionListMode::Descriptions) {
-            m_dataView->FillDescriptionCombos();
-        } else {
-            m_dataView->FillLocationCombos();
-        }
-    });
-    if (dlg.exec() == QDialog::Accepted) kt::SaveUserData(m_strDataFolder, m_settings);
-}
-
-void CMainFrame::OnEditActivityOrder() {
-    CEditComboOptionsDlg dlg(m_settings, kt::OptionListEditor::ForActivityTypes(m_activities, m_settings.m_arSelectedActivities),
-                             UiPrompter(), this);
-    if (dlg.exec() != QDialog::Accepted) return;
-    kt::ApplyActivityOrder(m_settings, dlg.Editor());
-    m_dataView->FillActivityCombos();
-    kt::SaveSelectedActivities(*m_store, m_settings);
-}
-
-void CMainFrame::ShowPreferences() {
-    CPreferencesDlg dlg(kt::PreferencesFromSettings(m_settings, m_doc.m_bMetric, m_dataView->State().averagingPeriod), this);
-    if (dlg.exec() != QDialog::Accepted) return;
-    const kt::PreferencesEffects effects = kt::ApplyPreferences(dlg.Values(), m_settings, m_doc);
-    m_dataView->SetAveragingPeriod(effects.averagingPeriod);
-    m_dataView->ShowGraphPeriod(effects.chartPeriod);
-    // The toolbar box and the view's flag stay together, as the box's own click keeps them.
-    m_toolBar->m_checkAddToLists->setChecked(effects.addToLists);
-    m_dataView->State().addToLists = effects.addToLists;
-    m_toolBar->m_checkAutoFill->setChecked(effects.autoFill);
-    m_toolBar->m_labelLastWeight->setText(ToQ(kt::ToolbarRules::RefreshWeightField(m_doc).label));
-}
-
-void CMainFrame::OnExportActivityHtml() { kt::ExportActivityListHtml(m_activities, m_strDataFolder); }
-
-void CMainFrame::OnImportCsv() {
-    if (ImportCsvFile(m_doc, m_activities, m_settings.m_arSelectedActivities, UiPrompter(), this) == 0) return;
-    m_dataView->FillChart();
-    m_dataView->RefreshAverages();
-}
-
-kt::ArchiveContext CMainFrame::MakeArchiveContext() { return {m_doc, m_settings, UiPrompter(), kt::DefaultClock()}; }
-
+// The archive commands change the journal through the document, which tells the chart and the
+// summaries; the menu captions follow with every command.
 void CMainFrame::OnArchive() {
-    CArchiveDlg dlg(kt::DefaultClock(), UiPrompter(), this);
+    CArchiveDlg dlg(m_session.clock, m_session.prompter, this);
     if (dlg.exec() != QDialog::Accepted) return;
-    kt::ArchiveContext context = MakeArchiveContext();
+    kt::ArchiveContext context{m_session.doc, m_session.settings, m_session.prompter, m_session.clock};
     kt::ArchiveBefore(context, dlg.Cut());
-    AfterDatabaseChange();
 }
 
 void CMainFrame::OnViewAll() {
-    kt::ArchiveContext context = MakeArchiveContext();
+    kt::ArchiveContext context{m_session.doc, m_session.settings, m_session.prompter, m_session.clock};
     kt::ToggleAllData(context);
-    AfterDatabaseChange();
 }
 
 void CMainFrame::OnRecombine() {
     const auto confirm = [this](const std::string& setting) -> std::optional<std::string> {
-        CArchiveReportDlg dlg(CArchiveReportDlg::Mode::Confirmation, 0, m_strDataFolder, setting, kt::DefaultClock(), this);
+        CArchiveReportDlg dlg(CArchiveReportDlg::Mode::Confirmation, 0, m_session.dataFolder, setting, m_session.clock, this);
         if (dlg.exec() != QDialog::Accepted) return std::nullopt;
         return dlg.AutoArchiveSetting();
     };
-    kt::ArchiveContext context = MakeArchiveContext();
+    kt::ArchiveContext context{m_session.doc, m_session.settings, m_session.prompter, m_session.clock};
     kt::Recombine(context, *m_trash, confirm);
-    AfterDatabaseChange();
 }
 
 void CMainFrame::OnAutoArchiveCheck(int month, int day) {
-    kt::ArchiveContext context = MakeArchiveContext();
+    kt::ArchiveContext context{m_session.doc, m_session.settings, m_session.prompter, m_session.clock};
     const std::optional<kt::Time64> cut = kt::AutoArchive(context, month, day);
     if (!cut) return;
-    CArchiveReportDlg dlg(CArchiveReportDlg::Mode::Automatic, *cut, m_strDataFolder, m_doc.m_strAutoArchive, kt::DefaultClock(), this);
+    CArchiveReportDlg dlg(CArchiveReportDlg::Mode::Automatic, *cut, m_session.dataFolder, m_session.doc.m_strAutoArchive, m_session.clock,
+                          this);
     dlg.exec();
 }
 
-void CMainFrame::AfterDatabaseChange() {
-    m_dataView->RefreshAverages();
-    // The chart would otherwise keep the bars of records that left the document.
-    m_dataView->FillChart();
-    UpdateMenuCaptions();
-}
-
 void CMainFrame::OnSave() {
-    if (m_doc.m_bChanged) m_doc.SaveDatabase(UiPrompter());
+    if (m_session.doc.IsChanged()) m_session.doc.SaveDatabase(m_session.prompter, m_session.clock);
 }
-
-kt::ExitContext CMainFrame::MakeExitContext() { return {m_doc, m_settings, m_activities, *m_store, m_strDataFolder, UiPrompter()}; }
 
 void CMainFrame::SaveAndClose() {
     // The database first; settings and lists are stored by the close itself, once.
-    kt::ExitContext context = MakeExitContext();
-    if (kt::SaveBeforeClose(context)) close();
+    kt::ExitContext context = m_session.ForExit();
+    if (kt::SaveBeforeClose(context, m_session.clock)) close();
 }
 
 void CMainFrame::OnToggleToolbar() {
@@ -445,14 +400,14 @@ void CMainFrame::changeEvent(QEvent* event) {
 
 void CMainFrame::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
+    if (isVisible()) m_bShown = true;
     if (isMaximized()) m_bLayoutActive = true;
     OnSize();
 }
 
 void CMainFrame::OnSize() {
-    if (!m_bLayoutActive) return;
-    LayoutPanes();
-    m_dataView->LayoutControls();
+    // The data entry view follows its own size; the rows follow the window after the first maximize.
+    if (m_bLayoutActive) LayoutPanes();
 }
 
 bool CMainFrame::event(QEvent* event) {
@@ -461,6 +416,7 @@ bool CMainFrame::event(QEvent* event) {
         if (m_statusBar) m_statusBar->SetPrompt(static_cast<QStatusTipEvent*>(event)->tip());
         return true;
     }
+    if (event->type() == QEvent::Show) m_bShown = true;
     return QMainWindow::event(event);
 }
 
@@ -470,7 +426,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         return;
     }
     // A save the user asked for that failed keeps the window open: closing now would lose the records.
-    if (!m_doc.OnCloseDocument(UiPrompter())) {
+    if (!m_session.doc.OnCloseDocument(m_session.prompter, m_session.clock)) {
         event->ignore();
         return;
     }
@@ -478,11 +434,24 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
+kt::WindowState CMainFrame::CurrentWindowState() const {
+    kt::WindowState state = m_windowState;
+    // A window never shown has no place of its own to remember.
+    if (m_bShown) {
+        state.geometry = FromQRect(isMaximized() || isFullScreen() ? normalGeometry() : geometry());
+        state.maximized = isMaximized();
+    }
+    state.averagingPeriod = m_dataView->State().averagingPeriod;
+    state.showWeight = m_dataView->State().showWeight;
+    return state;
+}
+
 void CMainFrame::OnDestroy() {
     m_bDestroyed = true;
     m_versionChecker->WriteVersionFile("KT");
-    kt::ExitContext context = MakeExitContext();
+    kt::ExitContext context = m_session.ForExit();
     kt::StoreAtExit(context);
+    kt::SaveWindowState(*m_session.store, CurrentWindowState());
 }
 
 }  // namespace kt::ui

@@ -6,14 +6,6 @@
 #include "ui/base/QtText.h"
 
 namespace kt::ui {
-namespace {
-kt::Prompter* g_override = nullptr;
-
-QtPrompter& DefaultPrompter() {
-    static QtPrompter prompter;
-    return prompter;
-}
-}  // namespace
 
 void QtPrompter::Message(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationDisplayName(), ToQ(text), QMessageBox::Ok, m_parent);
@@ -46,9 +38,5 @@ kt::Answer QtPrompter::AskYesNoCancel(const std::string& text) {
             return kt::Answer::Cancel;
     }
 }
-
-kt::Prompter& UiPrompter() { return g_override ? *g_override : DefaultPrompter(); }
-void SetUiPrompterForTesting(kt::Prompter* prompter) { g_override = prompter; }
-void SetUiPrompterParent(QWidget* parent) { DefaultPrompter().SetParent(parent); }
 
 }  // namespace kt::ui

@@ -1,5 +1,5 @@
 #pragma once
-// Message boxes for the core rules. Tests replace the process-wide prompter to record the texts.
+// Message boxes for the core rules, over the window given as parent (none: centred on the screen).
 
 #include <QPointer>
 #include <QWidget>
@@ -19,10 +19,5 @@ public:
 private:
     QPointer<QWidget> m_parent;
 };
-
-// The prompter every window uses; a test may install its own (nullptr restores the default).
-kt::Prompter& UiPrompter();
-void SetUiPrompterForTesting(kt::Prompter* prompter);
-void SetUiPrompterParent(QWidget* parent);
 
 }  // namespace kt::ui

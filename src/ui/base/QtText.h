@@ -1,11 +1,13 @@
 #pragma once
-// Core texts are UTF-8 std::string; Qt texts are QString. These are the only conversions.
+// Core texts are UTF-8 std::string; Qt texts are QString. These are the only conversions, with
+// those of core's colours and fonts.
 
 #include <QColor>
 #include <QFont>
 #include <QString>
 #include <string>
 
+#include "core/base/FontSpec.h"
 #include "core/base/StyledColor.h"
 
 namespace kt::ui {
@@ -15,13 +17,19 @@ inline QString ToQ(const char* s) { return QString::fromUtf8(s); }
 inline std::string FromQ(const QString& s) { return s.toStdString(); }
 inline QColor ToQColor(kt::Rgb c) { return QColor(c.r, c.g, c.b); }
 
-// A font as the program's texts name it: family, size in points, bold, italic.
-inline QFont MakeFont(const char* family, double points, bool bold, bool italic = false) {
-    QFont f(QString::fromLatin1(family));
-    f.setPointSizeF(points);
-    f.setBold(bold);
-    f.setItalic(italic);
+// A font of `spec`; an empty family keeps the family of `base` (the widget's own).
+inline QFont ToQFont(const kt::FontSpec& spec, const QFont& base = QFont()) {
+    QFont f = base;
+    if (spec.family[0] != '\0') f.setFamily(QString::fromUtf8(spec.family));
+    if (spec.points > 0) f.setPointSizeF(spec.points);
+    f.setBold(spec.bold);
+    f.setItalic(spec.italic);
     return f;
+}
+
+// The same from its parts: family, size in points, bold, italic.
+inline QFont MakeFont(const char* family, double points, bool bold, bool italic = false) {
+    return ToQFont(kt::FontSpec{family, points, bold, italic});
 }
 
 }  // namespace kt::ui

@@ -7,22 +7,23 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core/app/InitialWeight.h"
-#include "ui/base/QtPrompter.h"
+#include "core/settings/InitialWeight.h"
+#include "core/settings/Texts.h"
 #include "ui/base/QtText.h"
 
 namespace kt::ui {
 
-CInitialWeightDlg::CInitialWeightDlg(QWidget* parent) : QDialog(parent) {
+CInitialWeightDlg::CInitialWeightDlg(kt::Prompter& prompter, QWidget* parent) : QDialog(parent), m_prompter(prompter) {
+    namespace tx = kt::settings_text;
     setObjectName(QStringLiteral("initialWeightDlg"));
-    setWindowTitle(QStringLiteral("Enter Your Weight"));
-    auto* label = new QLabel(QStringLiteral("Please enter your weight:"), this);
+    setWindowTitle(ToQ(tx::kInitialWeightTitle));
+    auto* label = new QLabel(ToQ(tx::kInitialWeightPrompt), this);
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(QStringLiteral("weight"));
     m_edit->setMaximumWidth(100);
     label->setBuddy(m_edit);
-    m_lbs = new QRadioButton(QStringLiteral("lbs"), this);
-    m_kg = new QRadioButton(QStringLiteral("kg"), this);
+    m_lbs = new QRadioButton(ToQ(tx::kPoundsUnit), this);
+    m_kg = new QRadioButton(ToQ(tx::kKilogramsUnit), this);
     m_kg->setChecked(true);
 
     auto* row = new QHBoxLayout;
@@ -41,7 +42,7 @@ CInitialWeightDlg::CInitialWeightDlg(QWidget* parent) : QDialog(parent) {
 }
 
 void CInitialWeightDlg::accept() {
-    const std::optional<double> weight = kt::AcceptInitialWeight(FromQ(m_edit->text()), UiPrompter());
+    const std::optional<double> weight = kt::AcceptInitialWeight(FromQ(m_edit->text()), m_prompter);
     if (!weight) {
         m_edit->setFocus();
         m_edit->selectAll();

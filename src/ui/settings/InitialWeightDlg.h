@@ -3,6 +3,10 @@
 
 #include <QDialog>
 
+namespace kt {
+class Prompter;
+}
+
 class QLineEdit;
 class QRadioButton;
 
@@ -11,7 +15,8 @@ namespace kt::ui {
 class CInitialWeightDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit CInitialWeightDlg(QWidget* parent = nullptr);
+    // `prompter` says why a weight is refused.
+    explicit CInitialWeightDlg(kt::Prompter& prompter, QWidget* parent = nullptr);
 
     double m_dWeight = 0.0;
     bool m_bMetric = true;
@@ -24,6 +29,7 @@ public:
     void accept() override;
 
 private:
+    kt::Prompter& m_prompter;
     QLineEdit* m_edit = nullptr;
     QRadioButton* m_lbs = nullptr;
     QRadioButton* m_kg = nullptr;

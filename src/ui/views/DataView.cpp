@@ -1,32 +1,32 @@
 #include "ui/views/DataView.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTextBrowser>
 #include <QTextEdit>
 
-#include "core/activities/ActivityTable.h"
-#include "core/app/InitialWeight.h"
-#include "core/base/Clock.h"
+#include "core/app/ActionButton.h"
+#include "core/app/Commands.h"
+#include "core/app/Session.h"
+#include "core/app/ToolbarRules.h"
 #include "core/chart/ChartFill.h"
 #include "core/chart/GraphPeriod.h"
 #include "core/chart/Texts.h"
-#include "core/entry/CellEdit.h"
 #include "core/entry/Correction.h"
 #include "core/entry/EntryPrompt.h"
-#include "core/entry/FormLayout.h"
 #include "core/entry/OptionLists.h"
 #include "core/entry/SaveAndExit.h"
 #include "core/entry/Texts.h"
+#include "core/settings/InitialWeight.h"
+#include "core/settings/WindowState.h"
+#include "core/stats/Averages.h"
 #include "core/stats/Summaries.h"
-#include "ui/app/MainFrame.h"
-#include "ui/base/QtPrompter.h"
 #include "ui/base/QtText.h"
 #include "ui/base/RichTextPainter.h"
 #include "ui/settings/InitialWeightDlg.h"
-#include "ui/stats/AvgDetailsDlg.h"
-#include "ui/views/EventRecordView.h"
+#include "ui/views/EntryGridModel.h"
 #include "ui/widgets/ChartCtrl.h"
 #include "ui/widgets/GridCtrl.h"
 #include "ui/widgets/OwnerDrawButton.h"
@@ -34,9 +34,6 @@
 namespace kt::ui {
 namespace {
 
-// The form never shrinks below this; a smaller pane scrolls, as a form view does.
-constexpr int kMinFormWidth = 980;
-constexpr int kMinFormHeight = 760;
 constexpr int kDetailsWidth = 90;
 constexpr int kMinButtonWidth = 180;
 constexpr int kButtonHeight = 36;
@@ -53,6 +50,10 @@ void StyleLabel(QLabel* label, kt::Rgb colour, bool bold, double points) {
     label->setFont(f);
 }
 
+COwnerDrawButton* MakeButton(const char* caption, const kt::entry_text::ButtonStyle& style, QWidget* parent) {
+    return new COwnerDrawButton(ToQ(caption), ToQFont(style.font), ToQColor(style.background), ToQColor(style.text), parent);
+}
+
 QStringList ToQList(const std::vector<std::string>& items) {
     QStringList list;
     for (const std::string& s : items) list << ToQ(s);
@@ -61,30 +62,30 @@ QStringList ToQList(const std::vector<std::string>& items) {
 
 }  // namespace
 
-CDataView::CDataView(CMainFrame* frame, QWidget* parent) : QScrollArea(parent), m_frame(frame) {
+CDataView::CDataView(kt::Session& session, QWidget* parent)
+    : QScrollArea(parent), m_session(session), m_toolbarRules(std::make_unique<kt::ToolbarRules>()) {
+    namespace tx = kt::entry_text;
     setObjectName(QStringLiteral("dataView"));
     setFrameShape(QFrame::NoFrame);
     setWidgetResizable(false);
     m_form = new QWidget;
     m_form->setObjectName(QStringLiteral("dataForm"));
-    m_form->resize(kMinFormWidth, kMinFormHeight);
     setWidget(m_form);
 
     m_prompt = new QLabel(m_form);
     m_prompt->setObjectName(QStringLiteral("entryPrompt"));
-    m_actionButton = new COwnerDrawButton(QStringLiteral("Read Data Grid"), MakeFont("Arial", 12, true, true), QColor(240, 240, 255),
-                                          QColor(192, 0, 0), m_form);
+    m_actionButton = MakeButton(tx::kActionRead, tx::kActionButtonStyle, m_form);
     m_actionButton->setObjectName(QStringLiteral("actionButton"));
-    m_actionButton->setToolTip(QStringLiteral("Ctrl+R"));
-    m_exitButton = new COwnerDrawButton(ToQ(kt::entry_text::kExitCaptionInitial), MakeFont("Arial", 12, true, true), QColor(243, 243, 183),
-                                        QColor(0, 0, 192), m_form);
+    m_actionButton->setToolTip(ToQ(tx::kActionShortcut));
+    m_exitButton = MakeButton(tx::kExitCaptionInitial, tx::kExitButtonStyle, m_form);
     m_exitButton->setObjectName(QStringLiteral("exitButton"));
-    m_detailsButton = new COwnerDrawButton(QStringLiteral("Details"), MakeFont("Arial", 8, true, false), QColor(240, 240, 240),
-                                           QColor(220, 0, 0), m_form);
+    m_detailsButton = MakeButton(tx::kDetailsCaption, tx::kDetailsButtonStyle, m_form);
     m_detailsButton->setObjectName(QStringLiteral("detailsButton"));
 
+    m_gridModel = new EntryGridModel(m_grid, m_state, m_session.doc, m_session.settings, this);
     m_gridCtrl = new CGridCtrl(m_form);
     m_gridCtrl->setObjectName(QStringLiteral("entryGrid"));
+    m_gridCtrl->setModel(m_gridModel);
     m_chart = new CChartCtrl(m_form);
     m_daySummary = new QTextEdit(m_form);
     m_daySummary->setObjectName(QStringLiteral("daySummary"));
@@ -95,9 +96,9 @@ CDataView::CDataView(CMainFrame* frame, QWidget* parent) : QScrollArea(parent), 
     m_averagesSummary->setOpenLinks(false);
     m_averagingCombo = new QComboBox(m_form);
     m_averagingCombo->setObjectName(QStringLiteral("averagingPeriod"));
-    m_dayHeading = new QLabel(QStringLiteral("Today's exercise results:"), m_form);
+    m_dayHeading = new QLabel(ToQ(tx::kDayHeadingInitial), m_form);
     m_dayHeading->setObjectName(QStringLiteral("dayHeading"));
-    m_averagingHeading = new QLabel(QStringLiteral("Select the period over which the data will be averaged."), m_form);
+    m_averagingHeading = new QLabel(ToQ(tx::kAveragingHeading), m_form);
     m_averagingHeading->setObjectName(QStringLiteral("averagingHeading"));
     m_averagingHeading->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     m_averagingHeading->setWordWrap(true);
@@ -105,72 +106,92 @@ CDataView::CDataView(CMainFrame* frame, QWidget* parent) : QScrollArea(parent), 
     connect(m_actionButton, &QPushButton::clicked, this, &CDataView::OnActionButton);
     connect(m_exitButton, &QPushButton::clicked, this, &CDataView::OnSaveAndExit);
     connect(m_averagingCombo, &QComboBox::activated, this, &CDataView::OnAveragingPeriodChanged);
-    connect(m_detailsButton, &QPushButton::clicked, this, &CDataView::OnDetails);
-    connect(m_averagesSummary, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
-        if (url.toString() == ToQ(kt::kAverageDetailsLink)) OnDetails();
-    });
-    m_gridCtrl->SetEndEditHook([this](int row, int column, const QString& text) { OnEndEdit(row, column, text); });
+    connect(m_gridModel, &EntryGridModel::exitCaptionChanged, this, &CDataView::ShowExitCaption);
     m_chart->onDoubleClick = [this](CChartCtrl::Axis axis, double x) { OnChartDoubleClick(static_cast<int>(axis), x); };
+    RegisterCommands();
 }
 
-CDataView::~CDataView() = default;
+CDataView::~CDataView() {
+    if (m_bObserving) m_session.doc.RemoveObserver(this);
+    m_grid.SetCellObserver({});
+}
+
+void CDataView::RegisterCommands() {
+    using namespace kt::cmd;
+    // The handlers outlive nothing: a command dispatched after the view is gone does nothing.
+    const QPointer<CDataView> self(this);
+    const auto on = [self](void (CDataView::*handler)()) {
+        return [self, handler] {
+            if (self) (self->*handler)();
+        };
+    };
+    kt::CommandRegistry& commands = m_session.commands;
+    commands.Register(kClearGrid, on(&CDataView::ClearDataEntryGrid));
+    commands.Register(kClearGridMenu, on(&CDataView::ClearDataEntryGrid));
+    commands.Register(kActionButton, on(&CDataView::OnActionButton));
+    commands.Register(kWeightGraphMenu, on(&CDataView::OnWeightGraphToggle));
+    commands.Register(kWeightGraphButton, on(&CDataView::OnWeightGraphToggle));
+}
+
+void CDataView::ApplySettings(const kt::WindowState& remembered) {
+    m_state = kt::MakeEntryState(m_session.clock.Now(), m_session.settings);
+    if (remembered.averagingPeriod) m_state.averagingPeriod = *remembered.averagingPeriod;
+    if (remembered.showWeight) m_state.showWeight = *remembered.showWeight;
+}
 
 void CDataView::SetUpGrid() {
-    m_gridCtrl->SetColumnCount(kt::kGridColumns);
-    m_gridCtrl->SetRowCount(kt::kGridRows);
-    m_gridCtrl->verticalHeader()->setVisible(false);
-    for (int c = 0; c < kt::kGridColumns; ++c) m_gridCtrl->SetItemText(0, c, ToQ(m_grid.Text(0, c)));
-    for (int r = kt::kFirstEntryRow; r <= kt::kLastEntryRow; ++r) {
-        for (int c = 0; c < kt::kGridColumns; ++c) {
-            m_gridCtrl->SetCellKind(r, c, kt::IsComboColumn(c) ? CGridCtrl::CellKind::Combo : CGridCtrl::CellKind::Text);
-        }
-    }
     FillDescriptionCombos();
     FillLocationCombos();
     FillActivityCombos();
-    SyncGridWidget();
-    // Tall enough for the heading and the five entry rows, never a vertical scroll bar.
-    const int rows =
-        m_gridCtrl->horizontalHeader()->sizeHint().height() + kt::kLastEntryRow * m_gridCtrl->verticalHeader()->defaultSectionSize();
-    m_gridCtrl->setFixedHeight(rows + 2 * m_gridCtrl->frameWidth() + 2);
-    m_gridCtrl->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_gridCtrl->setFixedHeight(m_gridCtrl->HeightForAllRows());
 }
 
-void CDataView::SetUpChart() { m_chart->Setup(kt::WeightAxisRange(m_frame->Settings())); }
+void CDataView::SetUpChart() { m_chart->Setup(kt::WeightAxisRange(m_session.settings)); }
 
 void CDataView::OnInitialUpdate() {
+    namespace tx = kt::entry_text;
     SetUpGrid();
     SetUpChart();
-    m_state.entryDate = kt::MidnightOf(kt::DefaultClock().Now());
+    m_state.entryDate = kt::MidnightOf(m_session.clock.Now());
     m_averagingCombo->clear();
     for (const std::string& caption : kt::AveragingPeriodCaptions()) m_averagingCombo->addItem(ToQ(caption));
+    m_averagingCombo->view()->setMinimumWidth(m_averagingCombo->view()->sizeHintForColumn(0));
     m_averagingCombo->setCurrentIndex(
         m_state.averagingPeriod >= 0 && m_state.averagingPeriod < kt::kAveragingPeriodCount ? m_state.averagingPeriod : -1);
-    StyleLabel(m_dayHeading, {0, 128, 0}, true, 10);
-    StyleLabel(m_averagingHeading, {0, 0, 128}, true, 10);
+    StyleLabel(m_dayHeading, tx::kDayHeadingColour, true, tx::kHeadingPoints);
+    StyleLabel(m_averagingHeading, tx::kAveragingHeadingColour, true, tx::kHeadingPoints);
 
-    kt::CKT2Doc& doc = m_frame->Doc();
-    if (doc.m_dLastWeight == 0.0) {
-        CInitialWeightDlg dlg(m_frame);
-        if (dlg.exec() == QDialog::Accepted) kt::ApplyInitialWeight(dlg.m_dWeight, dlg.m_bMetric, doc, m_frame->Settings());
+    kt::CKT2Doc& doc = m_session.doc;
+    if (kt::NeedsInitialWeight(doc)) {
+        CInitialWeightDlg dlg(m_session.prompter, this);
+        if (dlg.exec() == QDialog::Accepted) kt::ApplyInitialWeight(dlg.m_dWeight, dlg.m_bMetric, doc, m_session.settings);
     }
     LayoutControls();
     SetEntryPrompt();
-    ShowGraphPeriod(m_frame->Settings().m_nGraphPeriod);
+    ShowGraphPeriod(m_session.settings.m_nGraphPeriod);
     RefreshAverages();
-    m_frame->RefreshWeightField();
+    const kt::WeightFieldTexts weight = kt::ToolbarRules::RefreshWeightField(doc);
+    emit weightFieldRefreshed(ToQ(weight.field), ToQ(weight.label));
     kt::CompleteStartUp(m_state, m_grid);
     ShowExitCaption();
-    m_gridCtrl->ClearModified();
+    // From here on every change of the journal reaches the chart and the summaries by itself.
+    doc.AddObserver(this);
+    m_bObserving = true;
+}
+
+void CDataView::JournalChanged(const kt::JournalChange&) {
+    FillChart();
+    RefreshAverages();
+}
+
+void CDataView::resizeEvent(QResizeEvent* event) {
+    QScrollArea::resizeEvent(event);
+    LayoutControls();
 }
 
 void CDataView::showEvent(QShowEvent* event) {
     QScrollArea::showEvent(event);
-    // The start-up layout ran before the window had its real size; the first showing redoes it.
-    if (!m_bShown) {
-        m_bShown = true;
-        LayoutControls();
-    }
+    LayoutControls();
 }
 
 kt::FormLayout CDataView::CurrentLayout(int width, int height) const {
@@ -187,15 +208,21 @@ kt::FormLayout CDataView::CurrentLayout(int width, int height) const {
 }
 
 void CDataView::LayoutControls() {
-    const int W = std::max(viewport()->width(), kMinFormWidth);
-    const int H = std::max(viewport()->height(), kMinFormHeight);
+    // The form fills the pane and follows its size; below the smallest usable form it scrolls.
+    const kt::FormMinimum minimum = kt::MinimumFormSize(m_gridCtrl->height());
+    const int W = std::max(viewport()->width(), minimum.width);
+    const int H = std::max(viewport()->height(), minimum.height);
+    // Scroll bars take room from the viewport; the form is sized again once they came or went.
     m_form->resize(W, H);
-    const kt::FormLayout l = CurrentLayout(W, H);
+    const int fittedW = std::max(viewport()->width(), minimum.width);
+    const int fittedH = std::max(viewport()->height(), minimum.height);
+    if (fittedW != W || fittedH != H) m_form->resize(fittedW, fittedH);
+    const kt::FormLayout l = CurrentLayout(m_form->width(), m_form->height());
     m_prompt->setGeometry(Q(l.prompt));
     m_actionButton->setGeometry(Q(l.actionButton));
     m_exitButton->setGeometry(Q(l.exitButton));
     m_gridCtrl->setGeometry(Q(l.grid));
-    for (int c = 0; c < kt::kGridColumns; ++c) m_gridCtrl->setColumnWidth(c, l.columnWidth);
+    m_gridCtrl->SetColumnWidths(l.columnWidth);
     m_chart->setGeometry(Q(l.chart));
     m_daySummary->setGeometry(Q(l.daySummary));
     m_averagesSummary->setGeometry(Q(l.averagesSummary));
@@ -213,17 +240,17 @@ void CDataView::PlaceButtons() {
 }
 
 void CDataView::SetEntryPrompt() {
-    const kt::EntryPrompt p = kt::MakeEntryPrompt(m_state, kt::DefaultClock().Now());
+    const kt::EntryPrompt p = kt::MakeEntryPrompt(m_state, m_session.clock.Now());
     m_prompt->setText(ToQ(p.text));
-    StyleLabel(m_prompt, p.colour, p.bold, 11);
+    StyleLabel(m_prompt, p.colour, p.bold, kt::entry_text::kPromptPoints);
 }
 
 QString CDataView::PromptText() const { return m_prompt->text(); }
 
 kt::CaptureContext CDataView::MakeCaptureContext() {
-    kt::CaptureContext context(m_frame->Doc(), m_frame->Settings(), m_frame->Activities(), UiPrompter());
-    context.editorShown = m_frame->m_bEditorShown;
-    context.editorMode = static_cast<kt::EditorMode>(m_frame->EditorView()->EditorMode());
+    kt::CaptureContext context(m_session.doc, m_session.settings, m_session.activities, m_session.prompter);
+    context.editorShown = m_bEditorShown;
+    context.editorMode = m_editorMode;
     context.refreshDaySummary = [this](kt::Time64 day) { ShowDaySummary(day); };
     context.optionListChanged = [this](bool isDescription) {
         if (isDescription) {
@@ -237,110 +264,86 @@ kt::CaptureContext CDataView::MakeCaptureContext() {
 
 void CDataView::OnActionButton() {
     // A cell editor still open (Ctrl+R while typing) holds the last text: leaving the cell commits it.
-    m_gridCtrl->setCurrentCell(-1, -1);
+    m_gridCtrl->setCurrentIndex(QModelIndex());
     kt::CaptureContext context = MakeCaptureContext();
     const kt::ActionResult result = kt::OnActionButton(m_grid, m_state, context);
     if (result.path == kt::ActionPath::SyncSelectedActivities) {
         FillActivityCombos();
         return;
     }
-    ApplyCaptureResult(result.capture);
+    // The journal has told the chart and the summaries already; what is left is this view's own.
+    ShowExitCaption();
+    ShowActionCaption();
+    SetEntryPrompt();
+    if (result.capture.activityEdit) RefreshAverages();
 }
 
-void CDataView::ApplyCaptureResult(const kt::CaptureResult& result) {
-    SyncGridWidget();
-    if (result.refreshChart) FillChart();
-    if (result.exitCaptionChanged) ShowExitCaption();
-    if (result.updateActionButton) m_frame->UpdateActionButton();
-    if (result.refreshPrompt) SetEntryPrompt();
-    if (result.refreshAverages) RefreshAverages();
-}
-
-void CDataView::ClearDataEntryGrid() {
-    kt::ClearDataEntryGrid(m_grid);
-    SyncGridWidget();
-    m_gridCtrl->RedrawGrid();
-}
+void CDataView::ClearDataEntryGrid() { kt::ClearDataEntryGrid(m_grid); }
 
 void CDataView::OnSaveAndExit() {
-    if (kt::OnSaveAndExit(m_grid, m_frame->Doc(), UiPrompter()) == kt::ExitDecision::Close) m_frame->SaveAndClose();
+    if (kt::OnSaveAndExit(m_grid, m_session.doc, m_session.prompter, m_session.clock) == kt::ExitDecision::Close)
+        emit saveAndCloseRequested();
+}
+
+void CDataView::OnWeightGraphToggle() {
+    m_state.showWeight = !m_state.showWeight;
+    FillChart();
 }
 
 void CDataView::FillActivityCombos() {
-    const auto options = kt::ActivityComboOptions(m_frame->Activities(), m_frame->Settings().m_arSelectedActivities);
-    if (!options) return;
-    const QStringList list = ToQList(*options);
-    for (int r = kt::kFirstEntryRow; r <= kt::kLastEntryRow; ++r) m_gridCtrl->SetCellOptions(r, kt::kColType, list);
+    const auto options = kt::ActivityComboOptions(m_session.activities, m_session.settings.m_arSelectedActivities);
+    if (options) m_gridModel->SetColumnOptions(kt::kColType, ToQList(*options));
 }
 
 void CDataView::FillDescriptionCombos() {
-    const QStringList list = ToQList(m_frame->Settings().m_arDescriptions);
-    for (int r = kt::kFirstEntryRow; r <= kt::kLastEntryRow; ++r) m_gridCtrl->SetCellOptions(r, kt::kColDescription, list);
+    m_gridModel->SetColumnOptions(kt::kColDescription, ToQList(m_session.settings.m_arDescriptions));
 }
 
-void CDataView::FillLocationCombos() {
-    const QStringList list = ToQList(m_frame->Settings().m_arLocations);
-    for (int r = kt::kFirstEntryRow; r <= kt::kLastEntryRow; ++r) m_gridCtrl->SetCellOptions(r, kt::kColLocation, list);
-}
-
-void CDataView::OnEndEdit(int row, int column, const QString& text) {
-    const kt::CellEditResult result =
-        kt::EndCellEdit(m_grid, m_state, m_frame->Doc(), m_frame->Settings().m_bAutoFill, row, column, FromQ(text));
-    for (const kt::CellRef& cell : result.redraw) SyncCell(cell.row, cell.column);
-    if (result.exitCaptionChanged) ShowExitCaption();
-}
-
-void CDataView::SyncCell(int row, int column) {
-    m_gridCtrl->SetItemText(row, column, ToQ(m_grid.Text(row, column)));
-    m_gridCtrl->SetModified(row, column, m_grid.IsModified(row, column));
-    m_gridCtrl->RedrawCell(row, column);
-}
-
-void CDataView::SyncGridWidget() {
-    for (int r = kt::kFirstEntryRow; r <= kt::kLastEntryRow; ++r) {
-        for (int c = 0; c < kt::kGridColumns; ++c) SyncCell(r, c);
-    }
-    m_gridCtrl->RedrawGrid();
-}
+void CDataView::FillLocationCombos() { m_gridModel->SetColumnOptions(kt::kColLocation, ToQList(m_session.settings.m_arLocations)); }
 
 void CDataView::ShowExitCaption() {
     m_exitButton->SetCaption(ToQ(m_state.exitCaption));
     PlaceButtons();
 }
 
-void CDataView::SetActionCaption(const QString& caption) {
-    m_actionButton->SetCaption(caption);
+void CDataView::ShowActionCaption() {
+    m_actionButton->SetCaption(ToQ(kt::ActionButtonCaption(m_bEditorShown, m_state.replace, m_editorMode)));
     PlaceButtons();
 }
 
+void CDataView::SetEditorPane(bool shown, kt::EditorMode mode) {
+    m_bEditorShown = shown;
+    m_editorMode = mode;
+    ShowActionCaption();
+}
+
 void CDataView::ShowGraphPeriod(int index) {
-    const kt::GraphPeriodView view = kt::ComputeGraphPeriod(index, kt::DefaultClock().Now(), m_frame->Doc());
+    const kt::GraphPeriodView view = kt::ComputeGraphPeriod(index, m_session.clock.Now(), m_session.doc);
     m_chartStart = view.start;
     m_chart->SetDateAxis(view.axisMin, view.axisMax, view.tickStepDays, view.tickPattern, view.title);
     FillChart();
 }
 
-void CDataView::FillChart() { m_chart->SetData(kt::FillChart(m_frame->Doc(), m_chartStart, m_state.showWeight, m_frame->Settings())); }
+void CDataView::FillChart() { m_chart->SetData(kt::FillChart(m_session.doc, m_chartStart, m_state.showWeight, m_session.settings)); }
 
 void CDataView::ShowDaySummary(kt::Time64 date) {
-    const kt::DaySummaryText summary =
-        kt::DaySummary(m_frame->Doc(), m_frame->Activities(), m_frame->Settings().m_arSelectedActivities, date);
+    const kt::DaySummaryText summary = kt::DaySummary(m_session.doc, m_session.activities, m_session.settings.m_arSelectedActivities, date);
     m_dayHeading->setText(ToQ(summary.heading));
     PaintStyledText(m_daySummary, summary.pane);
-    m_frame->SetStatusPane(1, ToQ(summary.status.text), ToQColor(summary.status.colour));
+    emit statusPaneChanged(1, ToQ(summary.status.text), ToQColor(summary.status.colour));
 }
 
 void CDataView::RefreshAverages() {
-    const kt::CKT2Doc& doc = m_frame->Doc();
-    const auto& selected = m_frame->Settings().m_arSelectedActivities;
+    const kt::CKT2Doc& doc = m_session.doc;
+    const auto& selected = m_session.settings.m_arSelectedActivities;
     const int period = m_state.averagingPeriod;
-    const kt::AverageResult calories = kt::CalorieAverage(doc, m_frame->Activities(), selected, period);
+    const kt::AverageResult calories = kt::CalorieAverage(doc, m_session.activities, selected, period);
     const kt::AverageResult duration = kt::DurationAverage(doc, period);
     // Working out the average also brings the day summary to the newest record's day.
     if (const auto reference = kt::AverageReferenceDate(doc)) ShowDaySummary(*reference);
-    const kt::AveragesSummaryText summary = kt::AveragesSummary(doc, m_frame->Activities(), selected, duration, calories);
+    const kt::AveragesSummaryText summary = kt::AveragesSummary(doc, m_session.activities, selected, duration, calories);
     PaintStyledText(m_averagesSummary, summary.pane);
-    if (summary.status) m_frame->SetStatusPane(2, ToQ(summary.status->text), ToQColor(summary.status->colour));
+    if (summary.status) emit statusPaneChanged(2, ToQ(summary.status->text), ToQColor(summary.status->colour));
 }
 
 void CDataView::SetAveragingPeriod(int period) {
@@ -360,27 +363,46 @@ void CDataView::OnAveragingPeriodChanged(int position) {
 
 void CDataView::OnChartDoubleClick(int axis, double x) {
     if (static_cast<CChartCtrl::Axis>(axis) != CChartCtrl::Axis::Bottom) {
-        UiPrompter().Message(kt::chart_text::kOtherAxisClicked);
+        m_session.prompter.Message(kt::chart_text::kOtherAxisClicked);
         return;
     }
-    // Bars stand centred on their day: the nearest whole day is the one the user pointed at.
-    if (const auto day = kt::DayFromAxisValue(x + 0.5)) ShowDaySummary(*day);
+    if (const auto day = kt::DayAtAxisPoint(x)) ShowDaySummary(*day);
 }
 
-void CDataView::SetEntryDate(kt::Time64 day) { m_state.entryDate = day; }
+void CDataView::OnGraphPeriodChosen(int index) {
+    if (index < 0 || index >= kt::kGraphPeriodCount) return;
+    ShowGraphPeriod(index);
+    m_session.settings.m_nGraphPeriod = index;
+}
+
+void CDataView::OnDatePicked(int year, int month, int day) {
+    m_state.entryDate = kt::ToolbarRules::EntryDateForPickedDay(year, month, day);
+    SetEntryPrompt();
+    ShowDaySummary(m_state.entryDate);
+}
+
+void CDataView::OnWeightEdited(const QString& text) {
+    const kt::WeightChange change = m_toolbarRules->OnWeightTextChanged(FromQ(text), m_session.doc, m_state, m_session.settings);
+    if (change.processed) emit weightLabelChanged(ToQ(change.label));
+}
+
+void CDataView::OnAddToListsClicked() {
+    kt::Settings& settings = m_session.settings;
+    settings.m_bAddToListsNow = !settings.m_bAddToListsNow;
+    m_state.addToLists = settings.m_bAddToListsNow;
+    emit addToListsChanged(settings.m_bAddToListsNow);
+}
 
 bool CDataView::LoadRecordForCorrection(int position) {
-    if (!kt::LoadRecordForCorrection(m_grid, m_state, m_frame->Doc(), position, m_frame->Settings().m_dMaxHours)) return false;
-    SyncGridWidget();
+    if (!kt::LoadRecordForCorrection(m_grid, m_state, m_session.doc, position, m_session.settings.m_dMaxHours)) return false;
     SetEntryPrompt();
-    m_frame->UpdateActionButton();
+    ShowActionCaption();
     return true;
 }
 
 bool CDataView::LoadActivityForEdit(int index) {
-    if (!kt::LoadActivityForEdit(m_grid, m_state, m_frame->Activities(), index)) return false;
-    SyncGridWidget();
-    m_frame->UpdateActionButton();
+    if (!kt::LoadActivityForEdit(m_grid, m_state, m_session.activities, index)) return false;
+    ShowActionCaption();
     return true;
 }
 

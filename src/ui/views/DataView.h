@@ -2,45 +2,60 @@
 // The data entry view: the lower pane of the main window. It holds the entry grid with the
 // prompt line and its buttons, the exercise chart, the day and averages summaries and the
 // averaging period combo. The rules live in core (entry, stats, chart); this view moves texts
-// between its widgets and core's grid model and shows what core returns.
+// between its widgets and core and shows what core returns.
+//
+// It works on the session it is given and never on the main window: the journal tells it of
+// every change (chart and summaries follow by themselves), the toolbar's controls reach it
+// through the slots below, and what it has to say to others (status panes, the weight field, a
+// request to save and close) leaves as signals.
 
 #include <QScrollArea>
+#include <memory>
 
 #include "core/base/LocalTime.h"
 #include "core/entry/EntryGrid.h"
 #include "core/entry/EntryState.h"
 #include "core/entry/FormLayout.h"
 #include "core/entry/GridCapture.h"
-#include "core/stats/Averages.h"
+#include "core/journal/JournalObserver.h"
 
 class QLabel;
 class QComboBox;
 class QTextEdit;
 class QTextBrowser;
 
+namespace kt {
+struct Session;
+struct WindowState;
+class ToolbarRules;
+}  // namespace kt
+
 namespace kt::ui {
 
-class CMainFrame;
 class CGridCtrl;
 class CChartCtrl;
 class COwnerDrawButton;
+class EntryGridModel;
 
-class CDataView : public QScrollArea {
+class CDataView : public QScrollArea, public kt::JournalObserver {
     Q_OBJECT
 public:
-    CDataView(CMainFrame* frame, QWidget* parent = nullptr);
+    explicit CDataView(kt::Session& session, QWidget* parent = nullptr);
     ~CDataView() override;
 
-    // Start-up: grid, chart, entry date, combo, initial weight, layout, prompt, chart period,
-    // averages, weight field; the edited mark ends cleared.
+    // Window creation: the view's state from the settings; the averaging period and the weight
+    // graph as the last run left them, when it did.
+    void ApplySettings(const kt::WindowState& remembered);
+    // Start-up: grid, chart, entry date, combo, initial weight, prompt, chart period, averages,
+    // weight field; the edited mark ends cleared. From here on the view follows the journal.
     void OnInitialUpdate();
-    void LayoutControls();
     void SetEntryPrompt();
     QString PromptText() const;
 
     void OnActionButton();
     void ClearDataEntryGrid();
     void OnSaveAndExit();
+    void OnWeightGraphToggle();
     void FillActivityCombos();
     void FillDescriptionCombos();
     void FillLocationCombos();
@@ -56,17 +71,23 @@ public:
     // The details button and the "per day" link: the records behind the current averages.
     void OnDetails();
 
-    void SetEntryDate(kt::Time64 day);
-    void SetActionCaption(const QString& caption);
+    // The toolbar's controls.
+    void OnGraphPeriodChosen(int index);
+    void OnDatePicked(int year, int month, int day);
+    void OnWeightEdited(const QString& text);
+    void OnAddToListsClicked();
+    // The editor pane's visibility and mode, which the capture and the action button follow.
+    void SetEditorPane(bool shown, kt::EditorMode mode);
+
     // A record or an activity loaded into row 1 for correction (what the database editor's
     // double-click does); false when there is no such record or activity.
     bool LoadRecordForCorrection(int position);
     bool LoadActivityForEdit(int index);
 
-    kt::EntryState& State() { return m_state; }
-    kt::EntryGrid& GridModel() { return m_grid; }
-
-    CGridCtrl* Grid() const { return m_gridCtrl; }
+    const kt::EntryState& State() const { return m_state; }
+    const kt::EntryGrid& Grid() const { return m_grid; }
+    EntryGridModel* GridModel() const { return m_gridModel; }
+    CGridCtrl* GridCtrl() const { return m_gridCtrl; }
     CChartCtrl* Chart() const { return m_chart; }
     QTextEdit* DaySummaryPane() const { return m_daySummary; }
     QTextBrowser* AveragesPane() const { return m_averagesSummary; }
@@ -76,36 +97,52 @@ public:
     COwnerDrawButton* ActionButton() const { return m_actionButton; }
     COwnerDrawButton* ExitButton() const { return m_exitButton; }
     COwnerDrawButton* DetailsButton() const { return m_detailsButton; }
+    QWidget* Form() const { return m_form; }
+
+signals:
+    // Status pane 1 (the day) or 2 (the database) shows `text` in `colour`.
+    void statusPaneChanged(int pane, const QString& text, const QColor& colour);
+    // The toolbar's weight field and its label after start-up; the field's fill is a change
+    // notification like typed text.
+    void weightFieldRefreshed(const QString& field, const QString& label);
+    void weightLabelChanged(const QString& label);
+    void addToListsChanged(bool on);
+    // The exit button: everything of the view is settled, the program may store and close.
+    void saveAndCloseRequested();
 
 protected:
+    void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void JournalChanged(const kt::JournalChange& change) override;
 
 private:
+    void RegisterCommands();
     void SetUpGrid();
     void SetUpChart();
-    void OnEndEdit(int row, int column, const QString& text);
+    void LayoutControls();
     void OnAveragingPeriodChanged(int position);
     void OnChartDoubleClick(int axis, double x);
-    // Writes the cells of the model into the grid widget.
-    void SyncGridWidget();
-    void SyncCell(int row, int column);
     void ShowExitCaption();
+    void ShowActionCaption();
     void PlaceButtons();
     kt::FormLayout CurrentLayout(int width, int height) const;
-    void ApplyCaptureResult(const kt::CaptureResult& result);
     kt::CaptureContext MakeCaptureContext();
 
-    CMainFrame* m_frame;
+    kt::Session& m_session;
     kt::EntryGrid m_grid;
     kt::EntryState m_state;
+    std::unique_ptr<kt::ToolbarRules> m_toolbarRules;
     kt::Time64 m_chartStart = 0;
-    bool m_bShown = false;
+    bool m_bEditorShown = false;
+    kt::EditorMode m_editorMode = kt::EditorMode::Records;
+    bool m_bObserving = false;
 
     QWidget* m_form = nullptr;
     QLabel* m_prompt = nullptr;
     COwnerDrawButton* m_actionButton = nullptr;
     COwnerDrawButton* m_exitButton = nullptr;
     COwnerDrawButton* m_detailsButton = nullptr;
+    EntryGridModel* m_gridModel = nullptr;
     CGridCtrl* m_gridCtrl = nullptr;
     CChartCtrl* m_chart = nullptr;
     QTextEdit* m_daySummary = nullptr;

@@ -1,13 +1,16 @@
 #include "ui/views/EventRecordView.h"
 
+#include "core/editor/Texts.h"
+#include "ui/base/QtText.h"
+
 namespace kt::ui {
 
-CEventRecordView::CEventRecordView(QWidget* parent) : QTreeWidget(parent) {
+CEventRecordView::CEventRecordView(kt::Session& session, QWidget* parent) : QTreeWidget(parent), m_session(session) {
     setObjectName(QStringLiteral("eventRecordView"));
     setRootIsDecorated(false);
-    setHeaderLabels({QStringLiteral("Date"), QStringLiteral("Exercise Type"), QStringLiteral("Description"),
-                     QStringLiteral("Duration (min)"), QStringLiteral("Location"), QStringLiteral("Calories"), QStringLiteral("Weight"),
-                     QStringLiteral("Notes & Comments")});
+    QStringList headings;
+    for (const char* heading : kt::editor_text::kRecordColumns) headings << ToQ(heading);
+    setHeaderLabels(headings);
 }
 
 void CEventRecordView::OnInitialUpdate() {}

@@ -3,12 +3,16 @@
 
 #include <QTreeWidget>
 
+namespace kt {
+struct Session;
+}
+
 namespace kt::ui {
 
 class CEventRecordView : public QTreeWidget {
     Q_OBJECT
 public:
-    explicit CEventRecordView(QWidget* parent = nullptr);
+    explicit CEventRecordView(kt::Session& session, QWidget* parent = nullptr);
 
     void OnInitialUpdate();
     // 0 = records mode, 1 = activities mode.
@@ -16,6 +20,7 @@ public:
     void SetEditorMode(int mode) { m_nMode = mode; }
 
 private:
+    kt::Session& m_session;
     int m_nMode = 0;
 };
 

@@ -91,7 +91,7 @@ void CChartCtrl::Setup(const kt::AxisRange& weightRange) {
     plot->yAxis->setLabelFont(labelFont);
     plot->yAxis2->setLabelFont(labelFont);
     plot->xAxis->grid()->setVisible(false);
-    plot->yAxis->grid()->setPen(QPen(QColor(225, 225, 235), 1, Qt::DotLine));
+    plot->yAxis->grid()->setPen(QPen(Q(kt::chart_setup::kGridColour), 1, Qt::DotLine));
 
     d->exercise = new QCPBars(plot->xAxis, plot->yAxis);
     d->exercise->setName(ToQ(kt::chart_text::kExerciseSeriesName));
@@ -118,8 +118,7 @@ void CChartCtrl::SetDateAxis(double min, double max, int tickStepDays, const std
     if (!d->ticker) return;
     d->ticker->stepDays = std::max(1, tickStepDays);
     if (tickPattern) d->ticker->pattern = *tickPattern;
-    // Half a day of margin on both sides keeps the first and last bars whole.
-    d->plot->xAxis->setRange(min - 0.5, max + 0.5);
+    d->plot->xAxis->setRange(min - kt::chart_setup::kDateAxisMargin, max + kt::chart_setup::kDateAxisMargin);
     d->plot->xAxis->setLabel(ToQ(title));
     d->plot->replot();
 }
@@ -150,8 +149,8 @@ void CChartCtrl::SetData(const kt::ChartData& data) {
 }
 
 QString CChartCtrl::DateAxisTitle() const { return d->plot->xAxis->label(); }
-double CChartCtrl::DateAxisMin() const { return d->plot->xAxis->range().lower + 0.5; }
-double CChartCtrl::DateAxisMax() const { return d->plot->xAxis->range().upper - 0.5; }
+double CChartCtrl::DateAxisMin() const { return d->plot->xAxis->range().lower + kt::chart_setup::kDateAxisMargin; }
+double CChartCtrl::DateAxisMax() const { return d->plot->xAxis->range().upper - kt::chart_setup::kDateAxisMargin; }
 double CChartCtrl::MinutesAxisMax() const { return d->plot->yAxis->range().upper; }
 bool CChartCtrl::WeightVisible() const { return d->weight && d->weight->visible() && d->plot->yAxis2->visible(); }
 

@@ -3,7 +3,8 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "core/app/Commands.h"
+#include "core/app/Texts.h"
+#include "core/app/WindowLayout.h"
 #include "ui/base/QtText.h"
 
 namespace kt::ui {
@@ -26,15 +27,30 @@ protected:
 CColoredStatusBarCtrl::CColoredStatusBarCtrl(QWidget* parent) : QStatusBar(parent) {
     setSizeGripEnabled(true);
     m_prompt = new QLabel(ToQ(kt::text::kReady), this);
-    m_prompt->setFixedWidth(400);
+    m_prompt->setObjectName(QStringLiteral("statusPrompt"));
+    // A long prompt (a save names its file) must not widen the bar beyond the window.
+    m_prompt->setMinimumWidth(1);
+    m_prompt->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     addWidget(m_prompt);
     for (int i = 1; i <= 2; ++i) {
         m_panes[static_cast<size_t>(i)] = new ColoredPane(this);
-        m_panes[static_cast<size_t>(i)]->setMinimumWidth(400);
+        m_panes[static_cast<size_t>(i)]->setMinimumWidth(1);
         addWidget(m_panes[static_cast<size_t>(i)], i == 2 ? 1 : 0);
     }
-    m_panes[1]->color = QColor(255, 0, 0);
-    m_panes[2]->color = QColor(0, 128, 0);
+    m_panes[1]->color = ToQColor(kt::text::kDayPaneInitialColour);
+    m_panes[2]->color = ToQColor(kt::text::kDatabasePaneInitialColour);
+    FitPanes();
+}
+
+void CColoredStatusBarCtrl::FitPanes() {
+    const kt::StatusPaneWidths widths = kt::StatusWidths(width());
+    m_prompt->setFixedWidth(widths.prompt);
+    m_panes[1]->setFixedWidth(widths.day);
+}
+
+void CColoredStatusBarCtrl::resizeEvent(QResizeEvent* event) {
+    QStatusBar::resizeEvent(event);
+    FitPanes();
 }
 
 void CColoredStatusBarCtrl::SetPaneText(int index, const QString& text, const QColor& color) {
@@ -54,7 +70,10 @@ QColor CColoredStatusBarCtrl::PaneColor(int index) const {
     return index >= 1 && index <= 2 ? m_panes[static_cast<size_t>(index)]->color : QColor();
 }
 
-void CColoredStatusBarCtrl::SetPrompt(const QString& prompt) { m_prompt->setText(prompt.isEmpty() ? ToQ(kt::text::kReady) : prompt); }
+void CColoredStatusBarCtrl::SetPrompt(const QString& prompt) {
+    m_prompt->setText(prompt.isEmpty() ? ToQ(kt::text::kReady) : prompt);
+    m_prompt->setToolTip(prompt);
+}
 
 QString CColoredStatusBarCtrl::Prompt() const { return m_prompt->text(); }
 

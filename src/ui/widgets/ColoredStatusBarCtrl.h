@@ -1,6 +1,7 @@
 #pragma once
 // The status bar: pane 0 shows command prompts ("Ready" when idle); panes 1 and 2 show a stored
-// text in a stored colour, drawn by the program without a background of their own.
+// text in a stored colour, drawn by the program without a background of their own. The panes
+// share the bar's width (StatusWidths), and a text too long for its pane ends in "...".
 
 #include <QColor>
 #include <QStatusBar>
@@ -26,7 +27,12 @@ public:
     void SetPrompt(const QString& prompt);
     QString Prompt() const;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
+    void FitPanes();
+
     QLabel* m_prompt = nullptr;
     std::array<ColoredPane*, 3> m_panes{};
 };

@@ -11,13 +11,15 @@
 #include <stdexcept>
 
 #include "core/journal/KT2Doc.h"
+#include "core/settings/FileSettingsStore.h"
 #include "ui/app/MainFrame.h"
-#include "ui/base/QtPrompter.h"
 #include "ui/settings/InitialWeightDlg.h"
 #include "ui/widgets/GridCtrl.h"
 
 namespace kt::test {
 namespace {
+
+UiHome* g_home = nullptr;
 
 std::string GetEnv(const char* name) {
     const char* v = std::getenv(name);
@@ -41,11 +43,11 @@ UiHome::UiHome() : m_oldHome(GetEnv("HOME")), m_oldConfig(GetEnv("XDG_CONFIG_HOM
     setenv("HOME", m_dir.path().c_str(), 1);
     setenv("XDG_CONFIG_HOME", (m_dir.path() / ".config").c_str(), 1);
     setenv("XDG_DATA_HOME", (m_dir.path() / ".local" / "share").c_str(), 1);
-    kt::ui::SetUiPrompterForTesting(&prompter);
+    g_home = this;
 }
 
 UiHome::~UiHome() {
-    kt::ui::SetUiPrompterForTesting(nullptr);
+    g_home = nullptr;
     RestoreEnv("HOME", m_oldHome);
     RestoreEnv("XDG_CONFIG_HOME", m_oldConfig);
     RestoreEnv("XDG_DATA_HOME", m_oldData);
@@ -83,7 +85,14 @@ bool g_weightAsked = false;
 
 bool InitialWeightWasAsked() { return g_weightAsked; }
 
-std::unique_ptr<kt::ui::CMainFrame> StartMainFrame(std::optional<std::string> initialWeight) {
+App::~App() {
+    // The window goes first: it still speaks to the session while it is destroyed.
+    frame.reset();
+    session.reset();
+}
+
+App StartMainFrame(std::optional<std::string> initialWeight, kt::Prompter* prompter) {
+    if (!g_home) throw std::logic_error("StartMainFrame needs a UiHome");
     g_weightAsked = false;
     const QPointer<QTimer> watcher = OnNextModal([initialWeight](QWidget* modal) {
         auto* dlg = qobject_cast<kt::ui::CInitialWeightDlg*>(modal);
@@ -97,10 +106,14 @@ std::unique_ptr<kt::ui::CMainFrame> StartMainFrame(std::optional<std::string> in
         dlg->KilogramsButton()->setChecked(true);
         dlg->accept();
     });
-    auto frame = std::make_unique<kt::ui::CMainFrame>();
-    const bool ok = frame->OnCreate() && frame->StartDocument();
+    App app;
+    app.session = std::make_unique<kt::Session>(std::make_unique<kt::FileSettingsStore>(kt::FileSettingsStore::DefaultPath()),
+                                                prompter ? *prompter : g_home->prompter);
+    app.frame = std::make_unique<kt::ui::CMainFrame>(*app.session);
+    const bool ok = app.frame->OnCreate() && app.frame->StartDocument();
     CancelModalWatcher(watcher);
-    return ok ? std::move(frame) : nullptr;
+    if (!ok) return App();
+    return app;
 }
 
 ScopedClock::ScopedClock(kt::Time64 now) : clock(now) { kt::SetDefaultClockForTesting(&clock); }
@@ -111,7 +124,7 @@ void WriteDatabase(const std::filesystem::path& dataFolder, const std::vector<kt
     std::filesystem::create_directories(dataFolder);
     kt::CKT2Doc doc;
     doc.m_strDataFolder = dataFolder.string();
-    doc.m_arRecords = records;
+    doc.SetRecords(records);
     RecordingPrompter prompter;
     if (!doc.SaveDatabase(prompter, FixedClock(1700000000))) throw std::runtime_error("cannot write the test database");
 }
@@ -130,10 +143,16 @@ void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers) { QTest::keyClick(st
 
 void TypeIntoCell(kt::ui::CGridCtrl* grid, int row, int column, const QString& text, Qt::Key endKey) {
     grid->setFocus();
-    grid->setCurrentCell(row - 1, column);
+    grid->SetCurrentCell(row - 1, column);
     // The first key goes to the grid and opens the editor; the rest follow the focus into it.
     TypeKeys(text);
     if (endKey != Qt::Key_unknown) PressKey(endKey);
+}
+
+QString Cell(kt::ui::CGridCtrl* grid, int row, int column) { return grid->model()->index(row - 1, column).data().toString(); }
+
+QStringList CellOptions(kt::ui::CGridCtrl* grid, int row, int column) {
+    return grid->model()->index(row - 1, column).data(kt::ui::kOptionsRole).toStringList();
 }
 
 void CaptureOneRow(kt::ui::CGridCtrl* grid, const char* type, const char* description, const char* duration) {

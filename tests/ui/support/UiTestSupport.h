@@ -2,6 +2,8 @@
 // Helpers for the offscreen ui tests: a private HOME with its own Documents and config folders,
 // a recorded prompter installed for the windows, and answering modal dialogs from a timer.
 
+#include <gtest/gtest.h>
+
 #include <QPointer>
 #include <QString>
 #include <QTimer>
@@ -12,18 +14,19 @@
 #include <optional>
 #include <string>
 
+#include "core/app/Session.h"
 #include "core/journal/EventRecord.h"
 #include "support/TestSupport.h"
+#include "ui/app/MainFrame.h"
 
 namespace kt::ui {
-class CMainFrame;
 class CGridCtrl;
 }  // namespace kt::ui
 
 namespace kt::test {
 
-// Points HOME, XDG_CONFIG_HOME and XDG_DATA_HOME at a fresh temporary folder for its lifetime,
-// and installs `prompter` as the windows' prompter.
+// Points HOME, XDG_CONFIG_HOME and XDG_DATA_HOME at a fresh temporary folder for its lifetime;
+// the program started within it speaks through `prompter`.
 class UiHome {
 public:
     UiHome();
@@ -58,10 +61,39 @@ QPointer<QTimer> OnNextDialog(std::function<void(T*)> action, int timeoutMs = 50
         timeoutMs);
 }
 
-// Creates the main window as the application does (creation, document start-up), not shown.
-// When the start-up asks for the body weight (no weight known yet), `initialWeight` is typed in
-// and accepted with kilograms; nullopt cancels the dialog.
-std::unique_ptr<kt::ui::CMainFrame> StartMainFrame(std::optional<std::string> initialWeight = std::string("80"));
+// The program as the application object holds it: the session and the main window over it.
+class App {
+public:
+    App() = default;
+    App(App&&) = default;
+    App& operator=(App&&) = default;
+    ~App();
+    explicit operator bool() const { return frame != nullptr; }
+    kt::ui::CMainFrame* operator->() const { return frame.get(); }
+    kt::ui::CMainFrame* get() const { return frame.get(); }
+    kt::CKT2Doc& Doc() const { return session->doc; }
+    kt::Settings& Settings() const { return session->settings; }
+    kt::ActivityTable& Activities() const { return session->activities; }
+    const std::string& DataFolder() const { return session->dataFolder; }
+
+    std::unique_ptr<kt::Session> session;
+    std::unique_ptr<kt::ui::CMainFrame> frame;
+};
+
+// Creates the main window as the application does (session, creation, document start-up), not
+// shown, in the HOME of the UiHome alive now (its prompter answers). When the start-up asks for
+// the body weight (no weight known yet), `initialWeight` is typed in and accepted with
+// kilograms; nullopt cancels the dialog. Empty when the start-up failed.
+// A `prompter` given replaces the home's recording one (a test of the real message boxes).
+App StartMainFrame(std::optional<std::string> initialWeight = std::string("80"), kt::Prompter* prompter = nullptr);
+
+// The child widget of `parent` named `name`; the test fails when there is none.
+template <typename Widget>
+Widget* Child(const QObject* parent, const char* name) {
+    Widget* child = parent->findChild<Widget*>(QString::fromLatin1(name));
+    EXPECT_NE(child, nullptr) << name;
+    return child;
+}
 
 // True when the start-up of the last StartMainFrame asked for the body weight.
 bool InitialWeightWasAsked();
@@ -92,6 +124,10 @@ void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // key goes to whatever has the focus (the grid first, then the in-place editor that the first key
 // opened), and `endKey` (Return, Tab, ...) ends the edit. Qt::Key_unknown leaves the editor open.
 void TypeIntoCell(kt::ui::CGridCtrl* grid, int row, int column, const QString& text, Qt::Key endKey = Qt::Key_Return);
+
+// What entry cell (row 1..5, column) shows, and what its drop-down offers.
+QString Cell(kt::ui::CGridCtrl* grid, int row, int column);
+QStringList CellOptions(kt::ui::CGridCtrl* grid, int row, int column);
 
 // Types activity, description and duration into row 1 and presses Ctrl+R.
 void CaptureOneRow(kt::ui::CGridCtrl* grid, const char* type, const char* description, const char* duration);

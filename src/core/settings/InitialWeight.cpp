@@ -1,18 +1,19 @@
-#include "core/app/InitialWeight.h"
+#include "core/settings/InitialWeight.h"
 
 #include "core/base/Prompter.h"
-#include "core/entry/CellNumber.h"
+#include "core/base/TypedNumber.h"
 #include "core/journal/KT2Doc.h"
 #include "core/settings/Settings.h"
+#include "core/settings/Texts.h"
 
 namespace kt {
 
+bool NeedsInitialWeight(const CKT2Doc& doc) { return doc.m_dLastWeight == 0.0; }
+
 std::optional<double> AcceptInitialWeight(const std::string& text, Prompter& prompter) {
-    const double weight = ScanCellNumber(text, 0.0);
+    const double weight = ScanTypedNumberOr(text, 0.0);
     if (weight == 0.0) {
-        prompter.Message(
-            "An initial weight really is required. Please enter a weight so that calories may be calculated, at least "
-            "approximately.");
+        prompter.Message(settings_text::kInitialWeightRequired);
         return std::nullopt;
     }
     return weight;

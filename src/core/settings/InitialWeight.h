@@ -11,6 +11,10 @@ class CKT2Doc;
 class Prompter;
 struct Settings;
 
+// The data entry view's start-up asks for a weight exactly when the document's last weight is 0
+// (never set, or the dialog was cancelled in an earlier run).
+bool NeedsInitialWeight(const CKT2Doc& doc);
+
 // OK pressed with `text` in the weight edit. Returns the weight to accept, or nullopt after
 // telling the user a weight is required (the dialog then stays open). The text is read like
 // "%lf"; exactly 0 (also empty or non-numeric text) is refused, and so is a non-finite value.

@@ -1,0 +1,44 @@
+#pragma once
+// The application shell's own texts, fonts and colours: the program's names, the toolbar's
+// labels and option boxes, and the status bar.
+
+#include "core/base/FontSpec.h"
+#include "core/base/StyledColor.h"
+
+namespace kt::text {
+
+inline constexpr const char* kAppTitle = "KT2";
+inline constexpr const char* kApplicationName = "Kinetrax";
+inline constexpr const char* kOrganisation = "Quorvane Software";
+inline constexpr const char* kReady = "Ready";
+inline constexpr const char* kEditorHiddenPrompt = "Enter the exercise data for the selected date.";
+
+// Toolbar. The label texts are right-aligned in their slots.
+inline constexpr const char* kToolbarTitle = "Standard";
+inline constexpr const char* kGraphPeriodLabel = "Graph Period: ";
+inline constexpr const char* kExerciseDateLabel = "Exercise Date: ";
+inline constexpr const char* kLastWeightLabel = "Last Weight: ";
+inline constexpr const char* kNewWeightLabel = "New Weight: ";
+inline constexpr const char* kLastWeightUnitLabel = "Last Weight (%s):";  // %s: "kg" or "lbs"
+inline constexpr const char* kAddToListsCaption = "Add new desriptions and locations to their respective combo list";
+inline constexpr const char* kAutoFillCaption = "Auto-fill desriptions and locations";
+// The date picker's short date, in Qt's date format notation.
+inline constexpr const char* kDatePickerFormat = "MM/dd/yyyy";
+
+struct LabelColours {
+    Rgb text;
+    Rgb background;
+};
+inline constexpr LabelColours kGraphPeriodColours{{0, 128, 0}, {220, 255, 220}};
+inline constexpr LabelColours kExerciseDateColours{{0, 0, 255}, {255, 255, 0}};
+inline constexpr LabelColours kLastWeightColours{{128, 0, 0}, {220, 220, 255}};
+
+// A little larger than 8 and 7.5 points so the captions stay readable on today's screens.
+inline constexpr FontSpec kToolbarLabelFont{"Arial", 9, true, false};
+inline constexpr FontSpec kToolbarWeightFont{"Times New Roman", 9, true, true};
+
+// Status bar panes 1 and 2 before the summaries write them.
+inline constexpr Rgb kDayPaneInitialColour{255, 0, 0};
+inline constexpr Rgb kDatabasePaneInitialColour{0, 128, 0};
+
+}  // namespace kt::text

@@ -1,0 +1,54 @@
+#include "core/app/WindowLayout.h"
+
+#include <algorithm>
+
+namespace kt {
+namespace {
+
+constexpr int kStatusPaneWidth = 400;
+constexpr int kDefaultWidth = 1280;
+constexpr int kDefaultHeight = 900;
+
+// `value` within [low, high]; `high` wins when the range is empty.
+int Fit(int value, int low, int high) { return std::min(std::max(value, low), high); }
+
+}  // namespace
+
+PaneHeights LayoutPanes(int clientHeight, bool editorShown, int rememberedEditor) {
+    const int h = clientHeight;
+    if (!editorShown) return {0, 0, h, 9 * h / 10};
+    PaneHeights p{2 * h / 3, h / 2, h / 3, h / 4};
+    if (rememberedEditor >= p.editorMin && rememberedEditor <= h - p.entryMin) {
+        p.editorIdeal = rememberedEditor;
+        p.entryIdeal = h - rememberedEditor;
+    }
+    return p;
+}
+
+std::string FrameTitle(const std::string& documentTitle) {
+    return (documentTitle.empty() ? std::string("Kinetrax 2") : documentTitle) + "[*] - KT2";
+}
+
+StatusPaneWidths StatusWidths(int barWidth) {
+    const int each = std::clamp(barWidth * 10 / 31, 0, kStatusPaneWidth);
+    return {each, each};
+}
+
+WindowRect PlaceWindow(const std::optional<WindowRect>& saved, const WindowRect& available, int minimumWidth, int minimumHeight) {
+    WindowRect r;
+    if (saved && saved->width > 0 && saved->height > 0) {
+        r = *saved;
+    } else {
+        r.width = kDefaultWidth;
+        r.height = kDefaultHeight;
+        r.x = available.x + (available.width - std::min(r.width, available.width)) / 2;
+        r.y = available.y + (available.height - std::min(r.height, available.height)) / 2;
+    }
+    r.width = Fit(r.width, std::min(minimumWidth, available.width), available.width);
+    r.height = Fit(r.height, std::min(minimumHeight, available.height), available.height);
+    r.x = Fit(r.x, available.x, available.x + available.width - r.width);
+    r.y = Fit(r.y, available.y, available.y + available.height - r.height);
+    return r;
+}
+
+}  // namespace kt
