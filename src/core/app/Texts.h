@@ -33,9 +33,11 @@ inline constexpr LabelColours kGraphPeriodColours{{0, 128, 0}, {220, 255, 220}};
 inline constexpr LabelColours kExerciseDateColours{{0, 0, 255}, {255, 255, 0}};
 inline constexpr LabelColours kLastWeightColours{{128, 0, 0}, {220, 220, 255}};
 
-// A little larger than 8 and 7.5 points so the captions stay readable on today's screens.
+// A little larger than 8 and 7.5 points so the captions stay readable on today's screens; the
+// option boxes' long captions stay smaller, so the whole toolbar fits a 1024 pixel window.
 inline constexpr FontSpec kToolbarLabelFont{"Arial", 9, true, false};
 inline constexpr FontSpec kToolbarWeightFont{"Times New Roman", 9, true, true};
+inline constexpr FontSpec kToolbarOptionFont{"Times New Roman", 8, true, true};
 
 // Status bar panes 1 and 2 before the summaries write them.
 inline constexpr Rgb kDayPaneInitialColour{255, 0, 0};

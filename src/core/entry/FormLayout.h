@@ -33,6 +33,9 @@ struct FormSizes {
     int exitWidth = 0;     // Be
     int actionWidth = 0;   // Ba
     int buttonHeight = 0;  // action and exit buttons
+    // The headings row: at least two lines of the headings; more when the averaging heading
+    // needs more at its width (AveragingHeadingWidth).
+    int headingHeight = 0;
 };
 
 // The smallest form every control fits into at a usable size (a chart and two summaries of a few
@@ -41,7 +44,10 @@ struct FormMinimum {
     int width = 0;
     int height = 0;
 };
-FormMinimum MinimumFormSize(int gridHeight);
+FormMinimum MinimumFormSize(int gridHeight, int headingHeight = 0);
+
+// The width the averaging heading gets in a form `width` pixels wide.
+int AveragingHeadingWidth(int width);
 
 // The layout of a form of `s.width` x `s.height`, at least the minimum size.
 FormLayout LayoutForm(const FormSizes& s);

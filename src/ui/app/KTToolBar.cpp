@@ -14,13 +14,12 @@
 namespace kt::ui {
 namespace {
 
-CColorStatic* MakeLabel(const char* text, const QFont& font, int width, const char* name, QWidget* parent) {
+CColorStatic* MakeLabel(const char* text, const QFont& font, const char* name, QWidget* parent) {
     auto* label = new CColorStatic(ToQ(text), parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setFont(font);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setMinimumWidth(width);
-    label->setContentsMargins(6, 0, 6, 0);
+    label->setContentsMargins(4, 0, 4, 0);
     return label;
 }
 
@@ -33,6 +32,7 @@ CKTToolBar::CKTToolBar(QWidget* parent) : QToolBar(ToQ(kt::text::kToolbarTitle),
     setIconSize(QSize(16, 15));
     const QFont labelFont = ToQFont(tx::kToolbarLabelFont);
     const QFont weightFont = ToQFont(tx::kToolbarWeightFont);
+    const QFont optionFont = ToQFont(tx::kToolbarOptionFont);
 
     m_comboGraphPeriod = new QComboBox(this);
     m_comboGraphPeriod->setObjectName(QStringLiteral("graphPeriod"));
@@ -40,26 +40,28 @@ CKTToolBar::CKTToolBar(QWidget* parent) : QToolBar(ToQ(kt::text::kToolbarTitle),
     m_comboGraphPeriod->setMinimumWidth(150);
     m_comboGraphPeriod->setMaxVisibleItems(kt::kGraphPeriodCount);
 
-    m_labelGraphPeriod = MakeLabel(tx::kGraphPeriodLabel, labelFont, 100, "graphPeriodLabel", this);
-    m_labelExerciseDate = MakeLabel(tx::kExerciseDateLabel, labelFont, 100, "exerciseDateLabel", this);
+    m_labelGraphPeriod = MakeLabel(tx::kGraphPeriodLabel, labelFont, "graphPeriodLabel", this);
+    m_labelExerciseDate = MakeLabel(tx::kExerciseDateLabel, labelFont, "exerciseDateLabel", this);
 
     m_datePicker = new QDateEdit(QDate::currentDate(), this);
     m_datePicker->setObjectName(QStringLiteral("exerciseDate"));
     m_datePicker->setCalendarPopup(true);
     m_datePicker->setDisplayFormat(ToQ(tx::kDatePickerFormat));
-    m_datePicker->setMinimumWidth(120);
+    m_datePicker->setMinimumWidth(100);
 
-    m_labelLastWeight = MakeLabel(tx::kLastWeightLabel, weightFont, 120, "weightLabel", this);
+    m_labelLastWeight = MakeLabel(tx::kLastWeightLabel, weightFont, "weightLabel", this);
+    // Wide enough for every text the label shows, so the controls right of it never move.
+    m_labelLastWeight->setMinimumWidth(m_labelLastWeight->fontMetrics().horizontalAdvance(ToQ(tx::kLastWeightUnitLabel)) + 12);
     m_editWeight = new QLineEdit(this);
     m_editWeight->setObjectName(QStringLiteral("weight"));
-    m_editWeight->setFixedWidth(70);
+    m_editWeight->setFixedWidth(60);
 
-    m_checkAddToLists = new CMultiLineCheckBox(ToQ(tx::kAddToListsCaption), 230, this);
+    m_checkAddToLists = new CMultiLineCheckBox(ToQ(tx::kAddToListsCaption), 180, this);
     m_checkAddToLists->setObjectName(QStringLiteral("addToLists"));
-    m_checkAddToLists->setFont(weightFont);
-    m_checkAutoFill = new CMultiLineCheckBox(ToQ(tx::kAutoFillCaption), 140, this);
+    m_checkAddToLists->setFont(optionFont);
+    m_checkAutoFill = new CMultiLineCheckBox(ToQ(tx::kAutoFillCaption), 125, this);
     m_checkAutoFill->setObjectName(QStringLiteral("autoFill"));
-    m_checkAutoFill->setFont(weightFont);
+    m_checkAutoFill->setFont(optionFont);
 
     m_firstControl = addSeparator();
     addWidget(m_labelGraphPeriod);
@@ -74,7 +76,6 @@ CKTToolBar::CKTToolBar(QWidget* parent) : QToolBar(ToQ(kt::text::kToolbarTitle),
     addWidget(m_checkAddToLists);
     addSeparator();
     addWidget(m_checkAutoFill);
-    addSeparator();
 
     connect(m_comboGraphPeriod, &QComboBox::currentIndexChanged, this, &CKTToolBar::graphPeriodChosen);
     connect(m_datePicker, &QDateEdit::dateChanged, this, [this](const QDate& d) { emit datePicked(d.year(), d.month(), d.day()); });

@@ -34,7 +34,7 @@
 namespace kt::ui {
 namespace {
 
-constexpr int kDetailsWidth = 90;
+constexpr int kDetailsWidth = 80;
 constexpr int kMinButtonWidth = 180;
 constexpr int kButtonHeight = 36;
 
@@ -143,6 +143,8 @@ void CDataView::SetUpGrid() {
     FillDescriptionCombos();
     FillLocationCombos();
     FillActivityCombos();
+    // Rows a little taller than the text, so the five rows and the chart fit a small window.
+    m_gridCtrl->verticalHeader()->setDefaultSectionSize(m_gridCtrl->fontMetrics().height() + 10);
     m_gridCtrl->setFixedHeight(m_gridCtrl->HeightForAllRows());
 }
 
@@ -204,12 +206,14 @@ kt::FormLayout CDataView::CurrentLayout(int width, int height) const {
     sizes.exitWidth = std::max(m_exitButton->sizeHint().width(), kMinButtonWidth);
     sizes.actionWidth = std::max(m_actionButton->sizeHint().width(), kMinButtonWidth);
     sizes.buttonHeight = kButtonHeight;
+    // The averaging heading wraps; the row is as tall as its lines at the width it gets.
+    sizes.headingHeight = m_averagingHeading->heightForWidth(kt::AveragingHeadingWidth(width));
     return kt::LayoutForm(sizes);
 }
 
 void CDataView::LayoutControls() {
     // The form fills the pane and follows its size; below the smallest usable form it scrolls.
-    const kt::FormMinimum minimum = kt::MinimumFormSize(m_gridCtrl->height());
+    const kt::FormMinimum minimum = kt::MinimumFormSize(m_gridCtrl->height(), CurrentLayout(viewport()->width(), 0).dayHeading.height);
     const int W = std::max(viewport()->width(), minimum.width);
     const int H = std::max(viewport()->height(), minimum.height);
     // Scroll bars take room from the viewport; the form is sized again once they came or went.

@@ -28,9 +28,8 @@ CColoredStatusBarCtrl::CColoredStatusBarCtrl(QWidget* parent) : QStatusBar(paren
     setSizeGripEnabled(true);
     m_prompt = new QLabel(ToQ(kt::text::kReady), this);
     m_prompt->setObjectName(QStringLiteral("statusPrompt"));
-    // A long prompt (a save names its file) must not widen the bar beyond the window.
-    m_prompt->setMinimumWidth(1);
-    m_prompt->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // The panes have fixed widths (FitPanes), so a long prompt (a save names its file) is cut at
+    // its pane's edge instead of widening the bar; its tool tip shows all of it.
     addWidget(m_prompt);
     for (int i = 1; i <= 2; ++i) {
         m_panes[static_cast<size_t>(i)] = new ColoredPane(this);
