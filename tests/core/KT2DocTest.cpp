@@ -344,3 +344,104 @@ TEST_F(KT2DocTest, FindRecord_MatchesByLocalDayTrimmedTextsAndTenths) {
 
 }  // namespace
 }  // namespace kt
+
+namespace kt {
+namespace {
+
+// Every notice an observer receives, as one line each, in order.
+struct NoticeLog : JournalObserver {
+    void RecordsAboutToBeInserted(size_t a, size_t b) override { Add("+?", a, b); }
+    void RecordsInserted(size_t a, size_t b) override { Add("+", a, b); }
+    void RecordsAboutToBeRemoved(size_t a, size_t b) override { Add("-?", a, b); }
+    void RecordsRemoved(size_t a, size_t b) override { Add("-", a, b); }
+    void RecordsChanged(size_t a, size_t b) override { Add("~", a, b); }
+    void AboutToReorder() override { lines.push_back("sort?"); }
+    void Reordered() override { lines.push_back("sort"); }
+    void AboutToReset() override { lines.push_back("reset?"); }
+    void Reset() override { lines.push_back("reset"); }
+    void JournalChanged(const JournalChange& c) override {
+        lines.push_back(Format("changed%s%s", c.records ? " records" : "", c.reloaded ? " reloaded" : ""));
+    }
+    void ModifiedChanged(bool changed) override { lines.push_back(changed ? "modified" : "saved"); }
+    void Saved(const SaveReport& r) override { lines.push_back(SaveReportText(r)); }
+    void Add(const char* what, size_t a, size_t b) { lines.push_back(Format("%s%zu-%zu", what, a, b)); }
+    std::vector<std::string> Take() { return std::exchange(lines, {}); }
+    std::vector<std::string> lines;
+};
+
+std::string Types(const CKT2Doc& doc) {
+    std::string s;
+    for (const CEventRecord& r : doc.Records()) s += r.m_strType;
+    return s + (doc.IsSorted() ? "" : " (unsorted)");
+}
+
+using Lines = std::vector<std::string>;
+
+TEST_F(KT2DocTest, Operations_ChangeTheArrayOnlyAsAskedAndTellTheObserversInOrder) {
+    NoticeLog log;
+    doc.AddObserver(&log);
+    doc.SetRecords({Rec(100, "a"), Rec(300, "c")});
+    EXPECT_EQ(log.Take(), (Lines{"reset?", "reset", "changed records reloaded"}));  // the flag stays as it was
+    EXPECT_FALSE(doc.IsChanged());
+
+    // A new record goes after every record of its day or earlier, as appending and sorting would.
+    EXPECT_EQ(doc.AddRecord(Rec(200, "b")), 1u);
+    EXPECT_EQ(doc.AddRecord(Rec(100, "A")), 1u);
+    EXPECT_EQ(log.Take(), (Lines{"+?1-1", "+1-1", "modified", "changed records", "+?1-1", "+1-1", "changed records"}));
+    EXPECT_EQ(Types(doc), "aAbc");
+
+    // Insert, replace and re-date keep every other record where it was; an order they break is
+    // noted, and the next sort restores it, stably.
+    EXPECT_TRUE(doc.InsertRecord(4, Rec(50, "z")));
+    EXPECT_TRUE(doc.ReplaceRecord(0, Rec(100, "a2")));
+    EXPECT_TRUE(doc.ChangeDate(2, 400));
+    EXPECT_EQ(Types(doc), "a2Abcz (unsorted)");
+    EXPECT_EQ(doc.AddRecord(Rec(100, "late")), 5u);  // out of order: appended
+    log.Take();
+    doc.SortByDate();
+    EXPECT_EQ(Types(doc), "za2Alatecb");
+    EXPECT_EQ(log.Take(), (Lines{"sort?", "sort", "changed records"}));
+    doc.SortByDate();  // in order already: nothing to tell
+    EXPECT_TRUE(log.Take().empty());
+
+    EXPECT_TRUE(doc.DeleteRecord(0));
+    EXPECT_EQ(log.Take(), (Lines{"-?0-0", "-0-0", "changed records"}));
+    // Positions outside the array change nothing and tell nobody.
+    EXPECT_FALSE(doc.DeleteRecord(5) || doc.ReplaceRecord(5, Rec(1, "x")) || doc.ChangeDate(9, 1) || doc.InsertRecord(6, Rec(1, "x")));
+    EXPECT_TRUE(log.Take().empty());
+    EXPECT_EQ(Types(doc), "a2Alatecb");
+
+    // A batch gives one completed change however many operations ran in it, nested or not.
+    {
+        const JournalBatch outer(doc);
+        doc.AddRecord(Rec(500, "d"));
+        {
+            const JournalBatch inner(doc);
+            doc.DeleteRecord(0);
+            doc.MarkChanged();
+        }
+        EXPECT_EQ(log.lines.back(), "-0-0");
+    }
+    EXPECT_EQ(log.Take(), (Lines{"+?5-5", "+5-5", "-?0-0", "-0-0", "changed records"}));
+    {
+        const JournalBatch onlyMarked(doc);
+        doc.MarkChanged();
+    }
+    EXPECT_EQ(log.Take(), (Lines{"changed"}));
+
+    ASSERT_TRUE(doc.SaveDatabase(prompter, clock));
+    EXPECT_EQ(log.Take(), (Lines{"saved", "Saved 5 records to " + doc.DatabasePath().string()}));
+    doc.LoadDatabase();
+    EXPECT_EQ(log.Take(), (Lines{"reset?", "reset", "changed records reloaded"}));
+    EXPECT_EQ(SaveReportText({1, "/data/ExerciseData.edb"}), "Saved 1 record to /data/ExerciseData.edb");
+
+    // A copy of the document has no observers; a removed observer hears nothing more.
+    CKT2Doc copy = doc;
+    copy.MarkChanged();
+    doc.RemoveObserver(&log);
+    doc.MarkChanged();
+    EXPECT_TRUE(log.Take().empty());
+}
+
+}  // namespace
+}  // namespace kt

@@ -10,6 +10,7 @@
 #include "core/settings/MemorySettingsStore.h"
 #include "core/settings/SettingsKey.h"
 #include "core/settings/SettingsPersistence.h"
+#include "core/settings/WindowState.h"
 #include "support/TestSupport.h"
 
 namespace kt {
@@ -277,6 +278,47 @@ TEST(SettingsTest, Save_FallsBackToTheCfgFileWhenTheStoreCannotBeCreated) {
     EXPECT_FALSE(SaveSettings(failing, dir.path(), l.settings, l.doc));
     EXPECT_TRUE(l.settings.m_bSettingsChanged);
     EXPECT_FALSE(std::filesystem::exists(dir / "Kinetrax2.cfg"));
+}
+
+TEST(SettingsTest, WindowState_IsRememberedOnlyInAnExistingKeyAndUnusableValuesReadAsNone) {
+    MemorySettingsStore store;
+    WindowState state;
+    state.geometry = WindowRect{-20, 40, 1100, 700};
+    state.maximized = true;
+    state.editorPaneHeight = 333;
+    state.averagingPeriod = 9;
+    state.showWeight = false;
+    // No settings key yet (a first run that has not stored its settings): nothing is created, so
+    // a cfg file would still be migrated at the next start.
+    EXPECT_FALSE(SaveWindowState(store, state));
+    EXPECT_FALSE(store.OpenKey(kKey, false));
+    EXPECT_EQ(LoadWindowState(store), WindowState{});
+
+    ASSERT_TRUE(store.OpenKey(kKey, true));
+    ASSERT_TRUE(SaveWindowState(store, state));
+    EXPECT_EQ(LoadWindowState(store), state);
+    CSettingsKey key(store);
+    ASSERT_TRUE(key.Open(kKey, false));
+    std::string values;
+    for (const char* name : {"WindowLeft", "WindowTop", "WindowWidth", "WindowHeight", "WindowMaximized", "EditorPaneHeight",
+                             "LastAveragingPeriod", "ShowWeightGraph"}) {
+        values += Format("%d ", key.ReadInt(name, 999));
+    }
+    EXPECT_EQ(values, "-20 40 1100 700 1 333 9 0 ");
+
+    // Values a hand could have written: no size, a period beyond the list, a negative pane.
+    for (const auto& [name, value] : std::vector<std::pair<const char*, int>>{
+             {"WindowWidth", 0}, {"LastAveragingPeriod", 10}, {"EditorPaneHeight", -5}, {"ShowWeightGraph", 7}}) {
+        key.WriteInt(name, value);
+    }
+    const WindowState read = LoadWindowState(store);
+    EXPECT_FALSE(read.geometry.has_value());
+    EXPECT_FALSE(read.averagingPeriod.has_value());
+    EXPECT_EQ(read.editorPaneHeight, 0);
+    EXPECT_EQ(read.showWeight, std::optional<bool>(true));
+    EXPECT_TRUE(read.maximized);
+    key.WriteInt("LastAveragingPeriod", -1);
+    EXPECT_FALSE(LoadWindowState(store).averagingPeriod.has_value());
 }
 
 }  // namespace

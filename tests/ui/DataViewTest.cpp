@@ -3,6 +3,7 @@
 // weight dialog.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModelTester>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -10,8 +11,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTest>
 
+#include "core/app/Commands.h"
 #include "core/base/LocalTime.h"
 #include "ui/app/KTToolBar.h"
 #include "ui/app/MainFrame.h"
@@ -82,7 +85,7 @@ TEST(DataView, TypedRowsAreCapturedByCtrlRWithComputedCaloriesAndTheGridIsCleare
     EXPECT_EQ(grid->currentIndex().row(), 1);
     EXPECT_EQ(grid->currentIndex().column(), 1);
     test::TypeIntoCell(grid, 2, 1, QStringLiteral("Nine holes"));
-    test::TypeIntoCell(grid, 2, 2, QStringLiteral("1.5"));
+    test::TypeIntoCell(grid, 2, 2, QStringLiteral("1,5"));  // a decimal comma, as a German user types it
     EXPECT_EQ(grid->currentIndex().column(), 3);
     test::TypeIntoCell(grid, 2, 4, QStringLiteral("Club"));
     test::TypeIntoCell(grid, 2, 6, QStringLiteral("windy"));
@@ -312,12 +315,12 @@ TEST(DataView, InitialWeightDialogRefusesZeroAndTextAndAcceptsNegativeWeights) {
     EXPECT_EQ(home.prompter.messages, std::vector<std::string>(3, kWeightRequired));
 
     dialog.WeightEdit()->clear();
-    QTest::keyClicks(dialog.WeightEdit(), QStringLiteral("-5"));
+    QTest::keyClicks(dialog.WeightEdit(), QStringLiteral("-5,5"));
     QTest::mouseClick(dialog.PoundsButton(), Qt::LeftButton);
     QTest::mouseClick(ok, Qt::LeftButton);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_DOUBLE_EQ(dialog.m_dWeight, -5.0);
+    EXPECT_DOUBLE_EQ(dialog.m_dWeight, -5.5);
     EXPECT_FALSE(dialog.m_bMetric);
     EXPECT_EQ(home.prompter.messages.size(), 3u);
 }
@@ -349,6 +352,35 @@ TEST(DataView, CancelledInitialWeightLeavesWeightZeroAndCaloriesZero) {
 namespace kt {
 namespace {
 
+// The grid is a table model over the core grid: what the capture and the rules write shows in the
+// view at once, and the model keeps to Qt's rules for models throughout.
+TEST(DataView, EntryGridModelShowsTheCoreGridAndPassesTheModelTester) {
+    test::UiHome home;
+    test::ScopedClock now(Wednesday());
+    auto frame = test::StartMainFrame("80");
+    ASSERT_TRUE(frame);
+    ASSERT_TRUE(test::ShowActive(frame.get()));
+    ui::CDataView* view = frame->DataView();
+    QAbstractItemModel* model = view->GridCtrl()->model();
+    QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+    ASSERT_EQ(model->rowCount(), 5);
+    ASSERT_EQ(model->columnCount(), 8);
+    EXPECT_EQ(model->headerData(6, Qt::Horizontal).toString().toStdString(), "Notes & Comments");
+    EXPECT_TRUE(model->index(0, 4).data(ui::kDropDownRole).toBool());
+    EXPECT_FALSE(model->index(0, 2).data(ui::kDropDownRole).toBool());
+    EXPECT_EQ(test::CellOptions(view->GridCtrl(), 3, 0).size(), 14);
+
+    QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
+    test::TypeIntoCell(view->GridCtrl(), 3, 2, QStringLiteral("7"));
+    EXPECT_EQ(view->Grid().Text(3, 2), "7");
+    EXPECT_EQ(model->index(2, 3).data().toString().toStdString(), "Minutes");  // the unit hint, shown without a refresh
+    EXPECT_GE(changed.count(), 2);
+    test::PressKey(Qt::Key_Delete);  // the current cell moved on to the unit cell
+    EXPECT_EQ(view->Grid().Text(3, 3), "");
+    frame->Action(cmd::kClearGridMenu)->trigger();
+    EXPECT_EQ(model->index(2, 2).data().toString().toStdString(), " ");
+}
+
 TEST(DataView, F4OpensTheActivityListAndTheKeyboardPicksAnEntry) {
     test::UiHome home;
     auto frame = test::StartMainFrame("80");
@@ -360,6 +392,15 @@ TEST(DataView, F4OpensTheActivityListAndTheKeyboardPicksAnEntry) {
     test::PressKey(Qt::Key_F4);
     QWidget* popup = QApplication::activePopupWidget();
     ASSERT_NE(popup, nullptr) << "the list did not open";
+    // The list is as wide as its longest name, wider than the cell: no name is cut.
+    auto* view = popup->findChild<QAbstractItemView*>();
+    ASSERT_NE(view, nullptr);
+    int widest = 0;
+    for (int row = 0; row < view->model()->rowCount(); ++row) {
+        widest = std::max(widest, view->fontMetrics().horizontalAdvance(view->model()->index(row, 0).data().toString()));
+    }
+    EXPECT_GT(widest, grid->columnWidth(0));
+    EXPECT_GE(view->viewport()->width(), widest);
     // The list starts on the first selected activity; Down and Return pick the second and end the
     // edit, moving on to the next cell. (Keys go to the list itself: the offscreen platform cannot
     // grab the keyboard for it.)

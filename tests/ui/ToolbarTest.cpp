@@ -56,7 +56,7 @@ TEST(Toolbar, WeightFieldTakesOnlyPositiveNumbersAndTheNextRecordsCarryThem) {
         EXPECT_FALSE(frame->DataView()->State().newWeightSet) << ignored;
     }
 
-    Overtype(test::Child<QLineEdit>(bar, "weight"), QStringLiteral("72.5"));
+    Overtype(test::Child<QLineEdit>(bar, "weight"), QStringLiteral("72,5"));  // a decimal comma counts as a point
     EXPECT_EQ(frame.Doc().m_dLastWeight, 72.5);
     EXPECT_EQ(test::Text(test::Child<ui::CColorStatic>(bar, "weightLabel")->text()), "New Weight: ");
     EXPECT_TRUE(frame.Settings().m_bSettingsChanged);
