@@ -226,7 +226,7 @@ TEST_F(EntryFixture, Capture_RefusesNumbersNoRecordCanHold) {
         {{kGolf, "Far", "30", "", "5"}, 20000, 1, "weight of row 1 (20000)"},  // typed into the toolbar
     };
     for (const Case& c : cases) {
-        doc.m_arRecords.clear();
+        doc.SetRecords({});
         prompter.messages.clear();
         settings.m_arDescriptions.clear();
         state.addToLists = true;
@@ -239,7 +239,7 @@ TEST_F(EntryFixture, Capture_RefusesNumbersNoRecordCanHold) {
         ASSERT_EQ(prompter.messages.size(), 1u) << c.shown;
         EXPECT_NE(prompter.messages[0].find(c.shown), std::string::npos) << prompter.messages[0];
         // Rows before it are kept; the refused row adds no record and nothing to the lists.
-        EXPECT_EQ(doc.m_arRecords.size(), static_cast<size_t>(c.stoppedAt - 1)) << c.shown;
+        EXPECT_EQ(doc.Records().size(), static_cast<size_t>(c.stoppedAt - 1)) << c.shown;
         EXPECT_EQ(settings.m_arDescriptions.size(), static_cast<size_t>(c.stoppedAt - 1)) << c.shown;
     }
 }

@@ -120,10 +120,10 @@ TEST_F(KT2DocTest, Load_FallsBackToOlderNameAndGivesAnEmptyDatabaseWithoutAUsabl
     EXPECT_EQ(ReadAll(doc.OlderDatabasePath()), kGolfFile);
 
     // A byte-order mark an editor put before a journal without header does not hide the first date.
-    doc.m_arRecords.clear();
+    doc.SetRecords({});
     doc.ParseDatabaseContent("\xEF\xBB\xBF" + kGolfFile.substr(3));
-    ASSERT_EQ(doc.m_arRecords.size(), 1u);
-    EXPECT_EQ(doc.m_arRecords[0].m_time, 1709593200);
+    ASSERT_EQ(doc.Records().size(), 1u);
+    EXPECT_EQ(doc.Records()[0].m_time, 1709593200);
 
     // Once the current file exists the older one is no longer read.
     WriteAll(doc.DatabasePath(), "1\r\n1709593200\tRunning\t\t60\t\t1\t2\t1\tnew\r\n");

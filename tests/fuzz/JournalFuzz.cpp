@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     kt::CKT2Doc second;
     second.ParseDatabaseContent(saved);
-    kt::fuzz::Expect(second.m_arRecords.size() == first.m_arRecords.size(), "a save keeps every record", saved);
+    kt::fuzz::Expect(second.Records().size() == first.Records().size(), "a save keeps every record", saved);
     kt::fuzz::Expect(second.m_bMetric == first.m_bMetric, "the unit survives a save", saved);
     const std::string again = kt::EncodeText(second.DatabaseLines(1));
     kt::fuzz::Expect(again == saved, "a saved journal is stable", saved, again);

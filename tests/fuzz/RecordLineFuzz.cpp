@@ -17,14 +17,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (const size_t end = bytes.find_first_of("\r\n"); end != std::string_view::npos) bytes = bytes.substr(0, end);
     kt::CKT2Doc first;
     first.ParseRecordLine(kt::DecodeLine(bytes));
-    if (first.m_arRecords.empty()) return 0;
-    const kt::CEventRecord& r1 = first.m_arRecords[0];
+    if (first.Records().empty()) return 0;
+    const kt::CEventRecord& r1 = first.Records()[0];
     const std::string line1 = kt::DatabaseRecordLine(r1);
 
     kt::CKT2Doc second;
     second.ParseRecordLine(kt::DecodeLine(kt::EncodeLine(line1)));
-    kt::fuzz::Expect(second.m_arRecords.size() == 1, "a written record reads back as one record", line1);
-    const kt::CEventRecord& r2 = second.m_arRecords[0];
+    kt::fuzz::Expect(second.Records().size() == 1, "a written record reads back as one record", line1);
+    const kt::CEventRecord& r2 = second.Records()[0];
     kt::CEventRecord sanitized = r1;
     for (std::string* t : {&sanitized.m_strType, &sanitized.m_strDescription, &sanitized.m_strLocation, &sanitized.m_strNotes})
         *t = kt::SanitizeFieldText(*t);

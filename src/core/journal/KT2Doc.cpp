@@ -160,10 +160,19 @@ long long CKT2Doc::ReadDatabaseFile(const std::filesystem::path& path, FileError
 long long CKT2Doc::AppendDatabaseFile(const std::filesystem::path& path, FileError* error, std::optional<uint64_t>* header) {
     std::string content;
     if (!ReadFileBytes(path, content, error)) return -1;
-    return ParseDatabaseContent(content, header);
+    return AppendDatabaseContent(content, header);
 }
 
 long long CKT2Doc::ParseDatabaseContent(std::string_view content, std::optional<uint64_t>* header) {
+    Notify([](JournalObserver* o) { o->AboutToReset(); });
+    const long long lines = AppendDatabaseContent(content, header);
+    m_bSorted = std::is_sorted(m_arRecords.begin(), m_arRecords.end(), EarlierDate);
+    Notify([](JournalObserver* o) { o->Reset(); });
+    Touch(true, true);
+    return lines;
+}
+
+long long CKT2Doc::AppendDatabaseContent(std::string_view content, std::optional<uint64_t>* header) {
     m_arRecords.reserve(m_arRecords.size() + static_cast<size_t>(std::count(content.begin(), content.end(), '\n')) + 1);
 
     // Lines are cut as SplitLines cuts them, but as views into the file's bytes, so that a plain
@@ -195,7 +204,19 @@ long long CKT2Doc::ParseDatabaseContent(std::string_view content, std::optional<
     return lines;
 }
 
-void CKT2Doc::ParseRecordLine(const std::string& line) { ParseRecordView(line); }
+void CKT2Doc::ParseRecordLine(const std::string& line) {
+    const size_t before = m_arRecords.size();
+    ParseRecordView(line);
+    if (m_arRecords.size() == before) return;
+    // The record is in the array already; observers hear of it as of any insertion.
+    CEventRecord record = std::move(m_arRecords.back());
+    m_arRecords.pop_back();
+    Notify([before](JournalObserver* o) { o->RecordsAboutToBeInserted(before, before); });
+    m_arRecords.push_back(std::move(record));
+    m_bSorted = m_bSorted && InOrderAt(before);
+    Notify([before](JournalObserver* o) { o->RecordsInserted(before, before); });
+    Touch(true);
+}
 
 void CKT2Doc::ParseRecordView(std::string_view line) {
     size_t tab = line.find('\t');

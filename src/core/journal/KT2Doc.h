@@ -59,8 +59,13 @@ public:
     // of lines read, or -1 when the file cannot be read (the array is then unchanged and `error`
     // says why). When `header` is given it receives the number of a first line that holds no tab.
     long long ReadDatabaseFile(const std::filesystem::path& path, FileError* error = nullptr, std::optional<uint64_t>* header = nullptr);
+    // Turns one file line (decoded, line end removed) into a record appended to the array (an
+    // insertion for the observers), or ignores it. Updates m_bMetric and m_dLastWeight from the
+    // line. The changed flag stays as it was, as with any load.
+    void ParseRecordLine(const std::string& line);
     // The same for the bytes of a whole file already in memory (a leading UTF-8 byte-order mark,
-    // as some editors add, is skipped). Returns the number of lines.
+    // as some editors add, is skipped), appended to the array (observers see a reset). Returns the
+    // number of lines.
     long long ParseDatabaseContent(std::string_view content, std::optional<uint64_t>* header = nullptr);
     // Writes the array to "ExerciseData.edb" atomically. On failure reports through `prompter`,
     // leaves the old file and m_bChanged as they were, and returns false. When the file could not
@@ -180,11 +185,10 @@ private:
         std::vector<JournalObserver*> list;
     };
 
-    // Turns one file line (decoded, line end removed) into a record appended to the array, or
-    // ignores it. Updates m_bMetric and m_dLastWeight from the line. No notice: the loaders report.
-    void ParseRecordLine(const std::string& line);
+    // The loaders' step for one line, without notices: the loaders report the whole load.
     void ParseRecordView(std::string_view line);
     long long AppendDatabaseFile(const std::filesystem::path& path, FileError* error, std::optional<uint64_t>* header = nullptr);
+    long long AppendDatabaseContent(std::string_view content, std::optional<uint64_t>* header = nullptr);
     // The active database file (or the older name) into the array; an unreadable one is noted.
     void ReadActiveDatabase(Prompter* prompter);
     void SetChanged(bool changed);
