@@ -100,29 +100,24 @@ TEST(ActivityListTest, Load_WhereTheFileCannotBeReadOrCreatedTheDefaultsStay) {
     EXPECT_TRUE(std::filesystem::is_directory(dir / "taken" / "ActivityList.txt" / "keep"));
 }
 
-TEST(ActivityListTest, Save_WritesAllEntriesAndClearsTheFlagOnlyOnSuccess) {
+TEST(ActivityListTest, Save_WritesAllEntriesAndReportsAFailedWrite) {
     TempDir dir;
     ActivityTable table;
     table.SetActivity(305, "Rowing machine", 7.25);
     table.SetActivity(306, "Tab\tand\r\nbreaks", 1.0);  // must not shift later positions
-    Settings settings;
-    settings.m_bActivityListChanged = true;
     RecordingPrompter prompter;
 
-    EXPECT_TRUE(SaveActivityList(table, dir.path(), settings, prompter));
-    EXPECT_FALSE(settings.m_bActivityListChanged);
+    EXPECT_TRUE(SaveActivityList(table, dir.path(), prompter));
     std::string expected = ReadAll(Golden("ActivityList.txt"));
     const std::string twoUserDefined = "User Defined\t0.000000\r\nUser Defined\t0.000000\r\n";
     expected.replace(expected.find(twoUserDefined), twoUserDefined.size(), "Rowing machine\t7.250000\r\nTab and  breaks\t1.000000\r\n");
     EXPECT_EQ(ReadAll(dir / "ActivityList.txt"), expected);
 
-    // A failed write leaves the old file whole, tells the user and keeps the flag.
-    settings.m_bActivityListChanged = true;
+    // A failed write leaves the old file whole and tells the user.
     table.SetActivity(0, "Changed", 1.0);
     SetAtomicWriteFailureAfterBytesForTesting(100);
-    EXPECT_FALSE(SaveActivityList(table, dir.path(), settings, prompter));
+    EXPECT_FALSE(SaveActivityList(table, dir.path(), prompter));
     SetAtomicWriteFailureAfterBytesForTesting(-1);
-    EXPECT_TRUE(settings.m_bActivityListChanged);
     EXPECT_EQ(prompter.messages, std::vector<std::string>{kUnableToSave});
     EXPECT_EQ(ReadAll(dir / "ActivityList.txt"), expected);
 }
@@ -142,14 +137,6 @@ TEST(ActivityListTest, Html_MatchesTheExpectedFileEscapesMarkupAndFailsSilently)
 
     WriteAll(dir / "file", "x");
     EXPECT_FALSE(ExportActivityListHtml(table, dir / "file"));
-}
-
-TEST(ActivityListTest, Reset_PutsBackTheDefaultsWithoutRaisingFlags) {
-    Settings settings;
-    settings.m_arSelectedActivities = {5, 6, 309};
-    ResetSelectedActivities(settings);
-    EXPECT_EQ(settings.m_arSelectedActivities, DefaultSelectedActivities());
-    EXPECT_FALSE(settings.m_bSettingsChanged || settings.m_bActivityListChanged);
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include "core/activities/ActivityTable.h"
 #include "core/base/Format.h"
-#include "core/journal/KT2Doc.h"
+#include "core/settings/Settings.h"
 
 namespace kt {
 namespace {
@@ -96,10 +96,8 @@ TEST(ActivityTableTest, CalculateCalories) {
         {true, 0, {310, huge, 4}, 60, 70, "Archery", 3.4972 * 70},
     };
     for (const Case& c : cases) {
-        CKT2Doc doc;
-        doc.m_bMetric = c.metric;
-        doc.m_dLastWeight = c.lastWeight;
-        EXPECT_NEAR(CalculateCalories(table, c.selected, doc, c.minutes, c.weight, c.name), c.calories, 1e-9) << c.name << " " << c.weight;
+        EXPECT_NEAR(CalculateCalories(table, c.selected, c.metric, c.lastWeight, c.minutes, c.weight, c.name), c.calories, 1e-9)
+            << c.name << " " << c.weight;
     }
 }
 

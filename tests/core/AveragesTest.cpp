@@ -5,6 +5,7 @@
 #include "core/activities/ActivityTable.h"
 #include "core/base/Format.h"
 #include "core/journal/KT2Doc.h"
+#include "core/settings/Settings.h"
 #include "core/stats/Averages.h"
 
 namespace kt {

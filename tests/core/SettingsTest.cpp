@@ -8,6 +8,7 @@
 #include "core/base/Format.h"
 #include "core/settings/FileSettingsStore.h"
 #include "core/settings/MemorySettingsStore.h"
+#include "core/settings/Settings.h"
 #include "core/settings/SettingsKey.h"
 #include "core/settings/SettingsPersistence.h"
 #include "core/settings/WindowState.h"
@@ -278,6 +279,14 @@ TEST(SettingsTest, Save_FallsBackToTheCfgFileWhenTheStoreCannotBeCreated) {
     EXPECT_FALSE(SaveSettings(failing, dir.path(), l.settings, l.doc));
     EXPECT_TRUE(l.settings.m_bSettingsChanged);
     EXPECT_FALSE(std::filesystem::exists(dir / "Kinetrax2.cfg"));
+}
+
+TEST(SettingsTest, Reset_PutsBackTheDefaultsWithoutRaisingFlags) {
+    Settings settings;
+    settings.m_arSelectedActivities = {5, 6, 309};
+    ResetSelectedActivities(settings);
+    EXPECT_EQ(settings.m_arSelectedActivities, (std::vector<uint16_t>{0, 51, 60, 86, 97, 106, 109, 127, 132, 152, 191, 248, 281, 299}));
+    EXPECT_FALSE(settings.m_bSettingsChanged || settings.m_bActivityListChanged);
 }
 
 TEST(SettingsTest, WindowState_IsRememberedOnlyInAnExistingKeyAndUnusableValuesReadAsNone) {

@@ -2,6 +2,7 @@
 // load with its texts whole (only tabs, line breaks and NULs become blanks) and its line stable.
 
 #include "core/base/Format.h"
+#include "core/base/Text.h"
 #include "core/base/TextCodec.h"
 #include "core/journal/KT2Doc.h"
 #include "fuzz/FuzzCheck.h"

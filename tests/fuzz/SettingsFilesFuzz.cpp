@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "core/base/AtomicFile.h"
+#include "core/base/Text.h"
 #include "core/journal/KT2Doc.h"
 #include "core/settings/MemorySettingsStore.h"
 #include "core/settings/SettingsPersistence.h"

@@ -12,6 +12,7 @@
 #include "core/activities/ActivityTable.h"
 #include "core/app/Commands.h"
 #include "core/base/LocalTime.h"
+#include "core/settings/Settings.h"
 #include "ui/activities/ShowDefaultActivities.h"
 #include "ui/app/KTToolBar.h"
 #include "ui/app/MainFrame.h"

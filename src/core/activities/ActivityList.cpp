@@ -7,8 +7,8 @@
 #include "core/base/AtomicFile.h"
 #include "core/base/Format.h"
 #include "core/base/Scan.h"
+#include "core/base/Text.h"
 #include "core/base/TextCodec.h"
-#include "core/journal/KT2Doc.h"
 
 namespace kt {
 namespace {
@@ -89,13 +89,10 @@ std::vector<std::string> ActivityListLines(const ActivityTable& table) {
     return lines;
 }
 
-bool SaveActivityList(const ActivityTable& table, const std::filesystem::path& dataFolder, Settings& settings, Prompter& prompter) {
-    if (!WriteTextFileAtomic(DataFilePath(dataFolder, kActivityListFileName), ActivityListLines(table))) {
-        prompter.Message(activities_text::kUnableToSaveActivityList);
-        return false;
-    }
-    settings.m_bActivityListChanged = false;
-    return true;
+bool SaveActivityList(const ActivityTable& table, const std::filesystem::path& dataFolder, Prompter& prompter) {
+    if (WriteTextFileAtomic(DataFilePath(dataFolder, kActivityListFileName), ActivityListLines(table))) return true;
+    prompter.Message(activities_text::kUnableToSaveActivityList);
+    return false;
 }
 
 std::string ActivityListHtml(const ActivityTable& table) {
@@ -122,7 +119,5 @@ std::string ActivityListHtml(const ActivityTable& table) {
 bool ExportActivityListHtml(const ActivityTable& table, const std::filesystem::path& dataFolder) {
     return WriteFileAtomic(DataFilePath(dataFolder, kActivityListHtmlFileName), ActivityListHtml(table));
 }
-
-void ResetSelectedActivities(Settings& settings) { settings.m_arSelectedActivities = DefaultSelectedActivities(); }
 
 }  // namespace kt

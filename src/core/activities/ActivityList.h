@@ -6,7 +6,6 @@
 
 #include "core/activities/ActivityTable.h"
 #include "core/base/Prompter.h"
-#include "core/settings/Settings.h"
 
 namespace kt {
 
@@ -26,9 +25,9 @@ bool LoadActivityList(ActivityTable& table, const std::filesystem::path& dataFol
 // The reading rules of LoadActivityList for the decoded lines of the file.
 void ParseActivityListLines(ActivityTable& table, const std::vector<std::string>& lines);
 
-// Writes all 310 entries to "ActivityList.txt" (atomically). Success clears
-// settings.m_bActivityListChanged; failure tells the user and leaves the flag set.
-bool SaveActivityList(const ActivityTable& table, const std::filesystem::path& dataFolder, Settings& settings, Prompter& prompter);
+// Writes all 310 entries to "ActivityList.txt" (atomically). False after telling the user when
+// the file could not be written (the caller's changed flag must then stay set).
+bool SaveActivityList(const ActivityTable& table, const std::filesystem::path& dataFolder, Prompter& prompter);
 
 // The file content SaveActivityList writes, one entry a line, without line ends.
 std::vector<std::string> ActivityListLines(const ActivityTable& table);
@@ -39,8 +38,5 @@ bool ExportActivityListHtml(const ActivityTable& table, const std::filesystem::p
 
 // The exact bytes of the HTML export (one byte per character, CR LF line ends).
 std::string ActivityListHtml(const ActivityTable& table);
-
-// Empties the selected activities and appends the fourteen defaults. Raises no flag.
-void ResetSelectedActivities(Settings& settings);
 
 }  // namespace kt

@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "core/activities/ActivityDefaults.h"
-#include "core/journal/KT2Doc.h"
+#include "core/base/Units.h"
 
 namespace kt {
 
@@ -38,11 +38,9 @@ bool ActivityTable::SetActivity(int position, std::string name, double met) {
     return true;
 }
 
-std::vector<uint16_t> DefaultSelectedActivities() { return {0, 51, 60, 86, 97, 106, 109, 127, 132, 152, 191, 248, 281, 299}; }
-
-double CalculateCalories(const ActivityTable& table, const std::vector<uint16_t>& selected, const CKT2Doc& doc, double durationMinutes,
-                         double weight, const std::string& type) {
-    if (weight == 0.0) weight = doc.m_dLastWeight;
+double CalculateCalories(const ActivityTable& table, const std::vector<uint16_t>& selected, bool metric, double lastWeight,
+                         double durationMinutes, double weight, const std::string& type) {
+    if (weight == 0.0) weight = lastWeight;
     const double hours = durationMinutes / 60.0;
 
     // Only selected activities burn calories; the first selected entry with the name wins, which
@@ -58,8 +56,7 @@ double CalculateCalories(const ActivityTable& table, const std::vector<uint16_t>
     }
     if (match == nullptr) return 0.0;
 
-    const double kilograms = doc.m_bMetric ? weight : weight / 2.2;
-    return match->met * kilograms * hours;
+    return match->met * Kilograms(weight, metric) * hours;
 }
 
 }  // namespace kt

@@ -10,8 +10,6 @@
 
 namespace kt {
 
-class CKT2Doc;
-
 constexpr int kActivityCount = 310;
 
 struct Activity {
@@ -37,14 +35,11 @@ private:
     std::array<Activity, kActivityCount> m_entries;
 };
 
-// The fourteen default selected activities, in order.
-std::vector<uint16_t> DefaultSelectedActivities();
-
 // Calories burned: MET of the first selected entry whose name equals `type` exactly x weight in
-// kilograms x hours. `weight` 0 stands for the document's last weight; pounds are divided by 2.2
-// (the document's unit decides). An activity that is not selected burns 0 calories. Selected
-// positions outside the table are skipped.
-double CalculateCalories(const ActivityTable& table, const std::vector<uint16_t>& selected, const CKT2Doc& doc, double durationMinutes,
-                         double weight, const std::string& type);
+// kilograms x hours. `weight` 0 stands for `lastWeight` (the document's last weight); both are in
+// the unit `metric` says (the document's), pounds divided by 2.2. An activity that is not
+// selected burns 0 calories. Selected positions outside the table are skipped.
+double CalculateCalories(const ActivityTable& table, const std::vector<uint16_t>& selected, bool metric, double lastWeight,
+                         double durationMinutes, double weight, const std::string& type);
 
 }  // namespace kt

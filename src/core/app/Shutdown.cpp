@@ -9,8 +9,11 @@ namespace kt {
 void StoreAtExit(ExitContext& c) {
     if (c.settings.m_bSettingsChanged) SaveSettings(c.store, c.dataFolder, c.settings, c.doc);
     if (c.settings.m_bActivityListChanged) {
-        SaveActivityList(c.activities, c.dataFolder, c.settings, c.prompter);
-        if (c.settings.m_bActivityListChanged) SaveSelectedActivities(c.store, c.settings);
+        if (SaveActivityList(c.activities, c.dataFolder, c.prompter)) {
+            c.settings.m_bActivityListChanged = false;
+        } else {
+            SaveSelectedActivities(c.store, c.settings);
+        }
     }
 }
 

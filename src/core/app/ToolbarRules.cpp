@@ -9,12 +9,6 @@
 #include "core/settings/Texts.h"
 
 namespace kt {
-namespace {
-
-constexpr double kShownWeightMinimum = 30.0;
-
-}  // namespace
-
 WeightChange ToolbarRules::OnWeightTextChanged(const std::string& text, CKT2Doc& doc, EntryState& view, Settings& settings) {
     WeightChange change;
     // Window creation (or the first refresh) fills the field before any weight is meant.
@@ -43,7 +37,7 @@ WeightFieldTexts ToolbarRules::RefreshWeightField(const CKT2Doc& doc) {
 }
 
 std::optional<std::string> ToolbarRules::WindowCreationWeightText(double frameLastWeight) {
-    if (frameLastWeight > kShownWeightMinimum) return Format("%3.1lf", frameLastWeight);
+    if (frameLastWeight > kShownWeightAbove) return Format("%3.1lf", frameLastWeight);
     return std::nullopt;
 }
 

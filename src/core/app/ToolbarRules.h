@@ -37,7 +37,7 @@ public:
     // The field and label after the data entry view has started.
     static WeightFieldTexts RefreshWeightField(const CKT2Doc& doc);
 
-    // The field's text at window creation: the frame's last weight when it is above 30.0.
+    // The field's text at window creation: the frame's last weight when it is above kShownWeightAbove.
     static std::optional<std::string> WindowCreationWeightText(double frameLastWeight);
 
     // The entry date for a day picked in the date control: that day's local midnight, whatever

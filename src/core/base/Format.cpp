@@ -14,16 +14,12 @@ namespace {
 // while the user's locale uses a decimal comma must still hold "1.5".
 class CLocaleScope {
 public:
-    CLocaleScope() : m_old(uselocale(CLocaleHandle())) {}
+    CLocaleScope() : m_old(uselocale(kt::CLocaleHandle())) {}
     ~CLocaleScope() { uselocale(m_old); }
     CLocaleScope(const CLocaleScope&) = delete;
     CLocaleScope& operator=(const CLocaleScope&) = delete;
 
 private:
-    static locale_t CLocaleHandle() {
-        static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-        return c;
-    }
     locale_t m_old;
 };
 
@@ -52,6 +48,11 @@ std::string Format(const char* fmt, ...) {
     }
     va_end(copy);
     return out;
+}
+
+locale_t CLocaleHandle() {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return c;
 }
 
 void ForceCLocale() {

@@ -4,6 +4,8 @@
 // writing garbage into a data file. Numbers always use "." as the decimal point: Format runs in
 // the C locale whatever the process locale is.
 
+#include <locale.h>
+
 #include <string>
 
 namespace kt {
@@ -13,5 +15,8 @@ namespace kt {
 // Forces LC_NUMERIC and LC_TIME to "C". The Qt application object sets the user's locale at
 // start-up; files and texts must not follow it (a German locale would write "1,5").
 void ForceCLocale();
+
+// The C locale as a handle for the *_l functions and uselocale; made once, never freed.
+locale_t CLocaleHandle();
 
 }  // namespace kt

@@ -1,16 +1,11 @@
 #include "core/base/LocalTime.h"
 
-#include <locale.h>
-
 #include <ctime>
+
+#include "core/base/Format.h"
 
 namespace kt {
 namespace {
-
-locale_t CLocale() {
-    static locale_t loc = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
-    return loc;
-}
 
 // Days from 1970-01-01 of a proleptic Gregorian date (Howard Hinnant's days_from_civil).
 int64_t DaysFromCivil(int64_t y, unsigned m, unsigned d) {
@@ -117,7 +112,7 @@ std::string FormatTime(Time64 t, const char* pattern) {
     struct tm tm {};
     localtime_r(&tt, &tm);
     char buffer[512];
-    const size_t n = strftime_l(buffer, sizeof buffer, pattern, &tm, CLocale());
+    const size_t n = strftime_l(buffer, sizeof buffer, pattern, &tm, CLocaleHandle());
     return std::string(buffer, n);
 }
 

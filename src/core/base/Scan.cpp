@@ -4,10 +4,10 @@
 #include <cmath>
 #include <limits>
 
+#include "core/base/Text.h"
+
 namespace kt {
 namespace {
-
-bool IsSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
 std::string_view SkipSpace(std::string_view s) {
     size_t i = 0;
@@ -17,14 +17,14 @@ std::string_view SkipSpace(std::string_view s) {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
-bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
-    if (s.size() < prefix.size()) return false;
-    for (size_t i = 0; i < prefix.size(); ++i) {
-        char c = s[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != prefix[i]) return false;
-    }
-    return true;
+// The one sign scanf takes before a number: removes it from `s` and says whether it was a minus.
+bool HasSign(std::string_view s) { return !s.empty() && (s[0] == '+' || s[0] == '-'); }
+
+bool ReadSign(std::string_view& s) {
+    if (!HasSign(s)) return false;
+    const bool negative = s[0] == '-';
+    s.remove_prefix(1);
+    return negative;
 }
 
 }  // namespace
@@ -34,11 +34,7 @@ namespace {
 // "%d" at the start of `text`; `end` receives where reading stopped.
 std::optional<int> ReadInt(std::string_view text, size_t& end) {
     std::string_view s = SkipSpace(text);
-    bool negative = false;
-    if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
-        negative = s[0] == '-';
-        s.remove_prefix(1);
-    }
+    const bool negative = ReadSign(s);
     if (s.empty() || !IsDigit(s[0])) return std::nullopt;
     long long value = 0;
     size_t i = 0;
@@ -72,15 +68,10 @@ std::vector<int> ScanInts(std::string_view text, size_t count) {
 }
 
 std::optional<double> ScanDouble(std::string_view text) {
-    std::string_view s = SkipSpace(text);
-    bool negative = false;
-    std::string_view body = s;
-    if (!body.empty() && (body[0] == '+' || body[0] == '-')) {
-        negative = body[0] == '-';
-        body.remove_prefix(1);
-    }
+    std::string_view body = SkipSpace(text);
+    const bool negative = ReadSign(body);
     // scanf takes one sign; from_chars would take a second '-' itself and read "--5" as 5.
-    if (!body.empty() && (body[0] == '+' || body[0] == '-')) return std::nullopt;
+    if (HasSign(body)) return std::nullopt;
     if (StartsWithNoCase(body, "inf")) {
         return negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
     }
@@ -104,11 +95,7 @@ std::optional<double> ScanDouble(std::string_view text) {
 
 std::optional<uint64_t> ScanU64(std::string_view text) {
     std::string_view s = SkipSpace(text);
-    bool negative = false;
-    if (!s.empty() && (s[0] == '+' || s[0] == '-')) {
-        negative = s[0] == '-';
-        s.remove_prefix(1);
-    }
+    const bool negative = ReadSign(s);
     if (s.empty() || !IsDigit(s[0])) return std::nullopt;
     uint64_t value = 0;
     bool overflow = false;
@@ -119,6 +106,14 @@ std::optional<uint64_t> ScanU64(std::string_view text) {
     }
     if (overflow) return std::numeric_limits<uint64_t>::max();
     return negative ? static_cast<uint64_t>(0) - value : value;
+}
+
+size_t LeadingIntegerLength(std::string_view text) {
+    std::string_view s = SkipSpace(text);
+    ReadSign(s);
+    size_t i = 0;
+    while (i < s.size() && IsDigit(s[i])) ++i;
+    return text.size() - s.size() + i;
 }
 
 int ScanIntOr(std::string_view text, int fallback) { return ScanInt(text).value_or(fallback); }

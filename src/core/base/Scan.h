@@ -21,6 +21,10 @@ std::optional<double> ScanDouble(std::string_view text);
 // "%I64u": unsigned decimal; a leading '-' negates modulo 2^64 as scanf does.
 std::optional<uint64_t> ScanU64(std::string_view text);
 
+// How much of `text` the integer at its start takes: the leading white space, one sign and the
+// decimal digits (as much as "%d" consumes; the sign and the space count even without digits).
+size_t LeadingIntegerLength(std::string_view text);
+
 // Convenience forms: the value, or `fallback` when nothing could be read.
 int ScanIntOr(std::string_view text, int fallback);
 double ScanDoubleOr(std::string_view text, double fallback);

@@ -82,18 +82,17 @@ std::string CodePointsToUtf8(std::u32string_view cps) {
     return out;
 }
 
+bool NeedsCoding(std::string_view text) {
+    for (char c : text) {
+        if (static_cast<unsigned char>(c) >= 0x80 || c == kEscape) return true;
+    }
+    return false;
+}
+
 std::string EncodeLine(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
-    // Fast path: plain ASCII without ESC is already the file form.
-    bool plain = true;
-    for (char c : utf8) {
-        if (static_cast<unsigned char>(c) >= 0x80 || c == kEscape) {
-            plain = false;
-            break;
-        }
-    }
-    if (plain) return std::string(utf8);
+    if (!NeedsCoding(utf8)) return std::string(utf8);
     static const char* hex = "0123456789ABCDEF";
     for (char32_t cp : Utf8ToCodePoints(utf8)) {
         if (cp <= 0xFF && cp != static_cast<char32_t>(kEscape)) {
@@ -107,14 +106,7 @@ std::string EncodeLine(std::string_view utf8) {
 }
 
 std::string DecodeLine(std::string_view bytes) {
-    bool plain = true;
-    for (char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80 || c == kEscape) {
-            plain = false;
-            break;
-        }
-    }
-    if (plain) return std::string(bytes);
+    if (!NeedsCoding(bytes)) return std::string(bytes);
     std::string out;
     out.reserve(bytes.size());
     for (size_t i = 0; i < bytes.size(); ++i) {

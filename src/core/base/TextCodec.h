@@ -19,6 +19,10 @@
 
 namespace kt {
 
+// True when `text` holds a byte of 0x80 or more or an ESC: only then do its UTF-8 form and its
+// file form differ. Plain ASCII is its own file form both ways.
+bool NeedsCoding(std::string_view text);
+
 // UTF-8 text -> file bytes of one line (no line end added).
 std::string EncodeLine(std::string_view utf8);
 // File bytes of one line (line end already removed) -> UTF-8 text.

@@ -8,6 +8,7 @@
 #include "core/base/Format.h"
 #include "core/base/Prompter.h"
 #include "core/base/Scan.h"
+#include "core/base/Text.h"
 #include "core/base/TypedNumber.h"
 #include "core/entry/Duration.h"
 #include "core/entry/EntryGrid.h"
@@ -112,7 +113,8 @@ void CaptureRows(EntryGrid& grid, EntryState& state, CaptureContext& context, Ca
         double calories = ScanTypedNumberOr(grid.Text(r, kColCalories), 0.0);
         const bool formula = calories == 0.0;
         if (formula) {
-            calories = CalculateCalories(context.table, context.settings.m_arSelectedActivities, doc, duration.minutes, weight, row.type);
+            calories = CalculateCalories(context.table, context.settings.m_arSelectedActivities, doc.m_bMetric, doc.m_dLastWeight,
+                                         duration.minutes, weight, row.type);
         }
         // "1e307:0:0" hours, a weight of 1e300 or what the formula makes of them would go into
         // the file as "inf" or as a number that ruins every average: such a row is refused.

@@ -4,6 +4,7 @@
 
 #include "core/activities/ActivityTable.h"
 #include "core/base/Scan.h"
+#include "core/base/Text.h"
 #include "core/journal/KT2Doc.h"
 #include "core/settings/Settings.h"
 

@@ -14,7 +14,6 @@ constexpr Time64 kAutoArchiveWait = 2678400;  // 31 days: the month before the c
 
 bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
-bool IsScanSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
 
 // The names of the regular files in `folder` that `keep` accepts, sorted.
 template <typename Keep>
@@ -103,11 +102,7 @@ MonthDay ReadMonthDay(std::string_view text) {
     const auto first = ScanInt(text);
     if (!first) return md;
     md.month = *first;
-    size_t i = 0;
-    while (i < text.size() && IsScanSpace(text[i])) ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    while (i < text.size() && text[i] >= '0' && text[i] <= '9') ++i;
-    md.day = ScanIntOr(text.substr(i), 0);
+    md.day = ScanIntOr(text.substr(LeadingIntegerLength(text)), 0);
     return md;
 }
 

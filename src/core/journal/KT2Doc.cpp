@@ -12,22 +12,13 @@
 #include "core/base/AtomicFile.h"
 #include "core/base/Format.h"
 #include "core/base/Scan.h"
+#include "core/base/Text.h"
 #include "core/base/TextCodec.h"
 #include "core/journal/Archive.h"
 #include "core/journal/Texts.h"
 
 namespace kt {
 namespace {
-
-constexpr char kEscapeByte = '\x1B';
-
-// A line of plain ASCII is already its own UTF-8 text; only other lines pay for a decoded copy.
-bool NeedsDecoding(std::string_view bytes) {
-    for (char c : bytes) {
-        if (static_cast<unsigned char>(c) >= 0x80 || c == kEscapeByte) return true;
-    }
-    return false;
-}
 
 // A NUL would end the text for every C-string writer, cutting the rest of the field off.
 bool HasFieldBreak(const std::string& text) { return text.find_first_of(std::string_view("\t\r\n\0", 4)) != std::string::npos; }
@@ -77,13 +68,6 @@ bool EarlierDate(const CEventRecord& a, const CEventRecord& b) { return a.m_time
 
 }  // namespace
 
-std::string SanitizeFieldText(std::string text) {
-    for (char& c : text) {
-        if (c == '\t' || c == '\r' || c == '\n' || c == '\0') c = ' ';
-    }
-    return text;
-}
-
 std::string DatabaseRecordLine(const CEventRecord& record) {
     std::string type, description, location, notes;
     return Format(journal::kRecordFormat, static_cast<unsigned long long>(record.m_time), CleanField(record.m_strType, type),
@@ -96,7 +80,7 @@ bool CKT2Doc::OnNewDocument(Prompter& prompter, const Hooks& hooks) {
     const MonthDay md = ReadMonthDay(m_strAutoArchive);
     if (md.month > 0 && md.day > 0 && hooks.autoArchiveCheck) hooks.autoArchiveCheck(md.month, md.day);
     SetTitle(TitleText());
-    if (m_dLastWeight > 30.0 && hooks.lastWeightToFrame) hooks.lastWeightToFrame(m_dLastWeight);
+    if (m_dLastWeight > kShownWeightAbove && hooks.lastWeightToFrame) hooks.lastWeightToFrame(m_dLastWeight);
     SetChanged(false);
     return true;
 }
@@ -194,7 +178,8 @@ long long CKT2Doc::AppendDatabaseContent(std::string_view content, std::optional
             start = nl + 1;
         }
         if (++lines == 1 && header && line.find('\t') == std::string_view::npos) *header = ScanU64Or(line, 0);
-        if (NeedsDecoding(line)) {
+        // A line of plain ASCII is already its own UTF-8 text; only other lines pay for a copy.
+        if (NeedsCoding(line)) {
             decoded = DecodeLine(line);
             ParseRecordView(decoded);
         } else {

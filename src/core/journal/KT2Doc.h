@@ -33,12 +33,16 @@
 
 namespace kt {
 
+// A last weight of 30 or less is taken for no weight at all: it is not passed to the main window
+// at start-up, nor shown in the toolbar's weight field when the window is created.
+inline constexpr double kShownWeightAbove = 30.0;
+
 class CKT2Doc {
 public:
     // Hooks that later subsystems fill; empty functions do nothing.
     struct Hooks {
         std::function<void(int month, int day)> autoArchiveCheck;  // yearly automatic archive
-        std::function<void(double weight)> lastWeightToFrame;      // the frame's last weight (> 30.0 only)
+        std::function<void(double weight)> lastWeightToFrame;      // the frame's last weight (> kShownWeightAbove only)
     };
 
     // Start-up path: load, auto-archive check, title, last weight to the frame, clear changed.
@@ -222,10 +226,6 @@ public:
 private:
     CKT2Doc& m_doc;
 };
-
-// Replaces every tab, CR, LF and NUL by one blank: a text must never shift the fields of a line,
-// nor end early where a writer takes it as a C string.
-std::string SanitizeFieldText(std::string text);
 
 // The database file line of one record (UTF-8, no line end), texts sanitized. Archive and backup
 // files use the same line.

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "core/base/Format.h"
+#include "core/base/Text.h"
 #include "core/base/TextCodec.h"
 
 namespace kt {
@@ -11,30 +12,16 @@ namespace {
 constexpr std::string_view kHeader = "Windows Registry Editor Version 5.00";
 constexpr std::string_view kCurrentUser = "HKEY_CURRENT_USER";
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
-    }
-    return true;
-}
-
-bool StartsWithNoCase(std::string_view s, std::string_view prefix) {
-    return s.size() >= prefix.size() && EqualNoCase(s.substr(0, prefix.size()), prefix);
-}
-
 std::string_view TrimView(std::string_view s) {
-    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
-    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r')) s.remove_suffix(1);
+    while (!s.empty() && IsSpace(s.front())) s.remove_prefix(1);
+    while (!s.empty() && IsSpace(s.back())) s.remove_suffix(1);
     return s;
 }
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
-    c = LowerAscii(c);
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
 }
 

@@ -8,6 +8,10 @@
 
 namespace kt {
 
+// The fourteen default selected activities (activity-table positions), in order: the first run's
+// list and what "Reset to Default Activity List" restores.
+std::vector<uint16_t> DefaultSelectedActivities();
+
 struct Settings {
     bool m_bAutoUpdate = false;
     bool m_bAutoFill = false;
@@ -30,5 +34,8 @@ struct Settings {
     // "KTUserData.cfg" exists but could not be read at start-up: it is neither used nor replaced.
     bool m_bUserDataUnreadable = false;
 };
+
+// Empties the selected activities and appends the fourteen defaults. Raises no flag.
+void ResetSelectedActivities(Settings& settings);
 
 }  // namespace kt

@@ -5,10 +5,10 @@
 #include <limits>
 #include <optional>
 
-#include "core/activities/ActivityTable.h"
 #include "core/base/AtomicFile.h"
 #include "core/base/Format.h"
 #include "core/base/Scan.h"
+#include "core/base/Text.h"
 #include "core/settings/SettingsKey.h"
 
 namespace kt {
@@ -68,11 +68,10 @@ std::string JoinList(const std::vector<std::string>& items) {
 std::vector<std::string_view> Fields(std::string_view line) {
     std::vector<std::string_view> fields;
     size_t pos = 0;
-    auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; };
     while (pos < line.size()) {
-        while (pos < line.size() && blank(line[pos])) ++pos;
+        while (pos < line.size() && IsSpace(line[pos])) ++pos;
         const size_t start = pos;
-        while (pos < line.size() && !blank(line[pos])) ++pos;
+        while (pos < line.size() && !IsSpace(line[pos])) ++pos;
         if (pos > start) fields.push_back(line.substr(start, pos - start));
     }
     return fields;

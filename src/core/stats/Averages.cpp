@@ -157,8 +157,9 @@ AverageResult CalorieAverage(const CKT2Doc& doc, const ActivityTable& table, con
     for (size_t i = window->firstCounted; i < records.size(); ++i) {
         const CEventRecord& r = records[i];
         // The document's current weight, not the one stored with the record.
-        result.total +=
-            r.m_dCalories != 0.0 ? r.m_dCalories : CalculateCalories(table, selected, doc, r.m_dDuration, doc.m_dLastWeight, r.m_strType);
+        result.total += r.m_dCalories != 0.0 ? r.m_dCalories
+                                             : CalculateCalories(table, selected, doc.m_bMetric, doc.m_dLastWeight, r.m_dDuration,
+                                                                 doc.m_dLastWeight, r.m_strType);
     }
     result.events = static_cast<int>(records.size() - window->firstCounted);
     // Unlike the duration average, any walk past the first record measures from that record,

@@ -8,6 +8,8 @@
 
 #include "core/activities/ActivityTable.h"
 #include "core/base/Format.h"
+#include "core/base/Text.h"
+#include "core/base/Units.h"
 #include "core/journal/KT2Doc.h"
 #include "core/stats/Texts.h"
 
@@ -97,7 +99,9 @@ DaySummaryText DaySummary(const CKT2Doc& doc, const ActivityTable& table, const 
         ++n;
         totalMinutes += r.m_dDuration;
         double c = r.m_dCalories;
-        if (c == 0.0) c = CalculateCalories(table, selected, doc, r.m_dDuration, r.m_dWeight < 0.0 ? 0.0 : r.m_dWeight, r.m_strType);
+        if (c == 0.0)
+            c = CalculateCalories(table, selected, doc.m_bMetric, doc.m_dLastWeight, r.m_dDuration, r.m_dWeight < 0.0 ? 0.0 : r.m_dWeight,
+                                  r.m_strType);
         totalCalories += c;
         const std::string type = OneLine(r.m_strType);
         const std::string desc = OneLine(r.m_strDescription);
@@ -117,8 +121,8 @@ DaySummaryText DaySummary(const CKT2Doc& doc, const ActivityTable& table, const 
     SpanToLineEnd(p, p.text.find("Summary:", summaryAt), kDayTotals);
 
     const double w = doc.m_dLastWeight;
-    const std::string weightLine = doc.m_bMetric ? Format(tx::kDayWeightLine, w, tx::kKg, w * 2.2, tx::kLbs)
-                                                 : Format(tx::kDayWeightLine, w, tx::kLbs, w / 2.2, tx::kKg);
+    const std::string weightLine = doc.m_bMetric ? Format(tx::kDayWeightLine, w, tx::kKg, OtherUnit(w, true), tx::kLbs)
+                                                 : Format(tx::kDayWeightLine, w, tx::kLbs, OtherUnit(w, false), tx::kKg);
     SpanToLineEnd(p, p.Append(weightLine), kDayTotals);
 
     out.status.text = Format(tx::kDayStatus, n, n == 1 ? tx::kActivity : tx::kActivities, totalMinutes, totalCalories);

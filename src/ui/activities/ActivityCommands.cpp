@@ -6,6 +6,7 @@
 #include "core/activities/ActivityList.h"
 #include "core/app/Commands.h"
 #include "core/app/Session.h"
+#include "core/settings/Settings.h"
 #include "ui/activities/ShowDefaultActivities.h"
 
 namespace kt::ui {

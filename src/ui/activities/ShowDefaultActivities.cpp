@@ -11,6 +11,7 @@
 
 #include "core/activities/Texts.h"
 #include "core/base/Format.h"
+#include "core/settings/Settings.h"
 #include "ui/base/QtText.h"
 
 namespace kt::ui {
