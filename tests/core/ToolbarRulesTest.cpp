@@ -83,7 +83,12 @@ TEST(InitialWeight, ZeroOrNoNumberIsRefused_NegativeIsAccepted_OkSetsDocumentAnd
     CKT2Doc doc;
     Settings settings;
     doc.m_bMetric = true;
+    // Asked for exactly while the weight is 0; a negative weight someone accepted is a weight.
+    EXPECT_TRUE(NeedsInitialWeight(doc));
+    doc.m_dLastWeight = -0.1;
+    EXPECT_FALSE(NeedsInitialWeight(doc));
     ApplyInitialWeight(165.0, false, doc, settings);
+    EXPECT_FALSE(NeedsInitialWeight(doc));
     EXPECT_TRUE(doc.m_dLastWeight == 165.0 && !doc.m_bMetric && settings.m_dLastWeight == 165.0 && settings.m_bSettingsChanged);
 }
 

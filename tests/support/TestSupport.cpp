@@ -36,8 +36,15 @@ void WriteAll(const std::filesystem::path& path, const std::string& bytes) {
     out << bytes;
 }
 
+std::filesystem::path TestCacheDir() {
+    const std::filesystem::path dir(KT_TEST_CACHE_DIR);
+    std::error_code ec;
+    std::filesystem::create_directories(dir, ec);
+    return dir;
+}
+
 std::filesystem::path TestDataDir() {
-    // CTest passes the folder; a test program started by hand finds it beside its sources.
+    // Beside the sources, unless KT_TEST_DATA names another copy.
     const char* dir = std::getenv("KT_TEST_DATA");
     return dir ? std::filesystem::path(dir) : std::filesystem::path(KT_SOURCE_TEST_DATA);
 }

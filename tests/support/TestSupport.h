@@ -66,4 +66,8 @@ void WriteAll(const std::filesystem::path& path, const std::string& bytes);
 // The folder of golden files (tests/data).
 std::filesystem::path TestDataDir();
 
+// A folder of the build where tests keep what they make once and later runs reuse (a generated
+// locale); created on demand.
+std::filesystem::path TestCacheDir();
+
 }  // namespace kt::test
