@@ -61,7 +61,7 @@ std::string Captions(CUpdateDlg* dlg) {
 // Runs one check against `server` and closes whatever dialog it opens with Cancel.
 Shown Check(LocalHttpServer& server, const kt::CFileVersionInfo& own, bool showCurrent, bool showNotUploaded, int timeoutMs = 3000) {
     Shown shown;
-    CVersionChecker checker(own, server.Site(), "/opt/kt/kinetrax");
+    CVersionChecker checker(own, server.Site(), "/opt/kt/kinetrax", kt::test::HomePrompter());
     checker.SetTimeoutMs(timeoutMs);
     const QPointer<QTimer> watcher = kt::test::OnNextModal([&](QWidget* modal) {
         auto* dlg = qobject_cast<CUpdateDlg*>(modal);
@@ -124,7 +124,7 @@ TEST(VersionCheckUi, AServerThatNeverAnswersIsGivenUpSilentlyAtStartUpAndReporte
     EXPECT_LT(clock.elapsed(), 10000);  // given up by the time-out, not by the test's own limit
 
     // Nobody listening at all: the same.
-    CVersionChecker dead(Own(2, 6, 1, 4), kt::test::DeadSite(), "/opt/kt/kinetrax");
+    CVersionChecker dead(Own(2, 6, 1, 4), kt::test::DeadSite(), "/opt/kt/kinetrax", kt::test::HomePrompter());
     QSignalSpy finished(&dead, &CVersionChecker::finished);
     dead.Start({false, false, "KT"});
     EXPECT_TRUE(dead.Busy());
@@ -150,7 +150,7 @@ TEST(UpdateDialogUi, DownloadOnlyFetchesInBlocksThenInstallOpensTheFileWithoutFe
     QByteArray setup(1000, 'x');
     setup[0] = 'M';
     server.Serve(QStringLiteral("/KTSetup.exe"), HttpAnswer{200, setup, std::nullopt, false});
-    CUpdateDlg dlg(NewerRequest(), server.Site());
+    CUpdateDlg dlg(NewerRequest(), server.Site(), kt::test::HomePrompter());
     QSignalSpy blocks(&dlg, &CUpdateDlg::blockWritten);
     EXPECT_EQ(dlg.PercentLabel()->text(), QString());
 
@@ -180,7 +180,7 @@ TEST(UpdateDialogUi, UpdateNowDownloadsAndStartsTheInstallerAndTheWebsiteButtonO
     OpenRecorder opener;
     LocalHttpServer server;
     server.Serve(QStringLiteral("/KTSetup.exe"), HttpAnswer{200, QByteArray(700, 'y'), -1, false});  // no length announced
-    CUpdateDlg dlg(NewerRequest(), server.Site());
+    CUpdateDlg dlg(NewerRequest(), server.Site(), kt::test::HomePrompter());
     QSignalSpy blocks(&dlg, &CUpdateDlg::blockWritten);
     QTest::mouseClick(dlg.UpdateNowButton(), Qt::LeftButton);
     EXPECT_EQ(Percents(blocks), (std::vector<int>{-1, -1}));
@@ -190,7 +190,7 @@ TEST(UpdateDialogUi, UpdateNowDownloadsAndStartsTheInstallerAndTheWebsiteButtonO
     EXPECT_EQ(opener.opened, std::vector<QString>{QUrl::fromLocalFile(ToQ(file)).toString()});
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
 
-    CUpdateDlg site(NewerRequest(), server.Site());
+    CUpdateDlg site(NewerRequest(), server.Site(), kt::test::HomePrompter());
     QTest::mouseClick(site.WebsiteButton(), Qt::LeftButton);
     EXPECT_EQ(site.result(), CUpdateDlg::kWebsiteResult);
     EXPECT_EQ(opener.opened.back(), ToQ("http://" + server.Host() + "/"));
@@ -215,7 +215,7 @@ TEST(UpdateDialogUi, FailedDownloadsAreReportedKeepNoFileAndLeaveTheDialogOpen) 
     for (const auto& c : cases) {
         home.prompter.messages.clear();
         server.Serve(QStringLiteral("/KTSetup.exe"), c.answer);
-        CUpdateDlg dlg(NewerRequest(), server.Site());
+        CUpdateDlg dlg(NewerRequest(), server.Site(), kt::test::HomePrompter());
         dlg.show();
         QTest::mouseClick(dlg.UpdateNowButton(), Qt::LeftButton);
         EXPECT_EQ(home.prompter.messages, std::vector<std::string>{c.message});
@@ -231,7 +231,7 @@ TEST(UpdateDialogUi, FailedDownloadsAreReportedKeepNoFileAndLeaveTheDialogOpen) 
     std::filesystem::remove_all(home.home() / "Downloads/Quorvane");
     kt::test::WriteAll(home.home() / "Downloads/Quorvane", "in the way");
     server.Serve(QStringLiteral("/KTSetup.exe"), HttpAnswer{200, "abc", std::nullopt, false});
-    CUpdateDlg blocked(NewerRequest(), server.Site());
+    CUpdateDlg blocked(NewerRequest(), server.Site(), kt::test::HomePrompter());
     EXPECT_EQ(blocked.DownloadUpdate(), QString());
     ASSERT_EQ(home.prompter.messages.size(), 1u);
     EXPECT_EQ(home.prompter.messages[0].rfind("An error occurred (Error Code: 14) and the Quorvane temp data folder", 0), 0u);
@@ -241,7 +241,7 @@ TEST(UpdateDialogUi, EscapeDuringADownloadStopsItAndKeepsTheDialog) {
     kt::test::UiHome home;
     LocalHttpServer server;
     server.Serve(QStringLiteral("/KTSetup.exe"), HttpAnswer{200, "", std::nullopt, true});
-    CUpdateDlg dlg(NewerRequest(), server.Site());
+    CUpdateDlg dlg(NewerRequest(), server.Site(), kt::test::HomePrompter());
     dlg.show();
     QTimer::singleShot(200, &dlg, [&] { QTest::keyClick(&dlg, Qt::Key_Escape); });
     EXPECT_EQ(dlg.DownloadUpdate(), QString());
@@ -299,9 +299,7 @@ TEST(MainFrameUpdate, StartUpCheckOffersTheUpdateAndTheInstallerEndsTheProgramTh
     auto frame = kt::test::StartMainFrame();
     ASSERT_TRUE(frame);
     // A record the user added and has not saved yet.
-    frame->Doc().m_arRecords.push_back(
-        kt::CEventRecord(kt::LocalMidnight(2016, 1, 13), "Golf, general", "Range", 30, "Club", 150, 80, 1, ""));
-    frame->Doc().m_bChanged = true;
+    frame.Doc().AddRecord(kt::CEventRecord(kt::LocalMidnight(2016, 1, 13), "Golf, general", "Range", 30, "Club", 150, 80, 1, ""));
     home.prompter.answers = {kt::Answer::Yes};
 
     std::string message;

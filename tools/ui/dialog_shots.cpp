@@ -59,10 +59,10 @@ public:
     kt::Time64 Now() const override { return kt::LocalMidnight(2024, 3, 5) + 15 * 3600; }
 };
 
-bool ShootArchiveDialogs(const QDir& out) {
+bool ShootArchiveDialogs(const QDir& out, kt::Prompter& prompter) {
     const PictureClock clock;
     bool ok = true;
-    kt::ui::CArchiveDlg trim(clock, kt::ui::UiPrompter());
+    kt::ui::CArchiveDlg trim(clock, prompter);
     ok &= Shoot(trim, out.filePath(QStringLiteral("archive.png")));
     trim.Choice(kt::kCutChosenDay)->click();
     ok &= Shoot(trim, out.filePath(QStringLiteral("archive-calendar.png")));
@@ -82,11 +82,11 @@ bool ShootArchiveDialogs(const QDir& out) {
 
 // The option-lists editor after a few edits (moved and added rows highlighted, the status in red),
 // the activity type order, the new-item prompt, the preferences and the average details.
-bool ShootSettingsDialogs(const QDir& out) {
+bool ShootSettingsDialogs(const QDir& out, kt::Prompter& prompter) {
     kt::sample::Options options;
     options.lastDay = kt::LocalMidnight(2024, 6, 15);
     kt::CKT2Doc doc;
-    doc.m_arRecords = kt::sample::GenerateRecords(options);
+    doc.SetRecords(kt::sample::GenerateRecords(options));
     doc.m_bMetric = true;
     doc.m_dLastWeight = 78.0;
     kt::Settings settings;
@@ -96,7 +96,7 @@ bool ShootSettingsDialogs(const QDir& out) {
     bool ok = true;
 
     kt::ui::CEditComboOptionsDlg editor(settings, kt::OptionListEditor(kt::OptionListMode::Descriptions, settings.m_arDescriptions),
-                                        kt::ui::UiPrompter());
+                                        prompter);
     auto* model = qobject_cast<kt::ui::COptionListModel*>(editor.List()->model());
     model->MoveUp(4);
     model->MoveToTop(6);
@@ -106,7 +106,7 @@ bool ShootSettingsDialogs(const QDir& out) {
     ok &= Shoot(editor, out.filePath(QStringLiteral("option-lists.png")));
     kt::ui::CEditComboOptionsDlg order(
         settings, kt::OptionListEditor::ForActivityTypes(kt::ActivityTable::Defaults(), settings.m_arSelectedActivities),
-        kt::ui::UiPrompter());
+        prompter);
     ok &= Shoot(order, out.filePath(QStringLiteral("activity-order.png")));
     kt::ui::CGetNewItemDlg ask;
     ok &= Shoot(ask, out.filePath(QStringLiteral("new-item.png")));
@@ -132,6 +132,7 @@ int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
     kt::ForceCLocale();
+    kt::ui::QtPrompter prompter;
     if (argc < 2) {
         std::fprintf(stderr, "usage: kt-dialog-shots OUTDIR [PROGRAM_FOLDER]\n");
         return 2;
@@ -156,7 +157,7 @@ int main(int argc, char** argv) {
     for (const auto& u : updates) {
         const auto request = kt::EvaluateVersionResponse(std::string(u.versionFile), own, u.request);
         if (!request) continue;
-        kt::ui::CUpdateDlg dialog(*request, site);
+        kt::ui::CUpdateDlg dialog(*request, site, prompter);
         ok &= Shoot(dialog, out.filePath(QString::fromLatin1(u.file)));
     }
 
@@ -170,7 +171,7 @@ int main(int argc, char** argv) {
     ok &= Shoot(readme, out.filePath(QStringLiteral("readme.png")));
     kt::ui::CVersionHistoryDlg history(QString::fromStdString(kt::VersionHistoryPath(folder).string()));
     ok &= Shoot(history, out.filePath(QStringLiteral("version-history.png")));
-    ok &= ShootArchiveDialogs(out);
-    ok &= ShootSettingsDialogs(out);
+    ok &= ShootArchiveDialogs(out, prompter);
+    ok &= ShootSettingsDialogs(out, prompter);
     return ok ? 0 : 1;
 }

@@ -69,8 +69,8 @@ CMainFrame::CMainFrame(kt::Session& session, QWidget* parent)
     setWindowTitle(ToQ(kt::text::kAppTitle));
     resize(1280, 900);
     OnCreateClient();
-    m_versionChecker =
-        new CVersionChecker(kt::CFileVersionInfo::Own(), kt::ConfiguredUpdateSite(), FromQ(QCoreApplication::applicationFilePath()), this);
+    m_versionChecker = new CVersionChecker(kt::CFileVersionInfo::Own(), kt::ConfiguredUpdateSite(),
+                                           FromQ(QCoreApplication::applicationFilePath()), m_session.prompter, this);
     // The user started the installer: the program ends through its normal close, which asks
     // about unsaved records first (and may be cancelled).
     connect(m_versionChecker, &CVersionChecker::finished, this, [this](bool installerStarted) {

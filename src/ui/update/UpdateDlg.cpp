@@ -40,8 +40,8 @@ bool HasHttpStatus(QNetworkReply* reply) { return reply->attribute(QNetworkReque
 
 }  // namespace
 
-CUpdateDlg::CUpdateDlg(const kt::UpdateRequest& request, const kt::UpdateSite& site, QWidget* parent)
-    : QDialog(parent), m_request(request), m_site(site), m_net(new QNetworkAccessManager(this)) {
+CUpdateDlg::CUpdateDlg(const kt::UpdateRequest& request, const kt::UpdateSite& site, kt::Prompter& prompter, QWidget* parent)
+    : QDialog(parent), m_prompter(prompter), m_request(request), m_site(site), m_net(new QNetworkAccessManager(this)) {
     setObjectName(QStringLiteral("updateDlg"));
     setWindowTitle(ToQ(tx::kDialogTitle));
     resize(420, 440);
@@ -120,7 +120,7 @@ QString CUpdateDlg::GetDownloadFolder() {
     const QString downloads = QStandardPaths::writableLocation(QStandardPaths::DownloadLocation);
     std::optional<std::string> folder;
     if (!downloads.isEmpty()) folder = FromQ(downloads);
-    return ToQ(kt::GetDownloadFolder(folder, UiPrompter()));
+    return ToQ(kt::GetDownloadFolder(folder, m_prompter));
 }
 
 QString CUpdateDlg::DownloadUpdate() {
@@ -149,7 +149,7 @@ QString CUpdateDlg::DownloadUpdate() {
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     if (m_cancelled) return finish({});
     if (!HasHttpStatus(reply) || status < 200 || status > 299) {
-        UiPrompter().Message(kt::SetupUnavailableMessage(m_request.setupFile, m_site.supportAddress, url));
+        m_prompter.Message(kt::SetupUnavailableMessage(m_request.setupFile, m_site.supportAddress, url));
         return finish({});
     }
     const qint64 length = reply->header(QNetworkRequest::ContentLengthHeader).toLongLong();
@@ -163,7 +163,7 @@ QString CUpdateDlg::DownloadUpdate() {
     // a good one, nor looks like an installer.
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly)) {
-        UiPrompter().Message(kt::Format(tx::kTargetFailed, FromQ(target).c_str()));
+        m_prompter.Message(kt::Format(tx::kTargetFailed, FromQ(target).c_str()));
         return finish({});
     }
 
@@ -197,13 +197,13 @@ QString CUpdateDlg::DownloadUpdate() {
     if (m_cancelled || !kt::DownloadIsComplete(total, length, transferError)) {
         file.cancelWriting();
         if (!m_cancelled) {
-            UiPrompter().Message(
+            m_prompter.Message(
                 kt::Format(tx::kIncomplete, m_request.setupFile.c_str(), static_cast<long long>(total), static_cast<long long>(length)));
         }
         return finish({});
     }
     if (!file.commit()) {
-        UiPrompter().Message(kt::Format(tx::kTargetFailed, FromQ(target).c_str()));
+        m_prompter.Message(kt::Format(tx::kTargetFailed, FromQ(target).c_str()));
         return finish({});
     }
     return finish(target);

@@ -17,6 +17,10 @@ class QNetworkAccessManager;
 class QProgressBar;
 class QTextEdit;
 
+namespace kt {
+class Prompter;
+}
+
 namespace kt::ui {
 
 class COwnerDrawButton;
@@ -26,8 +30,9 @@ class CUpdateDlg : public QDialog {
 public:
     static constexpr int kWebsiteResult = 3;
 
-    // `request` comes from the version check; `site` names the download host and the web site.
-    CUpdateDlg(const kt::UpdateRequest& request, const kt::UpdateSite& site, QWidget* parent = nullptr);
+    // `request` comes from the version check; `site` names the download host and the web site;
+    // `prompter` says what went wrong and must outlive the dialog.
+    CUpdateDlg(const kt::UpdateRequest& request, const kt::UpdateSite& site, kt::Prompter& prompter, QWidget* parent = nullptr);
     ~CUpdateDlg() override;
 
     // Downloads the setup program; its full path, or "" when nothing was downloaded (the user has
@@ -63,6 +68,7 @@ private:
     void ApplyCaptions();
     void SetBusy(bool busy);
 
+    kt::Prompter& m_prompter;
     kt::UpdateRequest m_request;
     kt::UpdateSite m_site;
     bool m_bDownloaded = false;

@@ -19,8 +19,10 @@ constexpr size_t kEnoughToJudge = 30;
 
 }  // namespace
 
-CVersionChecker::CVersionChecker(const kt::CFileVersionInfo& own, const kt::UpdateSite& site, std::string ownPath, QWidget* dialogParent)
+CVersionChecker::CVersionChecker(const kt::CFileVersionInfo& own, const kt::UpdateSite& site, std::string ownPath, kt::Prompter& prompter,
+                                 QWidget* dialogParent)
     : QObject(dialogParent),
+      m_prompter(prompter),
       m_own(own),
       m_site(site),
       m_ownPath(std::move(ownPath)),
@@ -40,7 +42,7 @@ void CVersionChecker::ReadSome(QNetworkReply* reply) {
 
 void CVersionChecker::Start(const kt::CheckRequest& request) {
     if (m_reply) return;  // one check at a time
-    if (m_ownPath.empty()) UiPrompter().Message(kt::update_text::kErrorReadingFileName);
+    if (m_ownPath.empty()) m_prompter.Message(kt::update_text::kErrorReadingFileName);
     const std::string name = kt::CheckName(request.baseName, m_ownPath);
     QNetworkRequest http{QUrl(ToQ(kt::VersionFileUrl(m_site, name)))};
     http.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
@@ -72,12 +74,12 @@ void CVersionChecker::OnReply(QNetworkReply* reply, const kt::CheckRequest& requ
 void CVersionChecker::ShowResult(const std::optional<std::string>& response, const QString& failure, const kt::CheckRequest& request) {
     if (!response && request.showCurrent) {
         // Asked from the menu, silence would look as if the command did nothing.
-        UiPrompter().Message(kt::Format(kt::update_text::kNoConnection, m_site.webHost.c_str(), FromQ(failure).c_str()));
+        m_prompter.Message(kt::Format(kt::update_text::kNoConnection, m_site.webHost.c_str(), FromQ(failure).c_str()));
     }
     const std::optional<kt::UpdateRequest> result = kt::EvaluateVersionResponse(response, m_own, request);
     bool installerStarted = false;
     if (result) {
-        CUpdateDlg dialog(*result, m_site, m_dialogParent);
+        CUpdateDlg dialog(*result, m_site, m_prompter, m_dialogParent);
         dialog.SetTimeoutMs(m_downloadTimeoutMs);
         installerStarted = dialog.exec() == QDialog::Accepted && result->endOnOk;
     }
@@ -101,7 +103,7 @@ bool CVersionChecker::Run(const kt::CheckRequest& request) {
 
 void CVersionChecker::WriteVersionFile(const std::string& baseName) {
     const std::optional<std::string> name =
-        kt::WriteVersionFile(m_ownPath, baseName, m_own, kt::FileModificationTime(m_ownPath), UiPrompter());
+        kt::WriteVersionFile(m_ownPath, baseName, m_own, kt::FileModificationTime(m_ownPath), m_prompter);
     if (name) Run({false, true, *name});
 }
 

@@ -21,6 +21,10 @@
 #include "core/update/VersionCheck.h"
 
 class QNetworkAccessManager;
+
+namespace kt {
+class Prompter;
+}
 class QWidget;
 
 namespace kt::ui {
@@ -29,8 +33,10 @@ class CVersionChecker : public QObject {
     Q_OBJECT
 public:
     // `dialogParent` owns the checker and parents its dialogs (may be null); `ownPath` is the program
-    // file, whose name stands in for an empty base name.
-    CVersionChecker(const kt::CFileVersionInfo& own, const kt::UpdateSite& site, std::string ownPath, QWidget* dialogParent = nullptr);
+    // file, whose name stands in for an empty base name; `prompter` (the session's) says what
+    // went wrong and must outlive the checker.
+    CVersionChecker(const kt::CFileVersionInfo& own, const kt::UpdateSite& site, std::string ownPath, kt::Prompter& prompter,
+                    QWidget* dialogParent = nullptr);
     ~CVersionChecker() override;
 
     // A server that does not answer within this many milliseconds is given up (5 s by default).
@@ -55,6 +61,7 @@ private:
     void ReadSome(QNetworkReply* reply);
     void ShowResult(const std::optional<std::string>& response, const QString& failure, const kt::CheckRequest& request);
 
+    kt::Prompter& m_prompter;
     kt::CFileVersionInfo m_own;
     kt::UpdateSite m_site;
     std::string m_ownPath;

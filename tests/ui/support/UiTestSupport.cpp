@@ -85,6 +85,11 @@ bool g_weightAsked = false;
 
 bool InitialWeightWasAsked() { return g_weightAsked; }
 
+kt::Prompter& HomePrompter() {
+    if (!g_home) throw std::logic_error("HomePrompter needs a UiHome");
+    return g_home->prompter;
+}
+
 App::~App() {
     // The window goes first: it still speaks to the session while it is destroyed.
     frame.reset();

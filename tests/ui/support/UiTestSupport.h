@@ -84,6 +84,9 @@ public:
 // shown, in the HOME of the UiHome alive now (its prompter answers). When the start-up asks for
 // the body weight (no weight known yet), `initialWeight` is typed in and accepted with
 // kilograms; nullopt cancels the dialog. Empty when the start-up failed.
+// The prompter of the UiHome alive now, for windows and dialogs a test makes itself.
+kt::Prompter& HomePrompter();
+
 // A `prompter` given replaces the home's recording one (a test of the real message boxes).
 App StartMainFrame(std::optional<std::string> initialWeight = std::string("80"), kt::Prompter* prompter = nullptr);
 
