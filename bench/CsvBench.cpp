@@ -14,6 +14,7 @@
 #include "core/journal/CsvExport.h"
 #include "core/journal/CsvImport.h"
 #include "core/journal/KT2Doc.h"
+#include "core/settings/Settings.h"
 #include "sampledata/SampleData.h"
 
 namespace {
@@ -27,7 +28,7 @@ const kt::CKT2Doc& Journal(size_t count) {
         // Within the years a spreadsheet's day numbers cover: at most 60 years, busier days for more records.
         options.years = std::min(static_cast<int>(count / 730) + 1, 60);
         options.lastDay = kt::LocalMidnight(2024, 6, 15);
-        it->second.m_arRecords = kt::sample::GenerateRecords(options);
+        it->second.SetRecords(kt::sample::GenerateRecords(options));
         it->second.m_dLastWeight = 80;
     }
     return it->second;
@@ -45,7 +46,7 @@ std::string QuotedCsv(const kt::CKT2Doc& doc, kt::Time64 from) {
         return '"' + text + '"';
     };
     std::string out;
-    for (const kt::CEventRecord& r : doc.m_arRecords) {
+    for (const kt::CEventRecord& r : doc.Records()) {
         if (r.m_time < from) continue;
         out += kt::Format("%lld,%s,%s,%.2f,%s,%.1f,%.1f,%d,%s\r\n", static_cast<long long>(kt::OleDayNumber(r.m_time)),
                           quoted(r.m_strType).c_str(), quoted(r.m_strDescription).c_str(), r.m_dDuration, quoted(r.m_strLocation).c_str(),

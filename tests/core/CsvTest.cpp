@@ -9,6 +9,7 @@
 #include "core/journal/CsvImport.h"
 #include "core/journal/DuplicateIndex.h"
 #include "core/journal/KT2Doc.h"
+#include "core/settings/Settings.h"
 #include "support/TestSupport.h"
 
 namespace kt {
@@ -60,7 +61,7 @@ TEST_F(CsvTest, Export_GoldenFile_ReplacesCommasAndNumbersDaysByLocalDate) {
 }
 
 TEST_F(CsvTest, Export_FileThatCannotBeCreated_IsReportedAndNothingIsWritten) {
-    doc.m_arRecords.emplace_back(LocalMidnight(2016, 1, 5), "Golf", "", 30, "", 0, 0, 1, "");
+    doc.SetRecords({CEventRecord(LocalMidnight(2016, 1, 5), "Golf", "", 30, "", 0, 0, 1, "")});
     const auto out = dir / "missing" / "out.csv";
     EXPECT_FALSE(ExportCsv(doc, out, 0, LocalMidnight(2017, 1, 1), prompter));
     ASSERT_EQ(prompter.messages.size(), 1u);
@@ -97,10 +98,10 @@ TEST_F(CsvTest, Import_SpreadsheetFile_AddsNewRowsSkipsDuplicatesAndNamesRefused
     const auto folder = CsvData() / "import_spreadsheet";
     doc.m_bMetric = true;
     doc.m_dLastWeight = 80;
-    doc.m_arRecords.emplace_back(LocalMidnight(2016, 1, 4), "Swimming butterfly", "Existing ", 30, "Pool ", 100, 80, 1, "old");
+    doc.SetRecords({CEventRecord(LocalMidnight(2016, 1, 4), "Swimming butterfly", "Existing ", 30, "Pool ", 100, 80, 1, "old")});
     CsvImport import;
     ASSERT_TRUE(ReadCsvImport(folder / "input.csv", doc, table, selected, import));
-    EXPECT_EQ(doc.m_arRecords.size(), 1u);  // planning changes nothing
+    EXPECT_EQ(doc.Records().size(), 1u);  // planning changes nothing
     EXPECT_EQ(import.duplicates, 2);
     EXPECT_EQ(import.refusedLines, (std::vector<int>{5, 7, 10, 11}));
     EXPECT_EQ(
@@ -110,14 +111,14 @@ TEST_F(CsvTest, Import_SpreadsheetFile_AddsNewRowsSkipsDuplicatesAndNamesRefused
         "and a duration in minutes; calories, weight and unit must be numbers or empty.");
 
     AddImportedRecords(doc, std::move(import));
-    EXPECT_EQ(Dump(doc.m_arRecords), SplitLines(ReadAll(folder / "expected-records.txt")));
-    EXPECT_TRUE(doc.m_bChanged);
+    EXPECT_EQ(Dump(doc.Records()), SplitLines(ReadAll(folder / "expected-records.txt")));
+    EXPECT_TRUE(doc.IsChanged());
 }
 
 TEST_F(CsvTest, ExportThenImportIntoAnEmptyJournal_GivesTheRecordsBackWithoutTheirCommas) {
     std::filesystem::copy_file(CsvData() / "export_lbs" / "input.edb", doc.DatabasePath());
     doc.LoadDatabase();
-    std::vector<CEventRecord> expected = doc.m_arRecords;
+    std::vector<CEventRecord> expected = doc.Records();
     for (CEventRecord& r : expected) {
         std::replace(r.m_strType.begin(), r.m_strType.end(), ',', '-');
         for (std::string* text : {&r.m_strDescription, &r.m_strLocation, &r.m_strNotes}) std::replace(text->begin(), text->end(), ',', ' ');
@@ -130,18 +131,18 @@ TEST_F(CsvTest, ExportThenImportIntoAnEmptyJournal_GivesTheRecordsBackWithoutThe
     ASSERT_TRUE(ReadCsvImport(dir / "all.csv", empty, table, selected, import));
     EXPECT_EQ(import.duplicates + static_cast<int>(import.refusedLines.size()), 0);
     AddImportedRecords(empty, std::move(import));
-    EXPECT_EQ(Dump(empty.m_arRecords), Dump(expected));
+    EXPECT_EQ(Dump(empty.Records()), Dump(expected));
 }
 
 TEST_F(CsvTest, Import_UnreadableFileChangesNothing_AndManyRefusedLinesAreCounted) {
-    doc.m_arRecords.emplace_back(LocalMidnight(2016, 1, 4), "Golf", "", 30, "", 0, 0, 1, "");
+    doc.SetRecords({CEventRecord(LocalMidnight(2016, 1, 4), "Golf", "", 30, "", 0, 0, 1, "")});
     CsvImport import;
     FileError error;
     EXPECT_FALSE(ReadCsvImport(dir / "none.csv", doc, table, selected, import, &error));
     EXPECT_EQ(
         CsvReadFailedMessage("none.csv", error),
         "The file none.csv could not be read.\n\nError Code: 2\n\nError Message is: No such file or directory\n\nNothing was imported.");
-    EXPECT_EQ(doc.m_arRecords.size(), 1u);
+    EXPECT_EQ(doc.Records().size(), 1u);
 
     // Lines 2 to 24 hold no day number; the first line is a row too when it is no header.
     std::string bytes = "42374,Golf,,30,,1,0,1,\r\n";
@@ -201,12 +202,12 @@ TEST(DuplicateIndex, AgreesWithFindRecord) {
     CKT2Doc doc;
     const Time64 spring = LocalMidnight(2024, 3, 31);
     const Time64 autumn = LocalMidnight(2024, 10, 27);
-    doc.m_arRecords = {
+    doc.SetRecords({
         CEventRecord(spring, "Golf", "Range ", 30.04, " Club", 0, 0, 1, ""),
         CEventRecord(autumn, "Golf", "Range", 45, "", 0, 0, 1, ""),
         CEventRecord(autumn + 3600, "Swim", "Lanes", 20, "Pool", 0, 0, 1, ""),  // stamped after midnight: its day is still autumn
         CEventRecord(LocalMidnight(2024, 3, 30), "Run", "Park", 10, "", 0, 0, 1, ""),
-    };
+    });
     const DuplicateIndex index(doc, LocalMidnight(2024, 3, 31), LocalMidnight(2024, 10, 31));
     const struct {
         Time64 day;

@@ -47,7 +47,9 @@ TEST(PrintRange, DialogStateFollowsButtonsAndPickers) {
     CKT2Doc doc;
     EXPECT_FALSE(InitialPrintRange(doc, false));
     // A loaded file keeps its order: the range still runs from the earliest to the latest record.
-    for (int day : {20, 3, 24, 10}) doc.m_arRecords.emplace_back(LocalMidnight(2024, 1, day), "Golf", "", 30, "", 0, 0, 1, "");
+    std::vector<CEventRecord> records;
+    for (int day : {20, 3, 24, 10}) records.emplace_back(LocalMidnight(2024, 1, day), "Golf", "", 30, "", 0, 0, 1, "");
+    doc.SetRecords(records);
     std::optional<PrintRangeChoice> choice = InitialPrintRange(doc, true);
     ASSERT_TRUE(choice);
     const auto state = [&] {
@@ -101,12 +103,12 @@ constexpr PrintDevice kLetter600{5100, 6600, 600};
 TEST(PrintLayout, RecordRange_GoldenPage) {
     CKT2Doc doc;
     const Time64 day = LocalMidnight(2016, 1, 1);
-    doc.m_arRecords = {
+    doc.SetRecords({
         CEventRecord(day, "Golf, general", "9 holes", 120.456, "Club", 0, 0, 1, "a|b"),
         CEventRecord(day - kSecondsPerDay, "Outside", "", 1, "", 0, 0, 1, ""),
         CEventRecord(day, "Swimming butterfly", "A description far too long for its column", 45, "", 0, 0, 1, ""),
         CEventRecord(LocalMidnight(2016, 1, 4), "Archery", "", 5, "", 0, 0, 1, ""),
-    };
+    });
     const PrintPlan plan = LayoutRecordRange(doc, day, LocalMidnight(2016, 1, 4), kLetter600, FakeMeasurer());
     EXPECT_EQ(plan.documentName, "KT2");
     EXPECT_EQ(DumpPages(plan.pages), SplitLines(test::ReadAll(test::TestDataDir() / "print" / "record_range" / "pages.txt")));
@@ -130,7 +132,9 @@ TEST(PrintLayout, RecordRange_PagesBreakAfterRow21AndEvery20RowsAndWhenFull) {
     };
     for (const auto& c : cases) {
         CKT2Doc doc;
-        for (int i = 0; i < c.records; ++i) doc.m_arRecords.emplace_back(LocalMidnight(2016, 1, 1 + i), "Golf", "", 30, "", 0, 0, 1, "");
+        std::vector<CEventRecord> records;
+        for (int i = 0; i < c.records; ++i) records.emplace_back(LocalMidnight(2016, 1, 1 + i), "Golf", "", 30, "", 0, 0, 1, "");
+        doc.SetRecords(records);
         const PrintPlan plan = LayoutRecordRange(doc, 0, LocalMidnight(2017, 1, 1), c.device, FakeMeasurer());
         std::vector<int> rows;
         // Every row draws ten vertical and two horizontal rules; page 1 also holds the header row.

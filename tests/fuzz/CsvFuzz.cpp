@@ -6,6 +6,7 @@
 #include "core/base/TextCodec.h"
 #include "core/journal/CsvImport.h"
 #include "core/journal/KT2Doc.h"
+#include "core/settings/Settings.h"
 #include "fuzz/FuzzCheck.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -34,6 +35,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     kt::CKT2Doc loaded;
     loaded.ParseDatabaseContent(kt::EncodeText(doc.DatabaseLines(1)));
-    kt::fuzz::Expect(loaded.m_arRecords.size() == doc.m_arRecords.size(), "imported records survive a save");
+    kt::fuzz::Expect(loaded.Records().size() == doc.Records().size(), "imported records survive a save");
     return 0;
 }

@@ -124,9 +124,9 @@ TEST(PrintCommands, EmptyJournal_NothingToPrintUntilAnImportAddsRecords) {
     test::OnNextModal([&](QWidget* modal) { ChooseFile(modal, csv, &fileDialog); });
     frame->Action(cmd::kImportCsv)->trigger();
     EXPECT_TRUE(fileDialog);
-    ASSERT_EQ(frame->Doc().m_arRecords.size(), 1u);
-    EXPECT_NEAR(frame->Doc().m_arRecords[0].m_dCalories, 4.4988 * 80 * 0.5, 1e-9);
-    EXPECT_TRUE(frame->Doc().m_bChanged);
+    ASSERT_EQ(frame.Doc().Records().size(), 1u);
+    EXPECT_NEAR(frame.Doc().Records()[0].m_dCalories, 4.4988 * 80 * 0.5, 1e-9);
+    EXPECT_TRUE(frame.Doc().IsChanged());
     ASSERT_EQ(home.prompter.messages.size(), 2u);
     EXPECT_EQ(home.prompter.messages[1].substr(0, home.prompter.messages[1].find("\n\nA row")),
               csv.string() +

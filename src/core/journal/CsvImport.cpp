@@ -9,7 +9,9 @@
 #include "core/activities/ActivityTable.h"
 #include "core/base/Format.h"
 #include "core/base/Scan.h"
+#include "core/base/Text.h"
 #include "core/base/TextCodec.h"
+#include "core/base/Units.h"
 #include "core/entry/Texts.h"
 #include "core/journal/DuplicateIndex.h"
 #include "core/journal/KT2Doc.h"
@@ -22,7 +24,6 @@ namespace {
 // spreadsheet writes, and is a sign of a column that holds something else.
 constexpr int64_t kFirstDayNumber = 1;
 constexpr int64_t kLastDayNumber = 2958465;
-constexpr double kPoundsPerKilogram = 2.2;
 
 enum Column { kDay, kType, kDescription, kDuration, kLocation, kCalories, kWeight, kUnit, kNotes, kColumns };
 
@@ -200,7 +201,8 @@ CsvImport PlanCsvImport(std::string_view bytes, const CKT2Doc& doc, const Activi
             continue;
         }
         if (!row.caloriesGiven) {
-            r.m_dCalories = CalculateCalories(table, selected, doc, r.m_dDuration, WeightInDocumentUnit(r, doc), r.m_strType);
+            r.m_dCalories = CalculateCalories(table, selected, doc.m_bMetric, doc.m_dLastWeight, r.m_dDuration,
+                                              WeightInDocumentUnit(r, doc), r.m_strType);
             if (!r.m_strNotes.empty()) r.m_strNotes += ' ';
             r.m_strNotes += entry_text::kFormulaNote;
         }
@@ -220,10 +222,10 @@ bool ReadCsvImport(const std::filesystem::path& path, const CKT2Doc& doc, const 
 
 void AddImportedRecords(CKT2Doc& doc, CsvImport import) {
     if (import.records.empty()) return;
-    doc.m_arRecords.insert(doc.m_arRecords.end(), std::make_move_iterator(import.records.begin()),
-                           std::make_move_iterator(import.records.end()));
+    // One change for the views: the records go in at the end, then into date order.
+    const JournalBatch batch(doc);
+    doc.AppendRecords(std::move(import.records));
     doc.SortByDate();
-    doc.m_bChanged = true;
 }
 
 std::string CsvImportReport(const CsvImport& import, const std::string& fileName) {

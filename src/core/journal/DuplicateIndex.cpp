@@ -29,7 +29,7 @@ DuplicateIndex::DuplicateIndex(const CKT2Doc& doc, Time64 firstDay, Time64 lastD
     // so the cheap comparison passes over all but the records near the wanted days.
     const Time64 low = firstDay - 3 * kSecondsPerDay;
     const Time64 high = lastDay + 3 * kSecondsPerDay;
-    for (const CEventRecord& record : doc.m_arRecords) {
+    for (const CEventRecord& record : doc.Records()) {
         if (record.m_time < low || record.m_time > high) continue;
         const Time64 day = MidnightOf(record.m_time);
         if (day >= firstDay && day <= lastDay) Insert(day, record);

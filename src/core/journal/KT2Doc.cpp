@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <system_error>
 #include <unordered_set>
@@ -354,6 +355,18 @@ bool CKT2Doc::InsertRecord(size_t position, CEventRecord record) {
     SetChanged(true);
     Touch(true);
     return true;
+}
+
+void CKT2Doc::AppendRecords(std::vector<CEventRecord> records) {
+    if (records.empty()) return;
+    const size_t first = m_arRecords.size();
+    const size_t last = first + records.size() - 1;
+    Notify([first, last](JournalObserver* o) { o->RecordsAboutToBeInserted(first, last); });
+    m_arRecords.insert(m_arRecords.end(), std::make_move_iterator(records.begin()), std::make_move_iterator(records.end()));
+    for (size_t i = first; m_bSorted && i <= last; ++i) m_bSorted = InOrderAt(i);
+    Notify([first, last](JournalObserver* o) { o->RecordsInserted(first, last); });
+    SetChanged(true);
+    Touch(true);
 }
 
 bool CKT2Doc::ReplaceRecord(size_t position, CEventRecord record) {

@@ -89,6 +89,8 @@ public:
     // array out of order (a hand-edited file) it is appended. Returns its position.
     size_t AddRecord(CEventRecord record);
     bool InsertRecord(size_t position, CEventRecord record);
+    // Appends records at the end in their order (an import); SortByDate puts them in place.
+    void AppendRecords(std::vector<CEventRecord> records);
     bool ReplaceRecord(size_t position, CEventRecord record);
     bool DeleteRecord(size_t position);
     // Gives the record at `position` the date `day`; the record stays at its position.

@@ -3,7 +3,7 @@
 #include <numeric>
 #include <optional>
 
-#include "core/app/Commands.h"
+#include "core/app/Texts.h"
 #include "core/base/Format.h"
 #include "core/base/TextCodec.h"
 #include "core/journal/KT2Doc.h"
@@ -170,7 +170,7 @@ PrintPlan LayoutRecordRange(const CKT2Doc& doc, Time64 start, Time64 end, const 
     const PrintFont rowFont = layout.Font(small, false, false);
     std::optional<Time64> previous;
     int rows = 0;
-    for (const CEventRecord& r : doc.m_arRecords) {
+    for (const CEventRecord& r : doc.Records()) {
         if (r.m_time < start || r.m_time > end) continue;
         const std::string date = previous == r.m_time ? print_text::kRepeatedDate : FormatTime(r.m_time, print_text::kRowDatePattern);
         // Cells are handed over as a list, so a '|' typed into a text prints as itself.

@@ -66,10 +66,10 @@ void PrintRangeChoice::PickEnd(int year, int month, int day) {
 }
 
 std::optional<PrintRangeChoice> InitialPrintRange(const CKT2Doc& doc, bool csv) {
-    if (doc.m_arRecords.empty()) return std::nullopt;
+    if (doc.Records().empty()) return std::nullopt;
     // The array is in date order after every capture, but a loaded file keeps its own order: the
     // extremes, not the array's ends, make sure the range covers every record.
-    const auto [first, last] = std::minmax_element(doc.m_arRecords.begin(), doc.m_arRecords.end(),
+    const auto [first, last] = std::minmax_element(doc.Records().begin(), doc.Records().end(),
                                                    [](const CEventRecord& a, const CEventRecord& b) { return a.m_time < b.m_time; });
     return PrintRangeChoice(first->m_time, last->m_time, csv);
 }

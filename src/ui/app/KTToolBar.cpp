@@ -4,6 +4,8 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLineEdit>
+#include <QResizeEvent>
+#include <algorithm>
 
 #include "core/app/Texts.h"
 #include "core/chart/GraphPeriod.h"
@@ -13,6 +15,12 @@
 
 namespace kt::ui {
 namespace {
+
+// Wrap widths of the two option boxes: as wide as they like, and as narrow as they may get.
+constexpr int kAddToListsWidth = 180;
+constexpr int kAutoFillWidth = 125;
+constexpr int kAddToListsMinWidth = 120;
+constexpr int kAutoFillMinWidth = 90;
 
 CColorStatic* MakeLabel(const char* text, const QFont& font, const char* name, QWidget* parent) {
     auto* label = new CColorStatic(ToQ(text), parent);
@@ -56,10 +64,10 @@ CKTToolBar::CKTToolBar(QWidget* parent) : QToolBar(ToQ(kt::text::kToolbarTitle),
     m_editWeight->setObjectName(QStringLiteral("weight"));
     m_editWeight->setFixedWidth(60);
 
-    m_checkAddToLists = new CMultiLineCheckBox(ToQ(tx::kAddToListsCaption), 180, this);
+    m_checkAddToLists = new CMultiLineCheckBox(ToQ(tx::kAddToListsCaption), kAddToListsWidth, this);
     m_checkAddToLists->setObjectName(QStringLiteral("addToLists"));
     m_checkAddToLists->setFont(optionFont);
-    m_checkAutoFill = new CMultiLineCheckBox(ToQ(tx::kAutoFillCaption), 125, this);
+    m_checkAutoFill = new CMultiLineCheckBox(ToQ(tx::kAutoFillCaption), kAutoFillWidth, this);
     m_checkAutoFill->setObjectName(QStringLiteral("autoFill"));
     m_checkAutoFill->setFont(optionFont);
 
@@ -85,6 +93,20 @@ CKTToolBar::CKTToolBar(QWidget* parent) : QToolBar(ToQ(kt::text::kToolbarTitle),
 }
 
 void CKTToolBar::AddLeftAction(QAction* action) { insertAction(m_firstControl, action); }
+
+void CKTToolBar::resizeEvent(QResizeEvent* event) {
+    QToolBar::resizeEvent(event);
+    if (orientation() != Qt::Horizontal) return;
+    // What the toolbar would need with both boxes at their own width, and how much is missing.
+    const int current = m_checkAddToLists->WrapWidth() + m_checkAutoFill->WrapWidth();
+    const int missing = sizeHint().width() - current + kAddToListsWidth + kAutoFillWidth - width();
+    const int give = std::clamp(missing, 0, kAddToListsWidth + kAutoFillWidth - kAddToListsMinWidth - kAutoFillMinWidth);
+    const int fromFirst = std::min(
+        give * (kAddToListsWidth - kAddToListsMinWidth) / (kAddToListsWidth + kAutoFillWidth - kAddToListsMinWidth - kAutoFillMinWidth),
+        kAddToListsWidth - kAddToListsMinWidth);
+    m_checkAddToLists->SetWrapWidth(kAddToListsWidth - fromFirst);
+    m_checkAutoFill->SetWrapWidth(kAutoFillWidth - (give - fromFirst));
+}
 
 void CKTToolBar::SetGraphPeriod(int period) {
     const QSignalBlocker block(m_comboGraphPeriod);

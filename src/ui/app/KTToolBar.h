@@ -14,6 +14,7 @@ class QCheckBox;
 namespace kt::ui {
 
 class CColorStatic;
+class CMultiLineCheckBox;
 
 class CKTToolBar : public QToolBar {
     Q_OBJECT
@@ -37,6 +38,11 @@ public:
     void SetAddToLists(bool on);
     void SetAutoFill(bool on);
 
+protected:
+    // A narrow window: the two option boxes wrap their captions onto more lines, down to a
+    // minimum, so every control stays on the toolbar instead of behind its extension arrow.
+    void resizeEvent(QResizeEvent* event) override;
+
 signals:
     void graphPeriodChosen(int period);
     void datePicked(int year, int month, int day);
@@ -46,14 +52,14 @@ signals:
 
 private:
     // The controls, in the order the toolbar owns them.
-    QComboBox* m_comboGraphPeriod = nullptr;      // 400
-    CColorStatic* m_labelGraphPeriod = nullptr;   // 2001
-    CColorStatic* m_labelExerciseDate = nullptr;  // 2002
-    QDateEdit* m_datePicker = nullptr;            // 403
-    CColorStatic* m_labelLastWeight = nullptr;    // 2003
-    QLineEdit* m_editWeight = nullptr;            // 405
-    QCheckBox* m_checkAddToLists = nullptr;       // 2004
-    QCheckBox* m_checkAutoFill = nullptr;         // 321
+    QComboBox* m_comboGraphPeriod = nullptr;          // 400
+    CColorStatic* m_labelGraphPeriod = nullptr;       // 2001
+    CColorStatic* m_labelExerciseDate = nullptr;      // 2002
+    QDateEdit* m_datePicker = nullptr;                // 403
+    CColorStatic* m_labelLastWeight = nullptr;        // 2003
+    QLineEdit* m_editWeight = nullptr;                // 405
+    CMultiLineCheckBox* m_checkAddToLists = nullptr;  // 2004
+    CMultiLineCheckBox* m_checkAutoFill = nullptr;    // 321
     QAction* m_firstControl = nullptr;
 };
 

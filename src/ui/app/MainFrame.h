@@ -30,7 +30,6 @@ class CKTToolBar;
 class CColoredStatusBarCtrl;
 class CVersionChecker;
 class PrintCommands;
-class PrintCommands;
 
 class CMainFrame : public QMainWindow, public kt::JournalObserver {
     Q_OBJECT
@@ -51,7 +50,6 @@ public:
     CEventRecordView* EditorView() const { return m_editorView; }
     CKTToolBar* ToolBar() const { return m_toolBar; }
     CColoredStatusBarCtrl* StatusBarCtrl() const { return m_statusBar; }
-    PrintCommands& Printing() { return *m_printCommands; }
     PrintCommands& Printing() { return *m_printCommands; }
     QSplitter* Splitter() const { return m_splitter; }
     // The action of a command number (menu item or accelerator); nullptr when there is none.

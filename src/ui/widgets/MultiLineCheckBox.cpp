@@ -9,6 +9,13 @@ CMultiLineCheckBox::CMultiLineCheckBox(const QString& caption, int width, QWidge
     setToolTip(caption);
 }
 
+void CMultiLineCheckBox::SetWrapWidth(int width) {
+    if (width == m_width) return;
+    m_width = width;
+    updateGeometry();
+    update();
+}
+
 QRect CMultiLineCheckBox::TextRect() const {
     const int indicator = style()->pixelMetric(QStyle::PM_IndicatorWidth, nullptr, this);
     const int spacing = style()->pixelMetric(QStyle::PM_CheckBoxLabelSpacing, nullptr, this);

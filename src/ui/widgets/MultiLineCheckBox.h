@@ -12,6 +12,9 @@ public:
     CMultiLineCheckBox(const QString& caption, int width, QWidget* parent = nullptr);
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override { return sizeHint(); }
+    // The width the caption wraps within; a narrower box takes more lines.
+    int WrapWidth() const { return m_width; }
+    void SetWrapWidth(int width);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
