@@ -104,6 +104,8 @@ TEST_F(EntryFixture, CellEdit_MarksChangeShowsHintAndAutoFillsFromNewestRecordOf
     EXPECT_TRUE(EndCellEdit(grid, state, doc, true, 2, kColType, "Archery").exitCaptionChanged);
     EXPECT_EQ(grid.Text(2, kColDescription) + "|" + grid.Text(2, kColLocation), "Field course|");  // written even when empty
     EXPECT_EQ(shown, (std::vector<std::string>{"2,0", "2,1", "2,4"}));
+    EndCellEdit(grid, state, doc, true, 2, kColType, "Archery");  // the same texts again: nothing to show
+    EXPECT_EQ(shown.size(), 3u);
     grid.SetCellObserver({});
     EXPECT_EQ(state.exitCaption, "Save Database && Exit");
 

@@ -81,6 +81,8 @@ TEST(WindowLayout, PanesTitleStatusWidthsAndPlacement) {
     EXPECT_EQ(rows(601, false, 300), "0/0 601/540");
     EXPECT_EQ(rows(601, true, 0), "400/300 200/150");
     EXPECT_EQ(rows(601, true, 350), "350/300 251/150");
+    EXPECT_EQ(rows(601, true, 300), "300/300 301/150");  // both minimums are still kept
+    EXPECT_EQ(rows(601, true, 451), "451/300 150/150");
     EXPECT_EQ(rows(601, true, 299), "400/300 200/150");
     EXPECT_EQ(rows(601, true, 452), "400/300 200/150");
 
