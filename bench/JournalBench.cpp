@@ -154,7 +154,7 @@ void BM_TrimAtMiddle(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         for (const auto& entry : std::filesystem::directory_iterator(doc.m_strDataFolder)) std::filesystem::remove(entry.path());
-        doc.m_arRecords = Records(count);
+        doc.SetRecords(Records(count));
         if (!doc.SaveDatabase(prompter, FixedClock())) state.SkipWithError(prompter.last.c_str());
         state.ResumeTiming();
         if (!doc.TrimAndArchive(cut, prompter, FixedClock())) state.SkipWithError(prompter.last.c_str());
@@ -179,9 +179,9 @@ void BM_ReadAllDatabases(benchmark::State& state) {
     SilentPrompter prompter;
     for (auto _ : state) {
         doc.ReadAllDatabases(prompter);
-        benchmark::DoNotOptimize(doc.m_arRecords.data());
+        benchmark::DoNotOptimize(doc.Records().data());
     }
-    if (doc.m_arRecords.size() != count) state.SkipWithError("view all lost records");
+    if (doc.Records().size() != count) state.SkipWithError("view all lost records");
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * count));
 }
 

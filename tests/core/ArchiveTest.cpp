@@ -32,8 +32,10 @@ std::string Show(const std::vector<CEventRecord>& records) {
 }
 // A database file as the program writes it.
 void Put(const std::filesystem::path& path, Time64 header, const std::vector<std::string>& days) {
+    std::vector<CEventRecord> records;
+    for (const std::string& day : days) records.push_back(Rec(day));
     CKT2Doc d;
-    for (const std::string& day : days) d.m_arRecords.push_back(Rec(day));
+    d.SetRecords(records);
     std::string bytes;
     for (const std::string& line : d.DatabaseLines(header)) bytes += line + "\r\n";
     WriteAll(path, bytes);
@@ -43,7 +45,7 @@ std::string Show(const std::filesystem::path& path) {
     CKT2Doc d;
     std::optional<uint64_t> header;
     if (d.ReadDatabaseFile(path, nullptr, &header) < 0) return "none";
-    return (header ? Date(static_cast<Time64>(*header)) : "?") + Show(d.m_arRecords);
+    return (header ? Date(static_cast<Time64>(*header)) : "?") + Show(d.Records());
 }
 
 // Moves files into its own folder, as the desktop trash would; names listed in `refuse` stay.
@@ -184,8 +186,8 @@ TEST_F(ArchiveTest, TrimKeepsTheCutDayMergesIntoAnExistingArchiveAndBacksUpOnceP
     Put(doc.DatabasePath(), Day(2024, 2, 1), {"23-06-01", "23-12-31", "24-01-01", "24-03-04"});
     const std::string activeBefore = ReadAll(doc.DatabasePath());
     doc.LoadDatabase();
-    doc.m_arRecords.push_back(Rec("23-11-05 not saved yet"));
-    doc.m_bChanged = true;
+    doc.InsertRecord(doc.Records().size(), Rec("23-11-05 not saved yet"));
+    doc.MarkChanged();
     ASSERT_TRUE(ArchiveBefore(context, CutDateForChoice(kCutYearStart, MidnightOf(clock.now)).value()));
     EXPECT_TRUE(prompter.messages.empty());
     EXPECT_EQ(Files(),
@@ -193,12 +195,12 @@ TEST_F(ArchiveTest, TrimKeepsTheCutDayMergesIntoAnExistingArchiveAndBacksUpOnceP
     EXPECT_EQ(ReadAll(File("ExerciseData_backup_03-05-24.edb")), activeBefore);
     EXPECT_EQ(Show(File("ExerciseData_Ending_12-31-23.edb")), "23-12-31 00:00 | 23-06-01 | 23-11-05 not saved yet | 23-12-31");
     EXPECT_EQ(Active(), now + " | 24-01-01 | 24-03-04");
-    EXPECT_EQ(Show(doc.m_arRecords), " | 24-01-01 | 24-03-04");
-    EXPECT_TRUE(doc.m_bChanged && settings.m_bSettingsChanged);
+    EXPECT_EQ(Show(doc.Records()), " | 24-01-01 | 24-03-04");
+    EXPECT_TRUE(doc.IsChanged() && settings.m_bSettingsChanged);
 
     // The same day again, with a late record before the cut and one the archive holds already.
-    doc.m_arRecords.push_back(Rec("23-12-01 late"));
-    doc.m_arRecords.push_back(Rec("23-06-01"));
+    doc.InsertRecord(doc.Records().size(), Rec("23-12-01 late"));
+    doc.InsertRecord(doc.Records().size(), Rec("23-06-01"));
     ASSERT_TRUE(doc.TrimAndArchive(Day(2024, 1, 1), prompter, clock));
     EXPECT_EQ(prompter.messages, std::vector<std::string>{"The backup of the database for today's date already exists"});
     EXPECT_EQ(ReadAll(File("ExerciseData_backup_03-05-24.edb")), activeBefore);
@@ -245,7 +247,7 @@ TEST_F(ArchiveTest, NoRecordEndsUpInNoFileWhenAWriteFails) {
         EXPECT_EQ(prompter.messages[0].rfind(message, 0), 0u) << prompter.messages[0];
         EXPECT_EQ(Active(), "24-02-01 00:00 | 23-05-01 " + std::string(400, 'a') + " | 24-02-01");
         EXPECT_EQ(Show(File(archive)), archiveAfter);
-        EXPECT_EQ(doc.m_arRecords.size(), 2u);
+        EXPECT_EQ(doc.Records().size(), 2u);
         ::chmod(doc.DatabasePath().c_str(), 0644);
     }
 }
@@ -266,9 +268,9 @@ protected:
 TEST_F(AllDataTest, ViewAllReadsEveryFileButBackupsSavesEachRecordToItsFileAndNeedsTwoFiles) {
     EXPECT_EQ(doc.ReadAllDatabases(prompter), 7);
     EXPECT_TRUE(doc.m_bAllData);
-    EXPECT_EQ(Show(doc.m_arRecords), all);
+    EXPECT_EQ(Show(doc.Records()), all);
     const std::string archive23 = ReadAll(File("ExerciseData_Ending_12-31-23.edb"));
-    doc.m_arRecords.insert(doc.m_arRecords.begin(), Rec("22-01-01 new"));
+    doc.InsertRecord(0, Rec("22-01-01 new"));
     const long long writes = CompletedAtomicWritesForTesting();
     ASSERT_TRUE(doc.SaveDatabase(prompter, clock));
     EXPECT_EQ(CompletedAtomicWritesForTesting() - writes, 1);  // untouched archives are not rewritten
@@ -276,15 +278,19 @@ TEST_F(AllDataTest, ViewAllReadsEveryFileButBackupsSavesEachRecordToItsFileAndNe
     EXPECT_EQ(ReadAll(File("ExerciseData_Ending_12-31-23.edb")), archive23);
 
     // An edit of an archived record and a deletion from another archive go to those files, headers kept.
-    doc.m_arRecords[2].m_strNotes = "a23 edited";
-    doc.m_arRecords.erase(doc.m_arRecords.begin() + 1);
+    {
+        CEventRecord edited = doc.Records()[2];
+        edited.m_strNotes = "a23 edited";
+        doc.ReplaceRecord(2, edited);
+    }
+    doc.DeleteRecord(1);
     ASSERT_TRUE(doc.SaveDatabase(prompter, clock));
     EXPECT_EQ(Show(File("ExerciseData_Ending_12-31-22.edb")), "22-12-31 00:00");
     EXPECT_EQ(Show(File("ExerciseData_Ending_12-31-23.edb")), "23-12-31 00:00 | 23-02-01 a23 edited | 23-07-01 b23");
     EXPECT_EQ(Active(), now + " | 22-01-01 new | 24-02-01 a24");
     doc.LoadDatabase();
     EXPECT_EQ(doc.ReadAllDatabases(prompter), 7);
-    EXPECT_EQ(Show(doc.m_arRecords), " | 22-01-01 new | 23-02-01 a23 edited | 23-07-01 b23 | 24-02-01 a24");
+    EXPECT_EQ(Show(doc.Records()), " | 22-01-01 new | 23-02-01 a23 edited | 23-07-01 b23 | 24-02-01 a24");
 
     std::filesystem::remove(File("ExerciseData_Ending_12-31-22.edb"));
     std::filesystem::remove(File("ExerciseData_Ending_12-31-23.edb"));
@@ -296,27 +302,31 @@ TEST_F(AllDataTest, ViewAllReadsEveryFileButBackupsSavesEachRecordToItsFileAndNe
 }
 
 TEST_F(AllDataTest, ViewSwitchSavesFirstAndATrimOfAllDataTouchesOnlyTheActiveRecords) {
-    doc.m_arRecords.push_back(Rec("24-03-01 captured"));
-    doc.m_bChanged = true;
+    doc.InsertRecord(doc.Records().size(), Rec("24-03-01 captured"));
+    doc.MarkChanged();
     ASSERT_TRUE(ToggleAllData(context));
     EXPECT_TRUE(doc.m_bAllData);
-    EXPECT_EQ(Show(doc.m_arRecords), all + " | 24-03-01 captured");
+    EXPECT_EQ(Show(doc.Records()), all + " | 24-03-01 captured");
 
-    doc.m_arRecords.push_back(Rec("23-12-24 while viewing all"));
-    doc.m_arRecords[0].m_strNotes = "a22 edited";
-    doc.m_bChanged = true;
+    doc.InsertRecord(doc.Records().size(), Rec("23-12-24 while viewing all"));
+    {
+        CEventRecord edited = doc.Records()[0];
+        edited.m_strNotes = "a22 edited";
+        doc.ReplaceRecord(0, edited);
+    }
+    doc.MarkChanged();
     ASSERT_TRUE(ArchiveBefore(context, Day(2024, 2, 15)));
     EXPECT_FALSE(doc.m_bAllData);
     EXPECT_EQ(Show(File("ExerciseData_Ending_12-31-22.edb")), "22-12-31 00:00 | 22-05-01 a22 edited");
     EXPECT_EQ(Show(File("ExerciseData_Ending_02-14-24.edb")), "24-02-14 00:00 | 23-12-24 while viewing all | 24-02-01 a24");
-    EXPECT_EQ(Show(doc.m_arRecords), " | 24-03-01 captured");
+    EXPECT_EQ(Show(doc.Records()), " | 24-03-01 captured");
 
     // A save that fails keeps the view and the records.
-    doc.m_bChanged = true;
+    doc.MarkChanged();
     SetAtomicWriteFailureAfterBytesForTesting(0);
     EXPECT_FALSE(ToggleAllData(context));
     EXPECT_FALSE(doc.m_bAllData);
-    EXPECT_EQ(Show(doc.m_arRecords), " | 24-03-01 captured");
+    EXPECT_EQ(Show(doc.Records()), " | 24-03-01 captured");
 }
 
 TEST_F(AllDataTest, RecombineWritesTheCombinedFileBeforeTrashingTheOldOnes) {
@@ -341,17 +351,17 @@ TEST_F(AllDataTest, RecombineWritesTheCombinedFileBeforeTrashingTheOldOnes) {
                   "Could not delete all 3 exercise database files.\n\nThe error code is: d\n\nError Message is: Permission denied"});
     EXPECT_EQ(Files(),
               (std::vector<std::string>{"ExerciseData.edb", "ExerciseData_Ending_12-31-22.edb", "ExerciseData_backup_03-05-24.edb"}));
-    EXPECT_TRUE(doc.m_bAllData && !doc.m_bChanged);
+    EXPECT_TRUE(doc.m_bAllData && !doc.IsChanged());
     // Every record belongs to the active file now.
-    doc.m_bChanged = true;
+    doc.MarkChanged();
     ASSERT_TRUE(doc.SaveDatabase(prompter, clock));
     EXPECT_EQ(Active(), now + all);
 }
 
 TEST_F(AllDataTest, RecombineThatCannotWriteGivesNothingUp) {
     FolderTrash trash(dir.path() / "trash");
-    doc.m_arRecords.push_back(Rec("24-03-01 captured"));
-    doc.m_bChanged = true;
+    doc.InsertRecord(doc.Records().size(), Rec("24-03-01 captured"));
+    doc.MarkChanged();
     // The pending record is saved (a short file), the combined file is not.
     SetAtomicWriteFailureAfterBytesForTesting(200);
     EXPECT_EQ(doc.RecombineDatabases(
@@ -363,7 +373,7 @@ TEST_F(AllDataTest, RecombineThatCannotWriteGivesNothingUp) {
               0u);
     EXPECT_EQ(Files().size(), 4u);
     EXPECT_TRUE(doc.m_bAllData);
-    EXPECT_EQ(Show(doc.m_arRecords), all + " | 24-03-01 captured");
+    EXPECT_EQ(Show(doc.Records()), all + " | 24-03-01 captured");
 }
 
 }  // namespace

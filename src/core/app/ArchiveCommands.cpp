@@ -14,7 +14,7 @@ bool ArchiveBefore(ArchiveContext& c, Time64 cut) {
 }
 
 bool ToggleAllData(ArchiveContext& c) {
-    if (c.doc.m_bChanged && !c.doc.SaveDatabase(c.prompter, c.clock)) return false;
+    if (c.doc.IsChanged() && !c.doc.SaveDatabase(c.prompter, c.clock)) return false;
     if (c.doc.m_bAllData) {
         c.doc.LoadDatabase(&c.prompter);
         return true;

@@ -544,11 +544,12 @@ bool CKT2Doc::TrimAndArchive(Time64 cut, Prompter& prompter, const Clock& clock)
     }
     std::unordered_set<std::string> held;
     for (const CEventRecord& r : merged.m_arRecords) held.insert(DatabaseRecordLine(r));
-    const size_t before = merged.m_arRecords.size();
+    std::vector<CEventRecord> added;
     for (CEventRecord& r : archived) {
-        if (held.empty() || !held.count(DatabaseRecordLine(r))) merged.m_arRecords.push_back(std::move(r));
+        if (held.empty() || !held.count(DatabaseRecordLine(r))) added.push_back(std::move(r));
     }
-    const bool writeArchive = !existed || merged.m_arRecords.size() > before;
+    const bool writeArchive = !existed || !added.empty();
+    merged.AppendRecords(std::move(added));
     if (writeArchive) {
         merged.SortByDate();
         if (!WriteTextFileAtomic(archivePath, merged.DatabaseLines(cut - kSecondsPerDay), &error)) {
