@@ -11,6 +11,7 @@
 #include "core/activities/ActivityTable.h"
 #include "core/base/Format.h"
 #include "core/journal/KT2Doc.h"
+#include "core/settings/Settings.h"
 #include "sampledata/SampleData.h"
 #include "ui/stats/AvgDetailsDlg.h"
 
@@ -18,12 +19,12 @@ namespace {
 
 const kt::CKT2Doc& Journal(size_t records) {
     static kt::CKT2Doc doc;
-    if (doc.m_arRecords.size() != records) {
+    if (doc.Records().size() != records) {
         kt::sample::Options options;
         options.records = records;
         options.years = static_cast<int>(records / 730) + 1;
         options.lastDay = kt::LocalMidnight(2024, 6, 15);
-        doc.m_arRecords = kt::sample::GenerateRecords(options);
+        doc.SetRecords(kt::sample::GenerateRecords(options));
         doc.m_bMetric = true;
         doc.m_dLastWeight = 78.0;
     }

@@ -3,6 +3,7 @@
 #include "core/activities/ActivityTable.h"
 #include "core/base/Format.h"
 #include "core/journal/KT2Doc.h"
+#include "core/settings/Settings.h"
 #include "core/stats/AverageDetails.h"
 
 namespace kt {
@@ -16,7 +17,7 @@ CKT2Doc Doc(std::vector<CEventRecord> records) {
     CKT2Doc doc;
     doc.m_bMetric = true;
     doc.m_dLastWeight = 70.0;
-    doc.m_arRecords = std::move(records);
+    doc.SetRecords(std::move(records));
     return doc;
 }
 
@@ -25,7 +26,7 @@ std::string Rows(const CKT2Doc& doc, int period) {
     const auto details = CollectAverageDetails(doc, period);
     if (!details) return "none";
     std::string out;
-    for (size_t row = 0; row < details->count; ++row) out += doc.m_arRecords[details->PositionOfRow(row)].m_strDescription + " ";
+    for (size_t row = 0; row < details->count; ++row) out += doc.Records()[details->PositionOfRow(row)].m_strDescription + " ";
     return out + FormatTime(details->startDate, "from %m-%d") + (details->shortDatabase ? " short " : " full ") +
            Format("%d", details->EventCount());
 }

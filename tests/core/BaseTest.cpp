@@ -101,6 +101,7 @@ TEST(Text, SharedRulesForBlanksCaseFieldsPlainTextAndUnits) {
     EXPECT_DOUBLE_EQ(Kilograms(80, true), 80.0);
     EXPECT_DOUBLE_EQ(OtherUnit(70, true), 154.0);
     EXPECT_DOUBLE_EQ(OtherUnit(154, false), 70.0);
+    EXPECT_EQ(std::string(UnitName(true)) + "/" + UnitName(false), "kg/lbs");
 }
 
 TEST(TextCodec, OneBytePerCharacterAndEscapesForTheRest) {

@@ -45,11 +45,11 @@ std::string Rows(QTableView* list) {
 struct Journal {
     test::UiHome home;
     test::ScopedClock now{MakeLocalTime(2016, 1, 13, 12, 0, 0)};
-    std::unique_ptr<ui::CMainFrame> frame;
+    test::App frame;
     explicit Journal(const std::vector<CEventRecord>& records) {
         if (!records.empty()) test::WriteDatabase(home.DataFolder(), records);
         frame = test::StartMainFrame("80");
-        if (frame && !test::ShowActive(frame.get())) frame.reset();
+        if (frame && !test::ShowActive(frame.get())) frame = test::App();
     }
     // Chooses an averaging period with the keyboard, as a user does in the combo.
     void ChoosePeriod(int period) {
@@ -92,8 +92,8 @@ TEST(AvgDetailsDlg, DetailsButtonListsTheWeeksRecordsNewestFirstAndEscChangesNot
     QTest::mouseClick(j.frame->DataView()->DetailsButton(), Qt::LeftButton);
     EXPECT_TRUE(seen);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(j.frame->Doc().m_arRecords.size(), 4u);
-    EXPECT_FALSE(j.frame->Doc().m_bChanged);
+    EXPECT_EQ(j.frame.Doc().Records().size(), 4u);
+    EXPECT_FALSE(j.frame.Doc().IsChanged());
     EXPECT_EQ(j.frame->DataView()->State().averagingPeriod, 1);
 }
 
@@ -118,8 +118,9 @@ TEST(AvgDetailsDlg, PerDayLinkOpensTheWholeJournalOldestFirst) {
 
 TEST(AvgDetailsDlg, ModelOverAHundredThousandRecordsPassesTheQtModelChecks) {
     CKT2Doc doc;
-    doc.m_arRecords.assign(100000, Rec(3, 10, 1));
-    doc.m_arRecords.back().m_dDuration = 99;
+    std::vector<CEventRecord> records(100000, Rec(3, 10, 1));
+    records.back().m_dDuration = 99;
+    doc.SetRecords(std::move(records));
     const auto details = CollectAverageDetails(doc, 1);
     ASSERT_TRUE(details);
     ui::CAverageDetailsModel model(doc, *details);

@@ -77,16 +77,16 @@ void AddItem(Dlg* dlg, const QString& text) {
     Click(dlg, B::Add);
 }
 
-QStringList Options(ui::CMainFrame& frame, int column) { return frame.DataView()->Grid()->GetCellOptions(1, column); }
+QStringList Options(ui::CMainFrame& frame, int column) { return test::CellOptions(frame.DataView()->GridCtrl(), 1, column); }
 
-std::unique_ptr<ui::CMainFrame> Start() {
+test::App Start() {
     auto frame = test::StartMainFrame("80");
-    if (!frame) return nullptr;
-    frame->Settings().m_arDescriptions = {"D0", "D1", "D2", "D3", "D4", "D5", "D6", "D7", "D8", "D9"};
-    frame->Settings().m_arLocations = {"Park", "Pool"};
+    if (!frame) return {};
+    frame.Settings().m_arDescriptions = {"D0", "D1", "D2", "D3", "D4", "D5", "D6", "D7", "D8", "D9"};
+    frame.Settings().m_arLocations = {"Park", "Pool"};
     frame->DataView()->FillDescriptionCombos();
     frame->DataView()->FillLocationCombos();
-    return test::ShowActive(frame.get()) ? std::move(frame) : nullptr;
+    return test::ShowActive(frame.get()) ? std::move(frame) : test::App();
 }
 
 TEST(OptionListsEditor, CtrlEEditsTheDescriptionsAndOkStoresThem) {
@@ -138,8 +138,8 @@ TEST(OptionListsEditor, CtrlEEditsTheDescriptionsAndOkStoresThem) {
     ASSERT_TRUE(seen);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     const std::vector<std::string> expected = {"D3", "Easy run", "D1", "D2", "D4", "D6", "D7", "D8", "D9", "Tempo"};
-    EXPECT_EQ(frame->Settings().m_arDescriptions, expected);
-    EXPECT_EQ(test::Text(Options(*frame, 1).join(QLatin1Char('|'))), "D3|Easy run|D1|D2|D4|D6|D7|D8|D9|Tempo");
+    EXPECT_EQ(frame.Settings().m_arDescriptions, expected);
+    EXPECT_EQ(test::Text(Options(*frame.get(), 1).join(QLatin1Char('|'))), "D3|Easy run|D1|D2|D4|D6|D7|D8|D9|Tempo");
     // OK writes the user data file at once.
     EXPECT_EQ(test::ReadAll(home.DataFolder() / "KTUserData.cfg"), "D3\tEasy run\tD1\tD2\tD4\tD6\tD7\tD8\tD9\tTempo\r\nPark\tPool\r\n");
     EXPECT_TRUE(home.prompter.questions.empty());
@@ -149,7 +149,7 @@ TEST(OptionListsEditor, SwitchingListsAsksFirstAndAppliedListsSurviveCancel) {
     test::UiHome home;
     auto frame = Start();
     ASSERT_TRUE(frame);
-    frame->Settings().m_bSettingsChanged = false;
+    frame.Settings().m_bSettingsChanged = false;
     test::OnNextDialog<Dlg>([&](Dlg* dlg) {
         ClickRow(dlg, 0);
         Click(dlg, B::Remove);
@@ -161,7 +161,7 @@ TEST(OptionListsEditor, SwitchingListsAsksFirstAndAppliedListsSurviveCancel) {
         EXPECT_EQ(test::Text(dlg->windowTitle()), "Edit the Activity Location Options");
         EXPECT_EQ(test::Text(dlg->GetButton(B::Switch)->text()), "Edit Descriptions");
         EXPECT_EQ(Rows(dlg), "Park|Pool|");
-        EXPECT_EQ(frame->Settings().m_arDescriptions.size(), 10u);
+        EXPECT_EQ(frame.Settings().m_arDescriptions.size(), 10u);
 
         // Yes applies the locations before switching back.
         ClickRow(dlg, 0);
@@ -169,8 +169,8 @@ TEST(OptionListsEditor, SwitchingListsAsksFirstAndAppliedListsSurviveCancel) {
         home.prompter.answers = {true};
         Click(dlg, B::Switch);
         EXPECT_EQ(home.prompter.questions.back(), "Changes have been made to the Location options. Do you wish to save those changes?");
-        EXPECT_EQ(frame->Settings().m_arLocations, (std::vector<std::string>{"Pool", "Park"}));
-        EXPECT_EQ(test::Text(Options(*frame, 4).join(QLatin1Char('|'))), "Pool|Park");
+        EXPECT_EQ(frame.Settings().m_arLocations, (std::vector<std::string>{"Pool", "Park"}));
+        EXPECT_EQ(test::Text(Options(*frame.get(), 4).join(QLatin1Char('|'))), "Pool|Park");
         EXPECT_EQ(test::Text(dlg->windowTitle()), "Edit the Activity Description Options");
 
         // "Save Changes" applies the descriptions; Cancel afterwards keeps them.
@@ -178,17 +178,17 @@ TEST(OptionListsEditor, SwitchingListsAsksFirstAndAppliedListsSurviveCancel) {
         Click(dlg, B::MoveToTop);
         Click(dlg, B::SaveChanges);
         EXPECT_FALSE(dlg->GetButton(B::SaveChanges)->isEnabled());
-        EXPECT_EQ(test::Text(Options(*frame, 1).first()), "D9");
+        EXPECT_EQ(test::Text(Options(*frame.get(), 1).first()), "D9");
         ClickRow(dlg, 1);
         Click(dlg, B::MoveToBottom);
         Click(dlg, B::Cancel);
     });
     frame->Action(cmd::kEditDescriptions)->trigger();
-    EXPECT_EQ(frame->Settings().m_arDescriptions.front(), "D9");
-    EXPECT_EQ(frame->Settings().m_arDescriptions.back(), "D8");
+    EXPECT_EQ(frame.Settings().m_arDescriptions.front(), "D9");
+    EXPECT_EQ(frame.Settings().m_arDescriptions.back(), "D8");
     EXPECT_FALSE(std::filesystem::exists(home.DataFolder() / "KTUserData.cfg"));
     // What was applied is stored when the window closes.
-    ASSERT_TRUE(frame->Settings().m_bSettingsChanged);
+    ASSERT_TRUE(frame.Settings().m_bSettingsChanged);
     frame->close();
     EXPECT_EQ(test::ReadAll(home.DataFolder() / "KTUserData.cfg"), "D9\tD0\tD1\tD2\tD3\tD4\tD5\tD6\tD7\tD8\r\nPool\tPark\r\n");
 }
@@ -217,8 +217,8 @@ TEST(OptionListsEditor, ActivityTypeOrderMovesToTopAndStoresThePositionsAtOnce) 
     ASSERT_EQ(home.prompter.messages.size(), 1u);
     EXPECT_EQ(home.prompter.messages[0].rfind("An activity type item must end with a blank and its activity number (0 to 309)", 0), 0u);
     const std::vector<uint16_t> order = {248, 0, 97, 60, 86, 97, 106, 109, 127, 132, 152, 191, 281, 299};
-    EXPECT_EQ(frame->Settings().m_arSelectedActivities, order);
-    EXPECT_EQ(test::Text(Options(*frame, 0).mid(0, 3).join(QLatin1Char('|'))), "Swimming butterfly|Aerobics, general|Golf, general");
+    EXPECT_EQ(frame.Settings().m_arSelectedActivities, order);
+    EXPECT_EQ(test::Text(Options(*frame.get(), 0).mid(0, 3).join(QLatin1Char('|'))), "Swimming butterfly|Aerobics, general|Golf, general");
     // Written to the store at once, not only at exit.
     FileSettingsStore store(FileSettingsStore::DefaultPath());
     CSettingsKey key(store);

@@ -149,7 +149,7 @@ TEST(PreferencesDlg, OkInTheProgramTakesEveryValueAndCancelNone) {
     auto frame = test::StartMainFrame("80");
     ASSERT_TRUE(frame);
     ASSERT_TRUE(test::ShowActive(frame.get()));
-    Settings& s = frame->Settings();
+    Settings& s = frame.Settings();
     ui::CDataView* view = frame->DataView();
     const QString chartTitle = view->Chart()->DateAxisTitle();
     const int graphPeriod = s.m_nGraphPeriod;
@@ -180,7 +180,7 @@ TEST(PreferencesDlg, OkInTheProgramTakesEveryValueAndCancelNone) {
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(Format("metric %d, graph %d, averaging %d/%d, hours %g, add %d/%d/%d, update %d, monitor %d, last %d, fill %d, archive %s, "
                      "changed %d",
-                     frame->Doc().m_bMetric, s.m_nGraphPeriod, s.m_nAveragingPeriod, view->State().averagingPeriod, s.m_dMaxHours,
+                     frame.Doc().m_bMetric, s.m_nGraphPeriod, s.m_nAveragingPeriod, view->State().averagingPeriod, s.m_dMaxHours,
                      s.m_bAddToCombo, s.m_bAddToListsNow, view->State().addToLists, s.m_bAutoUpdate, s.m_bMonitorWeight, s.m_bUseLastWeight,
                      s.m_bAutoFill, s.m_strAutoArchive.c_str(), s.m_bSettingsChanged),
               "metric 0, graph 8, averaging 5/5, hours 0, add 1/1/1, update 1, monitor 1, last 1, fill 1, archive 1 2, changed 1");
@@ -189,11 +189,11 @@ TEST(PreferencesDlg, OkInTheProgramTakesEveryValueAndCancelNone) {
     EXPECT_EQ(test::Text(view->AveragingCombo()->currentText()), "Two Months");
     EXPECT_TRUE(view->AveragesPane()->toPlainText().contains(
         QStringLiteral("per day Jan-04-16 to Jan-12-16(the database does not extend back two months)")));
-    EXPECT_TRUE(frame->ToolBar()->m_checkAddToLists->isChecked());
-    EXPECT_TRUE(frame->ToolBar()->m_checkAutoFill->isChecked());
-    EXPECT_EQ(test::Text(frame->ToolBar()->m_labelLastWeight->text()), "Last Weight (lbs):");
+    EXPECT_TRUE(test::Child<QCheckBox>(frame->ToolBar(), "addToLists")->isChecked());
+    EXPECT_TRUE(test::Child<QCheckBox>(frame->ToolBar(), "autoFill")->isChecked());
+    EXPECT_EQ(test::Text(test::Child<QLabel>(frame->ToolBar(), "weightLabel")->text()), "Last Weight (lbs):");
     EXPECT_EQ(view->Chart()->DateAxisTitle(), chartTitle);
-    EXPECT_EQ(frame->ToolBar()->m_comboGraphPeriod->currentIndex(), graphPeriod);
+    EXPECT_EQ(test::Child<QComboBox>(frame->ToolBar(), "graphPeriod")->currentIndex(), graphPeriod);
     EXPECT_FALSE(view->State().showWeight);
 }
 

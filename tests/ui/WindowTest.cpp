@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTextEdit>
 
 #include "core/app/Commands.h"

@@ -5,7 +5,7 @@
 #include "core/activities/ActivityTable.h"
 #include "core/activities/Texts.h"
 #include "core/base/Format.h"
-#include "core/journal/KT2Doc.h"
+#include "core/base/Text.h"
 
 namespace kt {
 namespace {

@@ -3,10 +3,10 @@
 #include "core/app/Texts.h"
 #include "core/base/Format.h"
 #include "core/base/TypedNumber.h"
+#include "core/base/Units.h"
 #include "core/entry/EntryState.h"
 #include "core/journal/KT2Doc.h"
 #include "core/settings/Settings.h"
-#include "core/settings/Texts.h"
 
 namespace kt {
 WeightChange ToolbarRules::OnWeightTextChanged(const std::string& text, CKT2Doc& doc, EntryState& view, Settings& settings) {
@@ -32,8 +32,7 @@ WeightChange ToolbarRules::OnWeightTextChanged(const std::string& text, CKT2Doc&
 }
 
 WeightFieldTexts ToolbarRules::RefreshWeightField(const CKT2Doc& doc) {
-    return {Format("%3.1lf", doc.m_dLastWeight),
-            Format(text::kLastWeightUnitLabel, doc.m_bMetric ? settings_text::kKilogramsUnit : settings_text::kPoundsUnit)};
+    return {Format("%3.1lf", doc.m_dLastWeight), Format(text::kLastWeightUnitLabel, UnitName(doc.m_bMetric))};
 }
 
 std::optional<std::string> ToolbarRules::WindowCreationWeightText(double frameLastWeight) {

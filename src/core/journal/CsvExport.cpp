@@ -6,6 +6,7 @@
 #include "core/base/Format.h"
 #include "core/base/Prompter.h"
 #include "core/base/Text.h"
+#include "core/base/Units.h"
 #include "core/journal/KT2Doc.h"
 #include "core/journal/Texts.h"
 
@@ -23,7 +24,7 @@ std::string CsvText(const std::string& text, char commaReplacement) {
 
 std::vector<std::string> CsvLines(const CKT2Doc& doc, Time64 from, Time64 to) {
     std::vector<std::string> lines;
-    lines.push_back(Format(journal::kCsvHeaderFormat, doc.m_bMetric ? journal::kCsvKilograms : journal::kCsvPounds));
+    lines.push_back(Format(journal::kCsvHeaderFormat, UnitName(doc.m_bMetric)));
     for (const CEventRecord& r : doc.Records()) {
         if (r.m_time < from || r.m_time > to) continue;
         // The spreadsheet day number depends on the local date alone, so a record keeps its day

@@ -39,8 +39,6 @@ inline constexpr char kSaveFailedFormat[] = "The exercise database %s could not 
 inline constexpr char kCsvHeaderFormat[] =
     "Date,Activity Type, Activity Description, Activity Duration, Activity Location, Calories Burned, Weight (%s), Comment";
 inline constexpr char kCsvRowFormat[] = "%lld,%s,%s,%2.2f,%s,%3.1f,%2.1f,%d,%s";
-inline constexpr char kCsvKilograms[] = "kg";
-inline constexpr char kCsvPounds[] = "lbs";
 // The first field of the header line; a file whose first line starts with it has a header.
 inline constexpr char kCsvDateHeading[] = "Date";
 // The save and open dialogs' default extension, initial name and filter (Qt's filter form).

@@ -59,8 +59,6 @@ inline constexpr const char* kNextStartArchive = "The archive date is checked ea
 // "Enter Your Weight", asked at start-up while no body weight is known.
 inline constexpr const char* kInitialWeightTitle = "Enter Your Weight";
 inline constexpr const char* kInitialWeightPrompt = "Please enter your weight:";
-inline constexpr const char* kPoundsUnit = "lbs";
-inline constexpr const char* kKilogramsUnit = "kg";
 inline constexpr const char* kInitialWeightRequired =
     "An initial weight really is required. Please enter a weight so that calories may be calculated, at least approximately.";
 

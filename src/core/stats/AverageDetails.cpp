@@ -39,7 +39,7 @@ std::optional<AverageDetails> CollectAverageDetails(const CKT2Doc& doc, int peri
     details.startDate = window->start;
     details.shortDatabase = window->shortDatabase;
     details.first = window->firstCounted;
-    details.count = doc.m_arRecords.size() - window->firstCounted;
+    details.count = doc.Records().size() - window->firstCounted;
     details.newestFirst = window->period <= 7;
     return details;
 }

@@ -121,8 +121,8 @@ DaySummaryText DaySummary(const CKT2Doc& doc, const ActivityTable& table, const 
     SpanToLineEnd(p, p.text.find("Summary:", summaryAt), kDayTotals);
 
     const double w = doc.m_dLastWeight;
-    const std::string weightLine = doc.m_bMetric ? Format(tx::kDayWeightLine, w, tx::kKg, OtherUnit(w, true), tx::kLbs)
-                                                 : Format(tx::kDayWeightLine, w, tx::kLbs, OtherUnit(w, false), tx::kKg);
+    const std::string weightLine =
+        Format(tx::kDayWeightLine, w, UnitName(doc.m_bMetric), OtherUnit(w, doc.m_bMetric), UnitName(!doc.m_bMetric));
     SpanToLineEnd(p, p.Append(weightLine), kDayTotals);
 
     out.status.text = Format(tx::kDayStatus, n, n == 1 ? tx::kActivity : tx::kActivities, totalMinutes, totalCalories);

@@ -66,8 +66,6 @@ inline constexpr const char* kDayWeightLine = "Last recorded weight: %3.1lf %s (
 inline constexpr const char* kDayStatus = "Today: %d %s, %2.2lf minutes, %2.1lf calories";
 inline constexpr const char* kActivity = "activity";
 inline constexpr const char* kActivities = "activities";
-inline constexpr const char* kKg = "kg";
-inline constexpr const char* kLbs = "lbs";
 
 // Averages summary.
 inline constexpr const char* kAveragesSentence1 =

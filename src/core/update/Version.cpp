@@ -10,19 +10,12 @@
 namespace kt {
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 // Reads one "%d" at the front of `text` and drops what it consumed. False (nothing consumed that
 // matters) when no number is there, which ends a scanf-style read.
 bool ReadInt(std::string_view& text, int& out) {
     const std::optional<int> value = ScanInt(text);
     if (!value) return false;
-    size_t i = 0;
-    while (i < text.size() && IsBlank(text[i])) ++i;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    while (i < text.size() && IsDigit(text[i])) ++i;
-    text.remove_prefix(i);
+    text.remove_prefix(LeadingIntegerLength(text));
     out = *value;
     return true;
 }

@@ -19,14 +19,12 @@
 #include "core/app/Texts.h"
 #include "core/app/ToolbarRules.h"
 #include "core/app/WindowLayout.h"
+#include "core/settings/Preferences.h"
 #include "core/update/FileVersionInfo.h"
 #include "core/update/UpdateSite.h"
 #include "ui/about/AboutDlg.h"
 #include "ui/activities/ActivityCommands.h"
 #include "ui/app/KTToolBar.h"
-#include "ui/base/QtTrash.h"
-#include "ui/journal/ArchiveDlg.h"
-#include "ui/journal/ArchiveReportDlg.h"
 #include "ui/base/QtText.h"
 #include "ui/base/QtTrash.h"
 #include "ui/journal/ArchiveDlg.h"
@@ -81,7 +79,9 @@ CMainFrame::CMainFrame(kt::Session& session, QWidget* parent)
     m_statusBar = new CColoredStatusBarCtrl(this);
     setStatusBar(m_statusBar);
     RegisterCommands();
-    RegisterActivityCommands(m_session, this);
+    RegisterActivityCommands(m_session, this, [view = QPointer<CDataView>(m_dataView)](kt::OptionListMode list) {
+        if (view) view->OnOptionListChanged(list);
+    });
     BuildMenus();
     BuildAccelerators();
     BuildToolbarButtons();
@@ -151,10 +151,17 @@ void CMainFrame::RegisterCommands() {
     commands.Register(kRecombine, [self] {
         if (self) self->OnRecombine();
     });
+    commands.Register(kPreferences, [self] {
+        if (self) self->ShowPreferences();
+    });
+    commands.Register(kPreferencesButton, [self] {
+        if (self) self->ShowPreferences();
+    });
     commands.Register(kImportCsv, [self] {
         // The journal tells the chart and the summaries what the import added.
-        if (self) ImportCsvFile(self->m_session.doc, self->m_session.activities, self->m_session.settings.m_arSelectedActivities,
-                                self->m_session.prompter, self);
+        if (self)
+            ImportCsvFile(self->m_session.doc, self->m_session.activities, self->m_session.settings.m_arSelectedActivities,
+                          self->m_session.prompter, self);
     });
 }
 
@@ -328,6 +335,19 @@ void CMainFrame::OnAutoFillClicked() {
     kt::Settings& settings = m_session.settings;
     settings.m_bAutoFill = !settings.m_bAutoFill;
     m_toolBar->SetAutoFill(settings.m_bAutoFill);
+}
+
+void CMainFrame::ShowPreferences() {
+    kt::Settings& settings = m_session.settings;
+    CPreferencesDlg dlg(kt::PreferencesFromSettings(settings, m_session.doc.m_bMetric, m_dataView->State().averagingPeriod), this);
+    if (dlg.exec() != QDialog::Accepted) return;
+    const kt::PreferencesEffects effects = kt::ApplyPreferences(dlg.Values(), settings, m_session.doc);
+    m_dataView->SetAveragingPeriod(effects.averagingPeriod);
+    m_dataView->ShowGraphPeriod(effects.chartPeriod);
+    // The view's flag and the toolbar box stay together, as the box's own click keeps them.
+    m_dataView->SetAddToLists(effects.addToLists);
+    m_toolBar->SetAutoFill(effects.autoFill);
+    m_toolBar->SetWeightLabel(ToQ(kt::ToolbarRules::RefreshWeightField(m_session.doc).label));
 }
 
 void CMainFrame::OnAbout() {

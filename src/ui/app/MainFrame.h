@@ -63,6 +63,9 @@ public:
     void UpdateTitle();
     // Saves what changed, then closes the window (nothing is left to ask about).
     void SaveAndClose();
+    // The preferences dialog; after OK the settings, the unit, the views and the toolbar boxes
+    // take its values.
+    void ShowPreferences();
     // What will be remembered of the window at exit.
     kt::WindowState CurrentWindowState() const;
 

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "core/base/Units.h"
 #include "core/settings/InitialWeight.h"
 #include "core/settings/Texts.h"
 #include "ui/base/QtText.h"
@@ -22,8 +23,8 @@ CInitialWeightDlg::CInitialWeightDlg(kt::Prompter& prompter, QWidget* parent) : 
     m_edit->setObjectName(QStringLiteral("weight"));
     m_edit->setMaximumWidth(100);
     label->setBuddy(m_edit);
-    m_lbs = new QRadioButton(ToQ(tx::kPoundsUnit), this);
-    m_kg = new QRadioButton(ToQ(tx::kKilogramsUnit), this);
+    m_lbs = new QRadioButton(ToQ(kt::kPoundsUnit), this);
+    m_kg = new QRadioButton(ToQ(kt::kKilogramsUnit), this);
     m_kg->setChecked(true);
 
     auto* row = new QHBoxLayout;

@@ -17,7 +17,7 @@ QVariant CAverageDetailsModel::data(const QModelIndex& index, int role) const {
     const auto row = static_cast<size_t>(index.row());
     switch (role) {
         case Qt::DisplayRole:
-            return ToQ(kt::AverageDetailsCell(m_doc.m_arRecords[m_details.PositionOfRow(row)], index.column()));
+            return ToQ(kt::AverageDetailsCell(m_doc.Records()[m_details.PositionOfRow(row)], index.column()));
         case Qt::ForegroundRole:
             return ToQColor(kt::AverageDetailsRowColours(row).text);
         case Qt::BackgroundRole:

@@ -7,6 +7,7 @@
 #include <QTextBrowser>
 #include <QTextEdit>
 
+#include "core/activities/OptionListEditor.h"
 #include "core/app/ActionButton.h"
 #include "core/app/Commands.h"
 #include "core/app/Session.h"
@@ -26,6 +27,7 @@
 #include "ui/base/QtText.h"
 #include "ui/base/RichTextPainter.h"
 #include "ui/settings/InitialWeightDlg.h"
+#include "ui/stats/AvgDetailsDlg.h"
 #include "ui/views/EntryGridModel.h"
 #include "ui/widgets/ChartCtrl.h"
 #include "ui/widgets/GridCtrl.h"
@@ -106,6 +108,10 @@ CDataView::CDataView(kt::Session& session, QWidget* parent)
     connect(m_actionButton, &QPushButton::clicked, this, &CDataView::OnActionButton);
     connect(m_exitButton, &QPushButton::clicked, this, &CDataView::OnSaveAndExit);
     connect(m_averagingCombo, &QComboBox::activated, this, &CDataView::OnAveragingPeriodChanged);
+    connect(m_detailsButton, &QPushButton::clicked, this, &CDataView::OnDetails);
+    connect(m_averagesSummary, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
+        if (url.toString() == ToQ(kt::kAverageDetailsLink)) OnDetails();
+    });
     connect(m_gridModel, &EntryGridModel::exitCaptionChanged, this, &CDataView::ShowExitCaption);
     m_chart->onDoubleClick = [this](CChartCtrl::Axis axis, double x) { OnChartDoubleClick(static_cast<int>(axis), x); };
     RegisterCommands();
@@ -357,7 +363,7 @@ void CDataView::SetAveragingPeriod(int period) {
 }
 
 void CDataView::OnDetails() {
-    ShowAverageDetails(m_frame->Doc(), m_frame->Activities(), m_frame->Settings().m_arSelectedActivities, m_state.averagingPeriod, m_frame);
+    ShowAverageDetails(m_session.doc, m_session.activities, m_session.settings.m_arSelectedActivities, m_state.averagingPeriod, window());
 }
 
 void CDataView::OnAveragingPeriodChanged(int position) {
@@ -388,6 +394,25 @@ void CDataView::OnDatePicked(int year, int month, int day) {
 void CDataView::OnWeightEdited(const QString& text) {
     const kt::WeightChange change = m_toolbarRules->OnWeightTextChanged(FromQ(text), m_session.doc, m_state, m_session.settings);
     if (change.processed) emit weightLabelChanged(ToQ(change.label));
+}
+
+void CDataView::SetAddToLists(bool on) {
+    m_state.addToLists = on;
+    emit addToListsChanged(on);
+}
+
+void CDataView::OnOptionListChanged(kt::OptionListMode list) {
+    switch (list) {
+        case kt::OptionListMode::Descriptions:
+            FillDescriptionCombos();
+            break;
+        case kt::OptionListMode::Locations:
+            FillLocationCombos();
+            break;
+        case kt::OptionListMode::ActivityTypes:
+            FillActivityCombos();
+            break;
+    }
 }
 
 void CDataView::OnAddToListsClicked() {

@@ -28,6 +28,7 @@ namespace kt {
 struct Session;
 struct WindowState;
 class ToolbarRules;
+enum class OptionListMode : int;
 }  // namespace kt
 
 namespace kt::ui {
@@ -76,6 +77,10 @@ public:
     void OnDatePicked(int year, int month, int day);
     void OnWeightEdited(const QString& text);
     void OnAddToListsClicked();
+    // The add-to-lists flag from elsewhere (the preferences); the toolbar box follows.
+    void SetAddToLists(bool on);
+    // An option list the user edited: the drop-downs that offer it show the new list.
+    void OnOptionListChanged(kt::OptionListMode list);
     // The editor pane's visibility and mode, which the capture and the action button follow.
     void SetEditorPane(bool shown, kt::EditorMode mode);
 
