@@ -140,4 +140,21 @@ inline constexpr char kNo[] = "No";
 inline constexpr char kCloseEsc[] = "Close (Esc)";
 inline constexpr char kAutoArchiveOff[] = "0 0";
 
+// The recovery file beside the journal. %d: the number of changes.
+inline constexpr char kRecoveryOfferFormat[] =
+    "Kinetrax was not closed properly the last time: %d changes to the exercise database were not saved.\n\nDo you want them back? "
+    "Yes applies them now (save to keep them). No starts with the saved database and keeps the changes aside in a file beside it. (Y/N)";
+// %s: the name the file is kept under.
+inline constexpr char kRecoveryStaleFormat[] =
+    "A recovery file of an earlier run was found, but the exercise database was saved or replaced after it was written, so nothing "
+    "was applied. The file is kept as %s.";
+// %d: changes applied, %d: changes found, %s: the name the file is kept under.
+inline constexpr char kRecoveryPartialFormat[] =
+    "Only %d of the %d unsaved changes could be applied: the exercise database differs from the one they were made on. The "
+    "recovery file is kept as %s.";
+// %s: the file, %s: the system's text for the error.
+inline constexpr char kRecoveryWriteFailedFormat[] =
+    "Changes can no longer be written to the recovery file %s (%s). They are safe once the database is saved: please save now "
+    "(Ctrl+S).";
+
 }  // namespace kt::journal
