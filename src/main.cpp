@@ -2,6 +2,6 @@
 
 int main(int argc, char** argv) {
     kt::ui::CKT2App app(argc, argv);
-    if (!app.InitInstance()) return 1;
+    if (!app.InitInstance()) return app.ExitCode();
     return app.exec();
 }

@@ -12,6 +12,10 @@ inline constexpr const char* kApplicationName = "Kinetrax";
 inline constexpr const char* kOrganisation = "Quorvane Software";
 inline constexpr const char* kReady = "Ready";
 inline constexpr const char* kEditorHiddenPrompt = "Enter the exercise data for the selected date.";
+// A second start while a running program holds the journal's folder and its window cannot be
+// shown. %s: the data folder, %s: who holds it ("kinetrax 1234").
+inline constexpr const char* kAlreadyRunningFormat =
+    "Kinetrax is already running with the exercise journal in %s (%s). Use that window, or close it and start Kinetrax again.";
 
 // Toolbar. The label texts are right-aligned in their slots.
 inline constexpr const char* kToolbarTitle = "Standard";

@@ -22,4 +22,14 @@ public:
     virtual Answer AskYesNoCancel(const std::string& text) = 0;
 };
 
+// For the moments nobody can answer (the desktop session ends, the program was told to stop):
+// every message is dropped and every question gets its safe answer, which never destroys a file.
+class SilentPrompter final : public Prompter {
+public:
+    void Message(const std::string&) override {}
+    bool AskYesNo(const std::string&) override { return false; }
+    bool AskYesNoDefaultNo(const std::string&) override { return false; }
+    Answer AskYesNoCancel(const std::string&) override { return Answer::Cancel; }
+};
+
 }  // namespace kt

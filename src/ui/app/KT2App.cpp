@@ -1,13 +1,33 @@
 #include "ui/app/KT2App.h"
 
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QSessionManager>
+#include <QSocketNotifier>
+#include <csignal>
+
 #include "core/app/Session.h"
 #include "core/app/Texts.h"
 #include "core/base/Format.h"
 #include "core/settings/FileSettingsStore.h"
 #include "ui/app/MainFrame.h"
+#include "ui/app/SingleInstance.h"
 #include "ui/base/QtText.h"
 
 namespace kt::ui {
+namespace {
+
+int g_signalPipe[2] = {-1, -1};
+
+void OnStopSignal(int) {
+    const char byte = 1;
+    // Only async-signal-safe work here; the event loop does the rest.
+    [[maybe_unused]] const ssize_t n = ::write(g_signalPipe[1], &byte, 1);
+}
+
+}  // namespace
 
 CKT2App::CKT2App(int& argc, char** argv) : QApplication(argc, argv) {
     // QApplication has just set the user's locale; files and texts must keep "." and English dates.
@@ -27,10 +47,43 @@ bool CKT2App::InitInstance() {
     m_session = std::make_unique<kt::Session>(std::make_unique<kt::FileSettingsStore>(kt::FileSettingsStore::DefaultPath()), m_prompter);
     m_mainFrame = std::make_unique<CMainFrame>(*m_session);
     m_prompter.SetParent(m_mainFrame.get());
-    if (!m_mainFrame->OnCreate()) return false;
+    if (!m_mainFrame->OnCreate()) {
+        if (m_session->heldFolder.empty()) return false;
+        // Another program owns this journal: its window comes to the front, or the user hears why
+        // nothing happens. Either way this one ends without touching a file.
+        if (!AskRunningInstanceToShow(InstanceServerName(m_session->heldFolder))) {
+            m_prompter.SetParent(nullptr);
+            m_prompter.Message(kt::Format(kt::text::kAlreadyRunningFormat, m_session->heldFolder.c_str(), m_session->heldBy.c_str()));
+        }
+        m_exitCode = 0;
+        return false;
+    }
     if (!m_mainFrame->StartDocument()) return false;
+    m_instanceServer = new CInstanceServer(this);
+    connect(m_instanceServer, &CInstanceServer::ShowRequested, m_mainFrame.get(), &CMainFrame::ShowAndRaise);
+    m_instanceServer->Listen(InstanceServerName(m_session->dataFolder));
+    connect(this, &QGuiApplication::commitDataRequest, m_mainFrame.get(), [this](QSessionManager&) { m_mainFrame->CommitData(); });
+    InstallStopSignals();
     m_mainFrame->ShowAsLeft();
     return true;
+}
+
+void CKT2App::InstallStopSignals() {
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, g_signalPipe) != 0) return;
+    ::fcntl(g_signalPipe[1], F_SETFL, O_NONBLOCK);
+    m_signalNotifier = new QSocketNotifier(g_signalPipe[0], QSocketNotifier::Read, this);
+    connect(m_signalNotifier, &QSocketNotifier::activated, this, [this] {
+        char byte = 0;
+        [[maybe_unused]] const ssize_t n = ::read(g_signalPipe[0], &byte, 1);
+        m_signalNotifier->setEnabled(false);
+        if (m_mainFrame) m_mainFrame->EndSession();
+        quit();
+    });
+    struct sigaction action {};
+    action.sa_handler = OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) ::sigaction(signal, &action, nullptr);
 }
 
 }  // namespace kt::ui

@@ -7,6 +7,8 @@
 
 #include "ui/base/QtPrompter.h"
 
+class QSocketNotifier;
+
 namespace kt {
 struct Session;
 }
@@ -14,6 +16,7 @@ struct Session;
 namespace kt::ui {
 
 class CMainFrame;
+class CInstanceServer;
 
 class CKT2App : public QApplication {
     Q_OBJECT
@@ -21,14 +24,24 @@ public:
     CKT2App(int& argc, char** argv);
     ~CKT2App() override;
 
-    // Start-up; false ends the process at once.
+    // Start-up; false ends the process at once with ExitCode().
     bool InitInstance();
     CMainFrame* MainFrame() const { return m_mainFrame.get(); }
+    // 0 when start-up ended because another running program took over (its window was shown),
+    // 1 when it failed.
+    int ExitCode() const { return m_exitCode; }
 
 private:
+    // SIGTERM, SIGHUP and SIGINT end the program through the main window's EndSession; the
+    // handler itself only writes a byte to a pipe that the event loop watches.
+    void InstallStopSignals();
+
     QtPrompter m_prompter;
     std::unique_ptr<kt::Session> m_session;
     std::unique_ptr<CMainFrame> m_mainFrame;
+    CInstanceServer* m_instanceServer = nullptr;
+    QSocketNotifier* m_signalNotifier = nullptr;
+    int m_exitCode = 1;
 };
 
 }  // namespace kt::ui

@@ -240,7 +240,8 @@ bool CMainFrame::OnCreate() {
     std::optional<std::string> documents;
     const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (!docs.isEmpty()) documents = FromQ(docs);
-    m_session.Open(documents);
+    // Another running program owns this journal: this one touches nothing and ends.
+    if (!m_session.Open(documents)) return false;
     m_windowState = kt::LoadWindowState(*m_session.store);
 
     const kt::Settings& settings = m_session.settings;
@@ -271,6 +272,8 @@ bool CMainFrame::StartDocument() {
     m_splitter->setSizes({0, m_splitter->height()});
     m_dataView->OnInitialUpdate();
     m_editorView->OnInitialUpdate();
+    // Before the first edit: an earlier run's unsaved changes come back, and this run's are kept.
+    m_session.StartRecovery();
     return true;
 }
 
@@ -450,6 +453,8 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
+    // Still changed here means the user chose not to save: nothing to offer at the next start.
+    if (m_session.doc.IsChanged()) m_session.DiscardRecovery();
     OnDestroy();
     event->accept();
 }
@@ -464,6 +469,28 @@ kt::WindowState CMainFrame::CurrentWindowState() const {
     state.averagingPeriod = m_dataView->State().averagingPeriod;
     state.showWeight = m_dataView->State().showWeight;
     return state;
+}
+
+void CMainFrame::CommitData() {
+    if (m_bDestroyed) return;
+    kt::SilentPrompter silent;
+    if (m_session.doc.IsChanged()) m_session.doc.SaveDatabase(silent, m_session.clock);
+    kt::ExitContext context{m_session.doc, m_session.settings, m_session.activities, *m_session.store, m_session.dataFolder, silent};
+    kt::StoreAtExit(context);
+    kt::SaveWindowState(*m_session.store, CurrentWindowState());
+}
+
+void CMainFrame::EndSession() {
+    CommitData();
+    m_bDestroyed = true;
+    close();
+}
+
+void CMainFrame::ShowAndRaise() {
+    if (isMinimized()) showNormal();
+    show();
+    raise();
+    activateWindow();
 }
 
 void CMainFrame::OnDestroy() {

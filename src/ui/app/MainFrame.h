@@ -66,6 +66,14 @@ public:
     // The preferences dialog; after OK the settings, the unit, the views and the toolbar boxes
     // take its values.
     void ShowPreferences();
+    // The desktop session asks to keep what there is (it may end the program next): a changed
+    // journal is saved and the settings stored, without a question nobody could answer. A journal
+    // that cannot be saved keeps every change in the recovery file for the next start.
+    void CommitData();
+    // The program was told to stop (SIGTERM, SIGHUP, SIGINT): CommitData, then close.
+    void EndSession();
+    // Brings the window to the front (a second start asked for it).
+    void ShowAndRaise();
     // What will be remembered of the window at exit.
     kt::WindowState CurrentWindowState() const;
 
