@@ -6,9 +6,11 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 
 #include "core/app/Commands.h"
+#include "core/base/FolderLock.h"
 #include "core/base/LocalTime.h"
 #include "ui/app/MainFrame.h"
 #include "ui/base/QtPrompter.h"
@@ -214,6 +216,77 @@ TEST(MainFrame, StatusTipsGoToPaneZero) {
     // Leaving the item (an empty tip) shows the idle prompt again.
     frame->Action(cmd::kEditActivityOrder)->showStatusText(frame.get());
     EXPECT_EQ(frame->StatusBarCtrl()->Prompt().toStdString(), "Ready");
+}
+
+// A program killed between two saves: the next start offers the captures back, Yes applies them
+// (unsaved, so the user still decides), No keeps them aside in a dated file and starts from the
+// saved journal. Closing without saving drops them: nothing is offered after that.
+TEST(MainFrame, CapturesOfAKilledRunAreOfferedBackAtTheNextStart) {
+    for (const bool yes : {true, false}) {
+        test::UiHome home;
+        test::WriteDatabase(home.DataFolder(), {SwimRecord()});
+        {
+            auto frame = test::StartMainFrame();
+            ASSERT_TRUE(frame);
+            ASSERT_TRUE(test::ShowActive(frame.get()));
+            test::CaptureOneRow(frame->DataView()->GridCtrl(), "Golf, general", "Range", "30");
+            test::CaptureOneRow(frame->DataView()->GridCtrl(), "Golf, general", "Back nine", "60");
+            ASSERT_EQ(frame.Doc().Records().size(), 3u);
+        }  // gone without its close sequence, as after kill -9
+        home.prompter.answers = {yes};
+        auto frame = test::StartMainFrame();
+        ASSERT_TRUE(frame);
+        ASSERT_EQ(home.prompter.questions.size(), 1u);
+        EXPECT_EQ(home.prompter.questions[0].rfind("Kinetrax was not closed properly the last time: 2 changes", 0), 0u)
+            << home.prompter.questions[0];
+        ASSERT_EQ(frame.Doc().Records().size(), yes ? 3u : 1u);
+        EXPECT_EQ(frame.Doc().IsChanged(), yes);
+        if (yes) {
+            EXPECT_EQ(frame.Doc().Records()[2].m_strDescription, "Back nine");
+        }
+        size_t aside = 0;
+        for (const auto& e : std::filesystem::directory_iterator(home.DataFolder()))
+            aside += e.path().filename().string().rfind("ExerciseData.recovery-", 0) == 0;
+        EXPECT_EQ(aside, yes ? 0u : 1u);
+
+        if (yes) {
+            home.prompter.answers = {false};  // close without saving
+            frame->close();
+            frame = {};
+            home.prompter.questions.clear();
+            auto again = test::StartMainFrame();
+            ASSERT_TRUE(again);
+            EXPECT_TRUE(home.prompter.questions.empty());
+            EXPECT_EQ(again.Doc().Records().size(), 1u);
+        }
+    }
+}
+
+// Every file and folder below `root` with its size and modification time.
+std::vector<std::string> ListTree(const std::filesystem::path& root) {
+    std::vector<std::string> out;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(root)) {
+        std::string line = e.path().string();
+        if (e.is_regular_file())
+            line += " " + std::to_string(e.file_size()) + " " + std::to_string(e.last_write_time().time_since_epoch().count());
+        out.push_back(line);
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+// A second start on a journal another program holds reads and writes nothing.
+TEST(MainFrame, ASecondStartOnAHeldJournalTouchesNoFile) {
+    test::UiHome home;
+    std::filesystem::create_directories(home.DataFolder());
+    FolderLock other;
+    ASSERT_EQ(other.Acquire(home.DataFolder(), "kinetrax 4242"), FolderLock::Result::Acquired);
+    const auto before = ListTree(home.home());
+    EXPECT_FALSE(test::StartMainFrame());
+    EXPECT_EQ(ListTree(home.home()), before);
+    EXPECT_TRUE(home.prompter.messages.empty());  // the application says it, after asking the window
+    other.Release();
+    EXPECT_TRUE(test::StartMainFrame());
 }
 
 }  // namespace
