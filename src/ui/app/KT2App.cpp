@@ -29,7 +29,8 @@ void OnStopSignal(int) {
 
 }  // namespace
 
-CKT2App::CKT2App(int& argc, char** argv) : QApplication(argc, argv) {
+CKT2App::CKT2App(int& argc, char** argv, kt::Prompter* prompter)
+    : QApplication(argc, argv), m_prompter(prompter ? *prompter : m_qtPrompter) {
     // QApplication has just set the user's locale; files and texts must keep "." and English dates.
     kt::ForceCLocale();
     setApplicationName(ToQ(kt::text::kApplicationName));
@@ -46,13 +47,13 @@ CKT2App::~CKT2App() {
 bool CKT2App::InitInstance() {
     m_session = std::make_unique<kt::Session>(std::make_unique<kt::FileSettingsStore>(kt::FileSettingsStore::DefaultPath()), m_prompter);
     m_mainFrame = std::make_unique<CMainFrame>(*m_session);
-    m_prompter.SetParent(m_mainFrame.get());
+    m_qtPrompter.SetParent(m_mainFrame.get());
     if (!m_mainFrame->OnCreate()) {
         if (m_session->heldFolder.empty()) return false;
         // Another program owns this journal: its window comes to the front, or the user hears why
         // nothing happens. Either way this one ends without touching a file.
         if (!AskRunningInstanceToShow(InstanceServerName(m_session->heldFolder))) {
-            m_prompter.SetParent(nullptr);
+            m_qtPrompter.SetParent(nullptr);
             m_prompter.Message(kt::Format(kt::text::kAlreadyRunningFormat, m_session->heldFolder.c_str(), m_session->heldBy.c_str()));
         }
         m_exitCode = 0;
@@ -77,7 +78,9 @@ void CKT2App::InstallStopSignals() {
         [[maybe_unused]] const ssize_t n = ::read(g_signalPipe[0], &byte, 1);
         m_signalNotifier->setEnabled(false);
         if (m_mainFrame) m_mainFrame->EndSession();
-        quit();
+        // At once: quit() would let events already queued (a keystroke, a timer) edit the journal
+        // after its save.
+        exit(0);
     });
     struct sigaction action {};
     action.sa_handler = OnStopSignal;

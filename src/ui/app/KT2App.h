@@ -10,8 +10,9 @@
 class QSocketNotifier;
 
 namespace kt {
+class Prompter;
 struct Session;
-}
+}  // namespace kt
 
 namespace kt::ui {
 
@@ -21,12 +22,15 @@ class CInstanceServer;
 class CKT2App : public QApplication {
     Q_OBJECT
 public:
-    CKT2App(int& argc, char** argv);
+    // `prompter`, when given, answers every question instead of message boxes (the tools that
+    // drive the real program unattended); it must outlive the application.
+    CKT2App(int& argc, char** argv, kt::Prompter* prompter = nullptr);
     ~CKT2App() override;
 
     // Start-up; false ends the process at once with ExitCode().
     bool InitInstance();
     CMainFrame* MainFrame() const { return m_mainFrame.get(); }
+    kt::Session* SessionState() const { return m_session.get(); }
     // 0 when start-up ended because another running program took over (its window was shown),
     // 1 when it failed.
     int ExitCode() const { return m_exitCode; }
@@ -36,7 +40,8 @@ private:
     // handler itself only writes a byte to a pipe that the event loop watches.
     void InstallStopSignals();
 
-    QtPrompter m_prompter;
+    QtPrompter m_qtPrompter;
+    kt::Prompter& m_prompter;
     std::unique_ptr<kt::Session> m_session;
     std::unique_ptr<CMainFrame> m_mainFrame;
     CInstanceServer* m_instanceServer = nullptr;
