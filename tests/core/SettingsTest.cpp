@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 #include <cmath>
 #include <limits>
@@ -193,6 +195,34 @@ TEST(SettingsTest, Migration_CfgFieldsThatCannotBeReadKeepTheirValues) {
     EXPECT_EQ(Summary(LoadCfg(dir, "1\n2\n100.0\n10.0\t7.00\n0\t1\t0\t1\t0\t1\n\n\n\n")),
               "1 2 100 10 7 m0 0/0 f10101 [0 0] sel:0, d: l: ch1");
     EXPECT_EQ(Summary(LoadCfg(dir, "")), "0 0 100 10 7 m0 0/0 f00000 [0 0] sel: d: l: ch1");
+}
+
+// A save ends with the store: a kill between the two files leaves the lists new and the store old,
+// never a store that claims a save whose lists are missing. The renames tell the order.
+TEST(SettingsTest, Save_WritesTheOptionListsBeforeTheStore) {
+    TempDir dir;
+    FileSettingsStore store(dir / "settings.ini");
+    Settings s;
+    CKT2Doc doc;
+    s.m_arLocations = {"Park"};
+    ASSERT_TRUE(SaveSettings(store, dir.path(), s, doc));  // the first save also creates the key
+    s.m_arLocations = {"Park", "Pool"};
+    s.m_nAveragingPeriod = 3;
+    const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    ASSERT_GE(watch, 0);
+    ASSERT_GE(::inotify_add_watch(watch, dir.path().c_str(), IN_MOVED_TO), 0);
+    ASSERT_TRUE(SaveSettings(store, dir.path(), s, doc));
+    alignas(inotify_event) char buffer[4096];
+    std::vector<std::string> renamed;
+    for (ssize_t n; (n = ::read(watch, buffer, sizeof buffer)) > 0;) {
+        for (ssize_t at = 0; at < n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+            renamed.emplace_back(event->name);
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+        }
+    }
+    ::close(watch);
+    EXPECT_EQ(renamed, (std::vector<std::string>{"KTUserData.cfg", "settings.ini"}));
 }
 
 TEST(SettingsTest, Save_ToTheStoreAndTheUserDataFile) {

@@ -218,6 +218,21 @@ TEST(MainFrame, StatusTipsGoToPaneZero) {
     EXPECT_EQ(frame->StatusBarCtrl()->Prompt().toStdString(), "Ready");
 }
 
+// The desktop session ends or the program is told to stop: a changed journal is saved without a
+// question (nobody is there to answer) and the window goes.
+TEST(MainFrame, EndOfSessionSavesWithoutAsking) {
+    test::UiHome home;
+    auto frame = test::StartMainFrame();
+    ASSERT_TRUE(frame);
+    ASSERT_TRUE(test::ShowActive(frame.get()));
+    test::CaptureOneRow(frame->DataView()->GridCtrl(), "Golf, general", "Range", "30");
+    frame->EndSession();
+    EXPECT_FALSE(frame->isVisible());
+    EXPECT_TRUE(home.prompter.questions.empty());
+    EXPECT_FALSE(frame.Doc().IsChanged());
+    EXPECT_NE(test::ReadAll(home.DataFolder() / "ExerciseData.edb").find("\tRange\t30.00\t"), std::string::npos);
+}
+
 // A program killed between two saves: the next start offers the captures back, Yes applies them
 // (unsaved, so the user still decides), No keeps them aside in a dated file and starts from the
 // saved journal. Closing without saving drops them: nothing is offered after that.

@@ -259,8 +259,10 @@ bool SaveSettings(SettingsStore& store, const std::filesystem::path& dataFolder,
         ok &= key.WriteInt(kAutoFill, s.m_bAutoFill ? 1 : 0);
         ok &= key.WriteString(kAutoArchive, s.m_strAutoArchive);
         if (!s.m_arSelectedActivities.empty()) ok &= key.WriteString(kEvents, EncodeSelectedActivities(s.m_arSelectedActivities));
-        ok &= batch.Commit();
+        // The option lists first: the store is the save's last step, so a store that holds this
+        // save's values means the lists were written before it.
         ok &= SaveUserData(dataFolder, s);
+        ok &= batch.Commit();
     } else {
         ok = WriteTextFileAtomic(DataFilePath(dataFolder, kCfgFileName), CfgLines(settings, doc));
     }

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <QCryptographicHash>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 
@@ -17,7 +18,12 @@ const QByteArray kShowRequest = QByteArrayLiteral("show\n");
 
 QString InstanceServerName(const std::string& dataFolder) {
     const QByteArray hash = QCryptographicHash::hash(QByteArray::fromStdString(dataFolder), QCryptographicHash::Sha1).toHex().left(16);
-    return QStringLiteral("kinetrax-%1-%2").arg(::getuid()).arg(QString::fromLatin1(hash));
+    const QString name = QStringLiteral("kinetrax-%1-%2").arg(::getuid()).arg(QString::fromLatin1(hash));
+    // The user's own runtime folder where the desktop gives one: nobody else can take the name
+    // there. Otherwise Qt puts the socket into the temporary folder.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!runtime.isEmpty() && QFileInfo(runtime).isDir()) return runtime + QLatin1Char('/') + name;
+    return name;
 }
 
 bool AskRunningInstanceToShow(const QString& name, int timeoutMs) {
