@@ -30,13 +30,28 @@ struct Folder {
         doc.m_bMetric = true;
     }
     // A fresh program start on the same folder: the saved journal loaded, then the recovery step.
-    std::unique_ptr<CKT2Doc> Restart(RecordingPrompter& prompter, std::unique_ptr<RecoveryJournal>& journal) {
-        auto fresh = std::make_unique<CKT2Doc>();
-        fresh->m_strDataFolder = dir.path().string();
-        fresh->LoadDatabase();
-        journal = std::make_unique<RecoveryJournal>(*fresh, dir.path(), prompter);
-        journal->Start(clock);
-        return fresh;
+    // The journal is declared after the document, so it stops observing before the document dies.
+    struct Started {
+        Started() = default;
+        Started(Started&&) = default;
+        Started& operator=(Started&& other) noexcept {
+            journal.reset();
+            doc = std::move(other.doc);
+            journal = std::move(other.journal);
+            return *this;
+        }
+        CKT2Doc* operator->() const { return doc.get(); }
+        std::unique_ptr<CKT2Doc> doc;
+        std::unique_ptr<RecoveryJournal> journal;
+    };
+    Started Restart(RecordingPrompter& prompter) {
+        Started s;
+        s.doc = std::make_unique<CKT2Doc>();
+        s.doc->m_strDataFolder = dir.path().string();
+        s.doc->LoadDatabase();
+        s.journal = std::make_unique<RecoveryJournal>(*s.doc, dir.path(), prompter);
+        s.journal->Start(clock);
+        return s;
     }
     size_t AsideFiles() const {
         size_t n = 0;
@@ -101,9 +116,8 @@ TEST(RecoveryJournal, EveryChangeSinceTheLastSaveComesBackExactly) {
 
         RecordingPrompter prompter;
         prompter.answers = {true};
-        std::unique_ptr<RecoveryJournal> next;
-        const auto again = f.Restart(prompter, next);
-        EXPECT_EQ(Lines(*again), before) << "seed " << seed;
+        const auto again = f.Restart(prompter);
+        EXPECT_EQ(Lines(*again.doc), before) << "seed " << seed;
         EXPECT_EQ(prompter.questions.size(), unsaved ? 1u : 0u) << "seed " << seed;
         EXPECT_EQ(again->IsChanged(), unsaved) << "seed " << seed;
         EXPECT_TRUE(prompter.messages.empty()) << "seed " << seed;
@@ -126,23 +140,21 @@ TEST(RecoveryJournal, NoKeepsTheChangesAsideAndAStaleOrTornFileAppliesNothingWro
     test::WriteAll(f.dir / kRecoveryFileName, whole.substr(0, whole.size() - 10));
     RecordingPrompter yes;
     yes.answers = {true};
-    std::unique_ptr<RecoveryJournal> next;
-    auto doc = f.Restart(yes, next);
+    auto doc = f.Restart(yes);
     ASSERT_EQ(yes.questions.size(), 1u);
     EXPECT_EQ(yes.questions[0].find("Kinetrax was not closed properly the last time: 1 changes"), 0u);
     EXPECT_EQ(doc->Records().size(), 2u);
-    next.reset();
-    doc.reset();
+    doc = {};
 
     // No: the saved journal as it is, and the changes kept aside under a dated name.
     test::WriteAll(f.dir / kRecoveryFileName, whole);
     RecordingPrompter no;
     no.answers = {false};
-    doc = f.Restart(no, next);
+    doc = f.Restart(no);
     EXPECT_EQ(doc->Records().size(), 1u);
     EXPECT_EQ(f.AsideFiles(), 1u);
     EXPECT_TRUE(std::filesystem::exists(f.dir / (std::string(kRecoveryFileName) + "-2024-03-09-170000")));
-    next.reset();  // an unchanged journal leaves no recovery file behind
+    doc.journal.reset();  // an unchanged journal leaves no recovery file behind
     EXPECT_FALSE(std::filesystem::exists(f.dir / kRecoveryFileName));
 
     // The journal was saved after the file was written (the program ended between the save and
@@ -151,7 +163,7 @@ TEST(RecoveryJournal, NoKeepsTheChangesAsideAndAStaleOrTornFileAppliesNothingWro
     test::WriteAll(f.dir / kRecoveryFileName, whole);
     ASSERT_TRUE(doc->SaveDatabase(no, f.clock));
     RecordingPrompter stale;
-    auto after = f.Restart(stale, next);
+    auto after = f.Restart(stale);
     EXPECT_TRUE(stale.questions.empty());
     ASSERT_EQ(stale.messages.size(), 1u);
     EXPECT_NE(stale.messages[0].find("saved or replaced after it was written"), std::string::npos);
@@ -182,8 +194,7 @@ TEST(RecoveryJournal, ASaveOrADiscardEmptiesTheFileAndAMisfitChangeStopsTheRepla
                    Format("KTRECOVERY\t1\t0\t%llu\t%llu\t%lld\r\nS\r\nD\t7\r\nD\t0\r\n", base.inode, base.size, base.mtimeNs));
     RecordingPrompter yes;
     yes.answers = {true};
-    std::unique_ptr<RecoveryJournal> next;
-    auto doc = f.Restart(yes, next);
+    auto doc = f.Restart(yes);
     ASSERT_EQ(yes.messages.size(), 1u);
     EXPECT_EQ(yes.messages[0].find("Only 1 of the 3 unsaved changes could be applied"), 0u);
     EXPECT_EQ(doc->Records().size(), 2u);

@@ -96,6 +96,14 @@ App::~App() {
     session.reset();
 }
 
+App& App::operator=(App&& other) noexcept {
+    // In the destructor's order, not the members' order a default assignment would use.
+    frame.reset();
+    session = std::move(other.session);
+    frame = std::move(other.frame);
+    return *this;
+}
+
 App StartMainFrame(std::optional<std::string> initialWeight, kt::Prompter* prompter) {
     if (!g_home) throw std::logic_error("StartMainFrame needs a UiHome");
     g_weightAsked = false;

@@ -66,7 +66,7 @@ class App {
 public:
     App() = default;
     App(App&&) = default;
-    App& operator=(App&&) = default;
+    App& operator=(App&& other) noexcept;
     ~App();
     explicit operator bool() const { return frame != nullptr; }
     kt::ui::CMainFrame* operator->() const { return frame.get(); }
