@@ -1,0 +1,514 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "core/app/DataFolder.h"
+#include "core/base/FolderLock.h"
+#include "core/base/Format.h"
+#include "core/base/TextCodec.h"
+#include "core/cli/Arguments.h"
+#include "core/cli/Cli.h"
+#include "core/journal/DatabaseCheck.h"
+#include "core/journal/KT2Doc.h"
+#include "support/TestSupport.h"
+
+namespace kt {
+namespace {
+
+using cli::Arguments;
+using cli::CalendarDay;
+using cli::Command;
+using test::ReadAll;
+using test::TempDir;
+using test::WriteAll;
+
+// --- arguments -----------------------------------------------------------------------------
+
+TEST(CliArguments, BadWordsGiveOneMessageEach) {
+    const struct {
+        std::vector<std::string> words;
+        const char* error;
+    } cases[] = {
+        {{}, "no command given"},
+        {{"--data-folder", "/x"}, "no command given"},
+        {{"report"}, "unknown command \"report\""},
+        {{"summary", "--bogus"}, "unknown option --bogus"},
+        {{"summary", "-p"}, "unknown option -p"},
+        {{"summary", "--period"}, "--period needs a value"},
+        {{"summary", "--period", "10"}, "--period takes a number from 0 to 9, not \"10\""},
+        {{"summary", "--period=-1"}, "--period takes a number from 0 to 9, not \"-1\""},
+        {{"summary", "--period", "2x"}, "--period takes a number from 0 to 9, not \"2x\""},
+        {{"summary", "--period", "1", "--period", "2"}, "--period is given twice"},
+        {{"summary", "extra"}, "summary takes no further argument \"extra\""},
+        {{"--period", "1", "summary"}, "--period comes after the command that takes it"},
+        {{"check", "--period", "1"}, "check does not take --period"},
+        {{"summary", "--help=yes"}, "--help takes no value"},
+        {{"summary", "--data-folder="}, "--data-folder takes a folder"},
+        {{"export-csv"}, "export-csv needs a file"},
+        {{"export-csv", "a.csv", "b.csv"}, "export-csv takes no further argument \"b.csv\""},
+        {{"export-csv", "--from", "2024-5-1", "a.csv"}, "--from takes a date as YYYY-MM-DD, not \"2024-5-1\""},
+        {{"export-csv", "--to", "2023-02-29", "a.csv"}, "--to takes a date as YYYY-MM-DD, not \"2023-02-29\""},
+        {{"export-csv", "--from", "2024-05-02", "--to", "2024-05-01", "a.csv"}, "--from lies after --to"},
+        {{"import-csv"}, "import-csv needs a file"},
+        {{"add", "--duration", "30"}, "add needs --activity"},
+        {{"add", "--activity", "Golf, general"}, "add needs --duration"},
+        {{"add", "--activity", "  ", "--duration", "30"}, "--activity takes the name of an activity"},
+        {{"add", "--activity", "Golf", "--duration", "1h"}, "--duration takes minutes or hours (45, 1.5, 1:30 or 1:15:30), not \"1h\""},
+        {{"add", "--activity", "Golf", "--duration", "30", "--calories", "lots"}, "--calories takes a number of 0 or more, not \"lots\""},
+        {{"add", "--activity", "Golf", "--duration", "30", "--calories", "-5"}, "--calories takes a number of 0 or more, not \"-5\""},
+        {{"add", "--activity", "Golf", "--duration", "30", "--date", "today"}, "--date takes a date as YYYY-MM-DD, not \"today\""},
+    };
+    for (const auto& c : cases) {
+        std::string joined;
+        for (const std::string& w : c.words) joined += w + " ";
+        EXPECT_EQ(cli::ParseArguments(c.words).error, c.error) << joined;
+    }
+}
+
+TEST(CliArguments, GoodWordsFillTheirFields) {
+    const cli::ParseResult add = cli::ParseArguments({"--data-folder", "/j", "add", "--activity=Golf, general", "--duration", "1:30",
+                                                      "--description", "", "--calories", " 250 ", "--date", "2024-02-29", "--notes", "n"});
+    ASSERT_EQ(add.error, "");
+    const Arguments& a = add.args;
+    EXPECT_EQ(a.command, Command::Add);
+    EXPECT_EQ(a.dataFolder, "/j");
+    EXPECT_EQ(a.activity, "Golf, general");
+    EXPECT_EQ(a.duration, "1:30");
+    EXPECT_EQ(a.description, "");  // given empty is not the same as not given
+    EXPECT_FALSE(a.location.has_value());
+    EXPECT_EQ(a.calories, "250");
+    EXPECT_EQ(a.date, (CalendarDay{2024, 2, 29}));
+    EXPECT_EQ(a.notes, "n");
+
+    const cli::ParseResult exp = cli::ParseArguments({"export-csv", "-", "--to", "2024-12-31", "--data-folder=/k"});
+    ASSERT_EQ(exp.error, "");
+    EXPECT_EQ(exp.args.file, "-");
+    EXPECT_EQ(exp.args.to, (CalendarDay{2024, 12, 31}));
+    EXPECT_FALSE(exp.args.from.has_value());
+    EXPECT_EQ(exp.args.dataFolder, "/k");
+
+    // --help needs nothing else of the command; --version stands alone.
+    EXPECT_TRUE(cli::ParseArguments({"add", "--help"}).args.help);
+    EXPECT_EQ(cli::ParseArguments({"add", "--help"}).error, "");
+    EXPECT_TRUE(cli::ParseArguments({"--version"}).args.version);
+    EXPECT_EQ(cli::ParseArguments({"summary", "--period=9"}).args.period, 9);
+}
+
+TEST(CliArguments, DaysAndDurations) {
+    const std::pair<const char*, std::optional<CalendarDay>> days[] = {
+        {"2024-02-29", CalendarDay{2024, 2, 29}},
+        {"2023-12-31", CalendarDay{2023, 12, 31}},
+        {"1970-01-01", CalendarDay{1970, 1, 1}},
+        {"2023-02-29", std::nullopt},
+        {"2024-04-31", std::nullopt},
+        {"2024-13-01", std::nullopt},
+        {"2024-00-10", std::nullopt},
+        {"2024-01-00", std::nullopt},
+        {"1969-12-31", std::nullopt},
+        {"2024/01/05", std::nullopt},
+        {"2024-01-5", std::nullopt},
+        {"2024-01-05 ", std::nullopt},
+        {"2O24-01-05", std::nullopt},
+    };
+    for (const auto& [text, day] : days) EXPECT_EQ(cli::ParseCalendarDay(text), day) << text;
+
+    const std::pair<const char*, bool> durations[] = {
+        {"45", true},   {"1.5", true}, {".5", true},   {"5.", true},       {"1:30", true},  {"1:15:30", true},
+        {"0", true},    {"", false},   {".", false},   {"1:2:3:4", false}, {"1::2", false}, {"1:", false},
+        {":30", false}, {"-5", false}, {"1e3", false}, {"1,5", false},     {"45 ", false},  {"inf", false},
+    };
+    for (const auto& [text, ok] : durations) EXPECT_EQ(cli::IsDurationText(text), ok) << text;
+}
+
+// --- the Documents folder ------------------------------------------------------------------
+
+TEST(CliDataFolder, DocumentsFolderFollowsUserDirs) {
+    TempDir dir;
+    const std::string home = (dir / "home").string();
+    const std::filesystem::path config = dir / "config";
+    std::filesystem::create_directories(config);
+    const struct {
+        const char* userDirs;  // nullptr: no file
+        std::string expected;
+    } cases[] = {
+        {nullptr, home + "/Documents"},
+        {"XDG_DESKTOP_DIR=\"$HOME/Desktop\"\n", home + "/Documents"},
+        {"# comment\nXDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n", home + "/Dokumente"},
+        {"XDG_DOCUMENTS_DIR=\"$HOME/Docs/\"\r\nXDG_DOCUMENTS_DIR=\"$HOME/Second\"\n", home + "/Docs"},
+        {"XDG_DOCUMENTS_DIR=\"/srv/papers\"\n", "/srv/papers"},
+        {"XDG_DOCUMENTS_DIR=/srv/bare\n", "/srv/bare"},
+        {"XDG_DOCUMENTS_DIR=\"relative/path\"\n", home + "/Documents"},
+        {" XDG_DOCUMENTS_DIR=\"/srv/indented\"\n", home + "/Documents"},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove(config / "user-dirs.dirs");
+        if (c.userDirs) WriteAll(config / "user-dirs.dirs", c.userDirs);
+        EXPECT_EQ(XdgDocumentsFolder(home, config.string()), c.expected) << (c.userDirs ? c.userDirs : "(none)");
+    }
+    // Without XDG_CONFIG_HOME (or with a relative one) the file is read from $HOME/.config.
+    std::filesystem::create_directories(dir / "home" / ".config");
+    WriteAll(dir / "home" / ".config" / "user-dirs.dirs", "XDG_DOCUMENTS_DIR=\"$HOME/FromHome\"\n");
+    EXPECT_EQ(XdgDocumentsFolder(home, ""), home + "/FromHome");
+    EXPECT_EQ(XdgDocumentsFolder(home, "config"), home + "/FromHome");
+    EXPECT_EQ(XdgDocumentsFolder("", config.string()), std::nullopt);
+    EXPECT_EQ(DataFolderPath("/h/Documents"), std::filesystem::path("/h/Documents/Quorvane/KT"));
+}
+
+// --- database check ------------------------------------------------------------------------
+
+TEST(DatabaseCheck, NamesEveryLineThatDoesNotReadCleanly) {
+    const std::string good = "1451948400\tGolf, general\tRange\t45.00\tClub\t200.0\t80.0\t1\tnotes";
+    const struct {
+        std::string content;
+        std::vector<std::string> expected;
+    } cases[] = {
+        {"1700000000\r\n" + good + "\r\n", {}},
+        {"\xEF\xBB\xBF"
+         "1700000000\n" +
+             good + "\n\n",
+         {}},                                                                               // mark, LF ends, an empty line
+        {"1700000000\n1451948400\tA\tB\t45.00\tC\t200.0\t80.0\told notes\n", {}},           // eight-field layout
+        {"1700000000\n1451948400\tA\tB\t45.00\tC\t200.0\t80.0\t1\t\n", {}},                 // empty notes
+        {"1700000000\n1451948400\tA\tB\t45.00\tC\t200.0\t80.0\t0\tnotes\twith tab\n", {}},  // a tab in the notes
+        {"not a number\n" + good + "\n", {}},                                               // nobody reads the header
+        {"1700000000\n" + good + "\nstray text\n", {"line 3: no tab, the line is not read"}},
+        {"1700000000\n1451948400\tGolf\tRange\n", {"line 2: short line: 3 of 9 fields"}},
+        {"1700000000\n1451948400\tA\tB\t45.00\tC\t200.0\t80.0\n", {"line 2: short line: 7 of 9 fields"}},
+        {"1700000000\nx1451948400\tA\tB\t45.00\tC\t200.0\t80.0\t1\t\n", {"line 2: unreadable date: \"x1451948400\""}},
+        {"1700000000\n\tA\tB\t45.00\tC\t200.0\t80.0\t1\t\n", {"line 2: unreadable date: \"\""}},
+        {"1700000000\n1451948400\tA\tB\t45 min\tC\t200.0\t80.0\t1\t\n", {"line 2: unreadable duration \"45 min\""}},
+        {"1700000000\n1451948400\tA\tB\t45.00\tC\t\t80.0\t1\t\n", {"line 2: unreadable calories \"\""}},
+        {"1700000000\n1451948400\tA\tB\t45.00\tC\t200.0\tinf\t1\t\n", {"line 2: unreadable weight \"inf\""}},
+        {"1700000000\n1451948400\tA\tB\t45.00\tC\t200.0\t80,5\t1\t\n", {"line 2: unreadable weight \"80,5\""}},
+        {"1700000000\n1451948400\tA\tB\t45.00\tC\t200.0\t80.0\t2\tn\n", {"line 2: unknown unit flag: \"2\""}},
+        {"1700000000\n1451948400\tA\tB\t45.00\tC\t200.0\t80.0\t\tn\n", {"line 2: unknown unit flag: \"\""}},
+        {"1700000000\n1451948400\tA\tB\t45.00\tC\t200.0\t80.0\t10\tn\n", {"line 2: unknown unit flag: \"10\""}},
+        {"1700000000\n1451948400\tA\tB\tx\tC\ty\n" + good + "\n\x80stray",
+         {"line 2: short line: 6 of 9 fields", "line 2: unreadable duration \"x\"", "line 2: unreadable calories \"y\"",
+          "line 4: no tab, the line is not read"}},
+        {"1700000000\n1451948400\tA\tB\t\xE9t\xE9\tC\t200.0\t80.0\t1\t\n", {"line 2: unreadable duration \"\xC3\xA9t\xC3\xA9\""}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::string> got;
+        for (const LineProblem& p : CheckDatabaseContent(c.content)) got.push_back(DescribeLineProblem(p));
+        EXPECT_EQ(got, c.expected) << c.content;
+    }
+}
+
+// --- the commands, end to end on a temporary data folder -----------------------------------
+
+class CliRunTest : public ::testing::Test {
+protected:
+    CliRunTest() {
+        std::filesystem::create_directories(folder);
+        env.documents = (dir / "Documents").string();
+        env.settingsFile = dir / "config" / "Kinetrax.reg";
+        env.lockOwner = "kinetrax-cli 42";
+        env.clock = &clock;
+    }
+
+    // Two records: Tuesday 5 and Thursday 7 January 2016, 80 kg.
+    void WriteJournal() {
+        CKT2Doc doc;
+        doc.m_strDataFolder = folder.string();
+        doc.m_arRecords = {
+            {LocalMidnight(2016, 1, 5), "Golf, general", "Driving range", 30.0, "Club", 200.0, 80.0, 1, ""},
+            {LocalMidnight(2016, 1, 7), "Swimming butterfly", "Lengths, easy", 60.0, "Pool", 300.0, 80.0, 1, "felt good"},
+        };
+        test::RecordingPrompter prompter;
+        ASSERT_TRUE(doc.SaveDatabase(prompter, clock));
+    }
+
+    CKT2Doc Load() const {
+        CKT2Doc doc;
+        doc.m_strDataFolder = folder.string();
+        doc.LoadDatabase();
+        return doc;
+    }
+
+    int Run(std::vector<std::string> words) {
+        out.str("");
+        err.str("");
+        words.insert(words.begin(), {"--data-folder", folder.string()});
+        return cli::Run(words, env, out, err);
+    }
+
+    TempDir dir;
+    std::filesystem::path folder = dir / "Documents" / "Quorvane" / "KT";
+    test::FixedClock clock{LocalMidnight(2016, 1, 8) + 10 * 3600};  // a Friday
+    cli::Environment env;
+    std::ostringstream out;
+    std::ostringstream err;
+};
+
+TEST_F(CliRunTest, SummaryPrintsTheAveragesAndTheDatabaseSentence) {
+    WriteJournal();
+    ASSERT_EQ(Run({"summary", "--period", "9"}), cli::kExitOk) << err.str();
+    EXPECT_EQ(out.str(),
+              "Averaging period: Per day of exercise\n\n"
+              "Average of: 45.00 minutes (0.750 hrs or 0:45 H:M - 1.500 Total Hours/2 Days) & 250.00 calories (500.000 total calories "
+              "over 2 days and 2 exercise events) per day of exercise from the beginning.\n\n"
+              "There are 2 exercise events involving a total of 2 exercise days. This has been over a period of 2 days beginning on "
+              "January 05, 2016 (0 years, 2 days or 0.01 years), meaning that you have exercised on 66.7% of the days since recording "
+              "started.  During that time you have averaged 45.0 minutes of exercise and 250.0 calories per day\n");
+    EXPECT_EQ(err.str(), "");
+
+    // Without --period the stored averaging period counts; a first run has none, which is "This Week".
+    ASSERT_EQ(Run({"summary"}), cli::kExitOk);
+    EXPECT_EQ(out.str().substr(0, 30), "Averaging period: This Week\n\nA");
+
+    // An empty folder has no data; a folder that is not there is an error.
+    std::filesystem::remove(folder / "ExerciseData.edb");
+    ASSERT_EQ(Run({"summary"}), cli::kExitOk);
+    EXPECT_EQ(out.str(), "Averaging period: This Week\n\nNo Data\n");
+    std::filesystem::remove_all(folder);
+    EXPECT_EQ(Run({"summary"}), cli::kExitFailed);
+    EXPECT_EQ(err.str(), "kinetrax-cli: there is no data folder " + folder.string() + "\n");
+    EXPECT_FALSE(std::filesystem::exists(folder));  // reading never creates it
+}
+
+TEST_F(CliRunTest, ExportWritesTheDaysGivenWholeAndDefaultsToEveryRecord) {
+    WriteJournal();
+    const std::string header =
+        "Date,Activity Type, Activity Description, Activity Duration, Activity Location, Calories Burned, Weight (kg), Comment\r\n";
+    const std::string golf = "42374,Golf- general,Driving range,30.00,Club,200.0,80.0,1,\r\n";
+    const std::string swim = "42376,Swimming butterfly,Lengths  easy,60.00,Pool,300.0,80.0,1,felt good\r\n";
+    const struct {
+        std::vector<std::string> range;
+        std::string expected;
+        const char* report;
+    } cases[] = {
+        {{}, header + golf + swim, "Wrote 2 records to "},
+        {{"--from", "2016-01-05", "--to", "2016-01-05"}, header + golf, "Wrote 1 records to "},
+        {{"--from", "2016-01-06"}, header + swim, "Wrote 1 records to "},
+        {{"--to", "2016-01-06"}, header + golf, "Wrote 1 records to "},
+        {{"--from", "2016-01-08", "--to", "2016-12-31"}, header, "Wrote 0 records to "},
+    };
+    for (const auto& c : cases) {
+        const std::filesystem::path file = dir / "out.csv";
+        std::vector<std::string> words = {"export-csv", file.string()};
+        words.insert(words.end(), c.range.begin(), c.range.end());
+        ASSERT_EQ(Run(words), cli::kExitOk) << err.str();
+        EXPECT_EQ(ReadAll(file), c.expected) << words[2];
+        EXPECT_EQ(out.str(), c.report + file.string() + "\n");
+    }
+    ASSERT_EQ(Run({"export-csv", "-", "--from", "2016-01-07"}), cli::kExitOk);
+    EXPECT_EQ(out.str(), header + swim);
+    EXPECT_EQ(Run({"export-csv", (dir / "no" / "such" / "x.csv").string()}), cli::kExitFailed);
+    EXPECT_NE(err.str().find("could not be created"), std::string::npos) << err.str();
+}
+
+TEST_F(CliRunTest, ImportAddsNewRowsSkipsKnownOnesAndFailsOnUnreadableOnes) {
+    WriteJournal();
+    const std::filesystem::path csv = dir / "in.csv";
+    WriteAll(csv,
+             "Date,Activity Type\r\n"
+             "42374,Golf- general,Driving range,30.00,Club,200.0,80.0,1,\r\n"  // held already (the export turned "," into "-")
+             "42374,Golf, general,Driving range,30.00,Club,200.0,80.0,1,\r\n"  // ten fields: refused
+             "42375,Swimming butterfly,Drills,40,Pool,,80.0,1,\r\n");          // calories by the formula
+    ASSERT_EQ(Run({"import-csv", csv.string()}), cli::kExitFailed) << err.str();
+    EXPECT_NE(out.str().find("Records added to the exercise database: 2\nRows skipped because the database already holds them: 0\n"
+                             "Rows refused because they could not be read: 1"),
+              std::string::npos)
+        << out.str();
+    CKT2Doc doc = Load();
+    ASSERT_EQ(doc.m_arRecords.size(), 4u);
+    EXPECT_EQ(doc.m_arRecords[2].m_strDescription, "Drills");
+    EXPECT_NEAR(doc.m_arRecords[2].m_dCalories, 10.9865 * 80.0 * 40.0 / 60.0, 0.05);
+
+    // The same file again adds nothing and leaves the file alone.
+    const std::string before = ReadAll(folder / "ExerciseData.edb");
+    WriteAll(csv, "42375,Swimming butterfly,Drills,40,Pool,,80.0,1,\r\n");
+    ASSERT_EQ(Run({"import-csv", csv.string()}), cli::kExitOk);
+    EXPECT_NE(out.str().find("Records added to the exercise database: 0\nRows skipped because the database already holds them: 1"),
+              std::string::npos);
+    EXPECT_EQ(ReadAll(folder / "ExerciseData.edb"), before);
+
+    EXPECT_EQ(Run({"import-csv", (dir / "missing.csv").string()}), cli::kExitFailed);
+    EXPECT_NE(err.str().find("could not be read"), std::string::npos);
+}
+
+TEST_F(CliRunTest, AddCapturesOneRowByTheGridRules) {
+    WriteJournal();
+    const struct {
+        std::vector<std::string> words;
+        int status;
+        const char* out;  // start of the standard output, or of the error output when the status is not 0
+        double minutes;   // of the stored record, when added
+        double calories;
+        const char* notes;
+    } cases[] = {
+        // Below MaxHours (7 on a first run) a number is hours, from it on minutes.
+        {{"--activity", "Golf, general", "--duration", "1.5", "--description", "Nine holes", "--calories", "500"},
+         0,
+         "Added to",
+         90,
+         500,
+         ""},
+        {{"--activity", "Golf, general", "--duration", "7", "--description", "Putting"},
+         0,
+         "Added to",
+         7,
+         4.4988 * 80 * 7 / 60,
+         "(Calories determined through formula calculation)"},
+        {{"--activity", "Golf, general", "--duration", "1:15:30", "--description", "Long", "--notes", "windy"},
+         0,
+         "Added to",
+         75.5,
+         4.4988 * 80 * 75.5 / 60,
+         "windy (Calories determined through formula calculation)"},
+        // The same day, activity, description, location and duration (to a tenth) is a duplicate.
+        {{"--activity", "Golf, general", "--duration", "90.04", "--description", "Nine holes", "--calories", "1"},
+         1,
+         "kinetrax-cli: the journal already holds this record; nothing was added",
+         0,
+         0,
+         ""},
+        {{"--activity", "Rowing", "--duration", "20"},
+         2,
+         "kinetrax-cli: add needs --description: the journal holds no record of \"Rowing\"",
+         0,
+         0,
+         ""},
+        // Without a description the newest record of the activity gives description and location.
+        {{"--activity", "Swimming butterfly", "--duration", "20", "--date", "2016-01-06"},
+         0,
+         "Added to ",
+         20,
+         10.9865 * 80 * 20 / 60,
+         "(Calories determined through formula calculation)"},
+    };
+    size_t records = 2;
+    for (const auto& c : cases) {
+        std::vector<std::string> words = {"add"};
+        words.insert(words.end(), c.words.begin(), c.words.end());
+        const int status = Run(words);
+        ASSERT_EQ(status, c.status) << c.words[1] << " " << c.words[3] << ": " << err.str();
+        const std::string& shown = status == 0 ? out.str() : err.str();
+        EXPECT_EQ(shown.substr(0, std::string(c.out).size()), c.out) << shown;
+        const CKT2Doc doc = Load();
+        if (status != 0) {
+            EXPECT_EQ(doc.m_arRecords.size(), records);
+            continue;
+        }
+        ASSERT_EQ(doc.m_arRecords.size(), ++records);
+        // The capture keeps the array in date order; the record of this run is the one not seen before.
+        const CEventRecord* added = nullptr;
+        for (const CEventRecord& r : doc.m_arRecords) {
+            if (std::abs(r.m_dDuration - c.minutes) < 0.001) added = &r;
+        }
+        ASSERT_NE(added, nullptr) << c.minutes;
+        EXPECT_NEAR(added->m_dCalories, c.calories, 0.05);
+        EXPECT_EQ(added->m_strNotes, c.notes);
+        EXPECT_EQ(added->m_time, c.words.size() > 5 && c.words[4] == "--date" ? LocalMidnight(2016, 1, 6) : LocalMidnight(2016, 1, 8));
+    }
+    // The filled-in description and location came from the newest swimming record.
+    const CKT2Doc doc = Load();
+    const auto sixth = std::find_if(doc.m_arRecords.begin(), doc.m_arRecords.end(),
+                                    [](const CEventRecord& r) { return r.m_time == LocalMidnight(2016, 1, 6); });
+    ASSERT_NE(sixth, doc.m_arRecords.end());
+    EXPECT_EQ(sixth->m_strDescription, "Lengths, easy");
+    EXPECT_EQ(sixth->m_strLocation, "Pool");
+    EXPECT_EQ(out.str(), "Added to " + (folder / "ExerciseData.edb").string() +
+                             ": 2016-01-06 Swimming butterfly: Lengths, easy (Pool) - 20.00 minutes, 293.0 calories\n");
+}
+
+TEST_F(CliRunTest, AddOnASaturdayCarriesTheWeeklyNoteAndAnUnselectedActivityIsNamed) {
+    WriteJournal();
+    ASSERT_EQ(Run({"add", "--activity", "Rowing", "--description", "Erg", "--duration", "30", "--date", "2016-01-09"}), cli::kExitOk);
+    EXPECT_EQ(err.str(), "kinetrax-cli: note: \"Rowing\" is not among the selected activities, so the formula gives it 0 calories\n");
+    const CKT2Doc doc = Load();
+    ASSERT_EQ(doc.m_arRecords.size(), 3u);
+    // 9 January 2016 is a Saturday: the week's per-day minutes lead the notes. The journal starts on
+    // the 5th, so the week is the four days from then: (30 + 60 + 30) / 4.
+    EXPECT_EQ(doc.m_arRecords[2].m_strNotes,
+              "The average time spent exercising this week is 30.000 minutes per day.(Calories determined through formula calculation)");
+    EXPECT_EQ(doc.m_arRecords[2].m_dCalories, 0.0);
+}
+
+TEST_F(CliRunTest, WritingCommandsRefuseWhileTheProgramHoldsTheJournal) {
+    WriteJournal();
+    const std::string before = ReadAll(folder / "ExerciseData.edb");
+    WriteAll(dir / "in.csv", "42375,Golf- general,Drills,40,Club,,80.0,1,\r\n");
+    FolderLock program;
+    ASSERT_EQ(program.Acquire(folder, "kinetrax 999"), FolderLock::Result::Acquired);
+    const std::string refusal =
+        "kinetrax-cli: the journal in " + folder.string() + " is open in another program (kinetrax 999); close it and try again\n";
+    EXPECT_EQ(Run({"add", "--activity", "Golf, general", "--description", "x", "--duration", "30"}), cli::kExitFailed);
+    EXPECT_EQ(err.str(), refusal);
+    EXPECT_EQ(Run({"import-csv", (dir / "in.csv").string()}), cli::kExitFailed);
+    EXPECT_EQ(err.str(), refusal);
+    EXPECT_EQ(ReadAll(folder / "ExerciseData.edb"), before);
+    // Reading goes on beside the program.
+    EXPECT_EQ(Run({"summary"}), cli::kExitOk);
+    EXPECT_EQ(Run({"check"}), cli::kExitOk);
+
+    // Once the program has ended, the lock is free and the command leaves it free again.
+    program.Release();
+    EXPECT_EQ(Run({"add", "--activity", "Golf, general", "--description", "x", "--duration", "30"}), cli::kExitOk) << err.str();
+    ASSERT_EQ(program.Acquire(folder, "kinetrax 999"), FolderLock::Result::Acquired);
+}
+
+TEST_F(CliRunTest, CheckReportsEveryDatabaseFileAndFailsOnAnyProblem) {
+    WriteJournal();
+    ASSERT_EQ(Run({"check"}), cli::kExitOk);
+    EXPECT_EQ(out.str(), "ExerciseData.edb: 3 lines, clean\n");
+
+    WriteAll(folder / "ExerciseData_Ending_12-31-15.edb", "1\n1420066800\tA\tB\t4x5\tC\t1.0\t2.0\t1\t\n1420066800\tA\n");
+    WriteAll(folder / "ExerciseData_backup_01-01-16.edb", "1\n1420066800\tA\tB\t45\tC\t1.0\t2.0\t7\t\n");
+    WriteAll(folder / "ExerciseRecord2.txt", "1\n");
+    WriteAll(folder / "notes.txt", "no\ttabs\there\n");
+    ASSERT_EQ(Run({"check"}), cli::kExitFailed);
+    EXPECT_EQ(out.str(),
+              "ExerciseData.edb: 3 lines, clean\n"
+              "ExerciseData_Ending_12-31-15.edb: 3 lines, 2 with problems\n"
+              "  line 2: unreadable duration \"4x5\"\n"
+              "  line 3: short line: 2 of 9 fields\n"
+              "ExerciseData_backup_01-01-16.edb: 2 lines, 1 with problems\n"
+              "  line 2: unknown unit flag: \"7\"\n"
+              "ExerciseRecord2.txt: 1 lines, clean\n");
+
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    ASSERT_EQ(Run({"check"}), cli::kExitOk);
+    EXPECT_EQ(out.str(), "No database files in " + folder.string() + "\n");
+}
+
+TEST_F(CliRunTest, BadArgumentsHelpAndTheDefaultFolder) {
+    const struct {
+        std::vector<std::string> words;
+        int status;
+        const char* out;
+        const char* err;
+    } cases[] = {
+        {{"frobnicate"}, 2, "", "kinetrax-cli: unknown command \"frobnicate\" (see kinetrax-cli --help)\n"},
+        {{"add", "--activity", "Golf"}, 2, "", "kinetrax-cli: add needs --duration (see kinetrax-cli add --help)\n"},
+        {{"check", "--help"}, 0, "Usage: kinetrax-cli check\n", ""},
+        {{"--help"}, 0, "Usage: kinetrax-cli [--data-folder DIR] COMMAND [OPTIONS]\n", ""},
+        {{}, 2, "", "kinetrax-cli: no command given (see kinetrax-cli --help)\n"},
+    };
+    for (const auto& c : cases) {
+        out.str("");
+        err.str("");
+        EXPECT_EQ(cli::Run(c.words, env, out, err), c.status);
+        EXPECT_EQ(out.str().substr(0, std::string(c.out).size()), c.out);
+        EXPECT_EQ(err.str(), c.err);
+    }
+    // Every period is listed in the summary's help.
+    out.str("");
+    cli::Run({"summary", "--help"}, env, out, err);
+    EXPECT_NE(out.str().find("                9  Per day of exercise\n"), std::string::npos) << out.str();
+
+    // Without --data-folder the journal is Quorvane/KT in the Documents folder.
+    WriteJournal();
+    out.str("");
+    EXPECT_EQ(cli::Run({"check"}, env, out, err), cli::kExitOk);
+    EXPECT_EQ(out.str(), "ExerciseData.edb: 3 lines, clean\n");
+    env.documents.reset();
+    err.str("");
+    EXPECT_EQ(cli::Run({"check"}, env, out, err), cli::kExitFailed);
+    EXPECT_EQ(err.str(), "kinetrax-cli: the Documents folder is unknown ($HOME is not set); give --data-folder\n");
+}
+
+}  // namespace
+}  // namespace kt
