@@ -56,6 +56,15 @@ TEST(About, DocumentsAreFoundInTheCurrentFolderThenBesideTheProgram) {
     EXPECT_EQ(readme.background, (Rgb{168, 210, 255}));
 
     EXPECT_EQ(VersionHistoryPath(program), dir / "opt/kt/hlp/KTVersionHistory.htm");
+    // An installed program reads them from share/kinetrax beside its bin folder.
+    const std::filesystem::path installed = dir / "opt/kt/share/kinetrax";
+    std::filesystem::create_directories(installed);
+    test::WriteAll(installed / "KTVersionHistory.htm", "x");
+    EXPECT_EQ(VersionHistoryPath(program), installed / "KTVersionHistory.htm");
+    std::filesystem::create_directories(dir / "usr/share/kinetrax");
+    test::WriteAll(dir / "usr/share/kinetrax/Licence.rtf", "x");
+    EXPECT_EQ(ReaderDocumentPath(ReaderDocument::Licence, cwd, dir / "usr/bin"), dir / "usr/share/kinetrax/Licence.rtf");
+    EXPECT_EQ(ReaderDocumentPath(ReaderDocument::Licence, cwd, dir / "opt/other/bin"), std::filesystem::path());
     test::WriteAll(program / "KTVersionHistory.htm", "x");
     EXPECT_EQ(VersionHistoryPath(program), program / "KTVersionHistory.htm");
 }

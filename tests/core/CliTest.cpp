@@ -55,7 +55,7 @@ TEST(CliArguments, BadWordsGiveOneMessageEach) {
         {{"add", "--activity", "  ", "--duration", "30"}, "--activity takes the name of an activity"},
         {{"add", "--activity", "Golf", "--duration", "1h"}, "--duration takes minutes or hours (45, 1.5, 1:30 or 1:15:30), not \"1h\""},
         {{"add", "--activity", "Golf", "--duration", "30", "--calories", "lots"}, "--calories takes a number of 0 or more, not \"lots\""},
-        {{"add", "--activity", "Golf", "--duration", "30", "--calories", "-5"}, "--calories takes a number of 0 or more, not \"-5\""},
+        {{"add", "--activity", "Golf", "--duration", "30", "--calories", "-0.5"}, "--calories takes a number of 0 or more, not \"-0.5\""},
         {{"add", "--activity", "Golf", "--duration", "30", "--date", "today"}, "--date takes a date as YYYY-MM-DD, not \"today\""},
     };
     for (const auto& c : cases) {
@@ -92,6 +92,7 @@ TEST(CliArguments, GoodWordsFillTheirFields) {
     EXPECT_EQ(cli::ParseArguments({"add", "--help"}).error, "");
     EXPECT_TRUE(cli::ParseArguments({"--version"}).args.version);
     EXPECT_EQ(cli::ParseArguments({"summary", "--period=9"}).args.period, 9);
+    EXPECT_EQ(cli::ParseArguments({"add", "--activity", "Golf", "--duration", "30", "--calories", "0"}).args.calories, "0");
 }
 
 TEST(CliArguments, DaysAndDurations) {

@@ -50,18 +50,24 @@ ReaderStyle ReaderStyleFor(ReaderDocument document) {
     return {tx::kReadMeFile, tx::kReadMeTitle, {168, 210, 255}};
 }
 
+std::filesystem::path InstalledDocumentsFolder(const std::filesystem::path& programFolder) {
+    return programFolder.parent_path() / "share" / "kinetrax";
+}
+
 std::filesystem::path ReaderDocumentPath(ReaderDocument document, const std::filesystem::path& currentFolder,
                                          const std::filesystem::path& programFolder) {
     const char* name = ReaderStyleFor(document).fileName;
-    for (const std::filesystem::path& folder : {currentFolder, programFolder}) {
+    const std::filesystem::path installed = programFolder.empty() ? std::filesystem::path() : InstalledDocumentsFolder(programFolder);
+    for (const std::filesystem::path& folder : {currentFolder, programFolder, installed}) {
         if (!folder.empty() && IsFile(folder / name)) return folder / name;
     }
     return {};
 }
 
 std::filesystem::path VersionHistoryPath(const std::filesystem::path& programFolder) {
-    const std::filesystem::path beside = programFolder / tx::kHistoryFile;
-    if (IsFile(beside)) return beside;
+    for (const std::filesystem::path& folder : {programFolder, InstalledDocumentsFolder(programFolder)}) {
+        if (IsFile(folder / tx::kHistoryFile)) return folder / tx::kHistoryFile;
+    }
     return programFolder.parent_path() / "hlp" / tx::kHistoryFile;
 }
 

@@ -27,14 +27,19 @@ struct ReaderStyle {
 };
 ReaderStyle ReaderStyleFor(ReaderDocument document);
 
+// Where an installed program finds its documents: share/kinetrax beside its bin folder
+// (/usr/bin/kinetrax reads /usr/share/kinetrax).
+std::filesystem::path InstalledDocumentsFolder(const std::filesystem::path& programFolder);
+
 // Where a document shown by the reader is read from: the current folder when it holds the file
-// (a copy there wins), else the program's own folder, where the build and the installation put
-// it. An empty path when neither has it.
+// (a copy there wins), else the program's own folder, where the build puts it, else the installed
+// documents folder. An empty path when none has it.
 std::filesystem::path ReaderDocumentPath(ReaderDocument document, const std::filesystem::path& currentFolder,
                                          const std::filesystem::path& programFolder);
 
-// The version history page: in the program's folder, else in "hlp" under that folder's parent.
-// The second path is given even when it does not exist (the page then shows nothing).
+// The version history page: in the program's folder, else in the installed documents folder, else
+// in "hlp" under the program folder's parent. The last path is given even when it does not exist
+// (the page then shows nothing).
 std::filesystem::path VersionHistoryPath(const std::filesystem::path& programFolder);
 
 }  // namespace kt
