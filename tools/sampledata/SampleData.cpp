@@ -1,6 +1,10 @@
 #include "sampledata/SampleData.h"
 
+#include <stdlib.h>
+
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <cmath>
 #include <random>
 #include <system_error>
@@ -174,6 +178,26 @@ bool WriteDataFolder(const std::filesystem::path& folder, const std::vector<CEve
         return false;
     }
     return true;
+}
+
+std::filesystem::path DemoDataFolder(const std::filesystem::path& home) { return home / "Documents" / "Quorvane" / "KT"; }
+
+std::filesystem::path DemoSettingsFile(const std::filesystem::path& home) { return home / ".config" / "Kinetrax" / "Kinetrax.reg"; }
+
+std::filesystem::path MakeDemoHome(const Options& options, const std::filesystem::path& parent, std::string* error) {
+    std::error_code ec;
+    const std::filesystem::path base = parent.empty() ? std::filesystem::temp_directory_path(ec) : parent;
+    std::string pattern = (base / "kinetrax-demo-XXXXXX").string();
+    if (ec || !::mkdtemp(pattern.data())) {
+        if (error) *error = base.string() + ": " + (ec ? ec.message() : std::strerror(errno));
+        return {};
+    }
+    const std::filesystem::path home = pattern;
+    if (!WriteDataFolder(DemoDataFolder(home), GenerateRecords(options), error)) {
+        std::filesystem::remove_all(home, ec);
+        return {};
+    }
+    return home;
 }
 
 }  // namespace kt::sample

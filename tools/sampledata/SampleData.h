@@ -34,4 +34,14 @@ const std::vector<std::string>& Locations();
 // and "KTUserData.cfg" with the option lists. On failure returns false and fills `error`.
 bool WriteDataFolder(const std::filesystem::path& folder, const std::vector<CEventRecord>& records, std::string* error = nullptr);
 
+// A demo home for `kinetrax --demo`: a new folder "kinetrax-demo-XXXXXX" under `parent` (the
+// system's temporary folder when empty) holding Documents/Quorvane/KT with a sample journal of
+// `options`. The caller points the data folder and the settings store into it and removes it at
+// the end. Returns the folder, or an empty path with `error` filled.
+std::filesystem::path MakeDemoHome(const Options& options, const std::filesystem::path& parent = {}, std::string* error = nullptr);
+
+// The data folder and the settings file inside a demo home, where the program's own would be.
+std::filesystem::path DemoDataFolder(const std::filesystem::path& home);
+std::filesystem::path DemoSettingsFile(const std::filesystem::path& home);
+
 }  // namespace kt::sample
