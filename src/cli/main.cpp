@@ -3,7 +3,6 @@
 
 #include <unistd.h>
 
-#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -15,10 +14,8 @@
 
 int main(int argc, char** argv) {
     kt::ForceCLocale();
-    const char* home = std::getenv("HOME");
-    const char* config = std::getenv("XDG_CONFIG_HOME");
     kt::cli::Environment env;
-    env.documents = kt::XdgDocumentsFolder(home ? home : "", config ? config : "");
+    env.documents = kt::DocumentsFolderFromEnvironment();
     env.settingsFile = kt::FileSettingsStore::DefaultPath();
     env.lockOwner = "kinetrax-cli " + std::to_string(::getpid());
     const std::vector<std::string> words(argv + 1, argv + argc);

@@ -212,10 +212,10 @@ protected:
     void WriteJournal() {
         CKT2Doc doc;
         doc.m_strDataFolder = folder.string();
-        doc.m_arRecords = {
+        doc.SetRecords({
             {LocalMidnight(2016, 1, 5), "Golf, general", "Driving range", 30.0, "Club", 200.0, 80.0, 1, ""},
             {LocalMidnight(2016, 1, 7), "Swimming butterfly", "Lengths, easy", 60.0, "Pool", 300.0, 80.0, 1, "felt good"},
-        };
+        });
         test::RecordingPrompter prompter;
         ASSERT_TRUE(doc.SaveDatabase(prompter, clock));
     }
@@ -313,9 +313,9 @@ TEST_F(CliRunTest, ImportAddsNewRowsSkipsKnownOnesAndFailsOnUnreadableOnes) {
               std::string::npos)
         << out.str();
     CKT2Doc doc = Load();
-    ASSERT_EQ(doc.m_arRecords.size(), 4u);
-    EXPECT_EQ(doc.m_arRecords[2].m_strDescription, "Drills");
-    EXPECT_NEAR(doc.m_arRecords[2].m_dCalories, 10.9865 * 80.0 * 40.0 / 60.0, 0.05);
+    ASSERT_EQ(doc.Records().size(), 4u);
+    EXPECT_EQ(doc.Records()[2].m_strDescription, "Drills");
+    EXPECT_NEAR(doc.Records()[2].m_dCalories, 10.9865 * 80.0 * 40.0 / 60.0, 0.05);
 
     // The same file again adds nothing and leaves the file alone.
     const std::string before = ReadAll(folder / "ExerciseData.edb");
@@ -389,13 +389,13 @@ TEST_F(CliRunTest, AddCapturesOneRowByTheGridRules) {
         EXPECT_EQ(shown.substr(0, std::string(c.out).size()), c.out) << shown;
         const CKT2Doc doc = Load();
         if (status != 0) {
-            EXPECT_EQ(doc.m_arRecords.size(), records);
+            EXPECT_EQ(doc.Records().size(), records);
             continue;
         }
-        ASSERT_EQ(doc.m_arRecords.size(), ++records);
+        ASSERT_EQ(doc.Records().size(), ++records);
         // The capture keeps the array in date order; the record of this run is the one not seen before.
         const CEventRecord* added = nullptr;
-        for (const CEventRecord& r : doc.m_arRecords) {
+        for (const CEventRecord& r : doc.Records()) {
             if (std::abs(r.m_dDuration - c.minutes) < 0.001) added = &r;
         }
         ASSERT_NE(added, nullptr) << c.minutes;
@@ -405,9 +405,9 @@ TEST_F(CliRunTest, AddCapturesOneRowByTheGridRules) {
     }
     // The filled-in description and location came from the newest swimming record.
     const CKT2Doc doc = Load();
-    const auto sixth = std::find_if(doc.m_arRecords.begin(), doc.m_arRecords.end(),
+    const auto sixth = std::find_if(doc.Records().begin(), doc.Records().end(),
                                     [](const CEventRecord& r) { return r.m_time == LocalMidnight(2016, 1, 6); });
-    ASSERT_NE(sixth, doc.m_arRecords.end());
+    ASSERT_NE(sixth, doc.Records().end());
     EXPECT_EQ(sixth->m_strDescription, "Lengths, easy");
     EXPECT_EQ(sixth->m_strLocation, "Pool");
     EXPECT_EQ(out.str(), "Added to " + (folder / "ExerciseData.edb").string() +
@@ -419,12 +419,12 @@ TEST_F(CliRunTest, AddOnASaturdayCarriesTheWeeklyNoteAndAnUnselectedActivityIsNa
     ASSERT_EQ(Run({"add", "--activity", "Rowing", "--description", "Erg", "--duration", "30", "--date", "2016-01-09"}), cli::kExitOk);
     EXPECT_EQ(err.str(), "kinetrax-cli: note: \"Rowing\" is not among the selected activities, so the formula gives it 0 calories\n");
     const CKT2Doc doc = Load();
-    ASSERT_EQ(doc.m_arRecords.size(), 3u);
+    ASSERT_EQ(doc.Records().size(), 3u);
     // 9 January 2016 is a Saturday: the week's per-day minutes lead the notes. The journal starts on
     // the 5th, so the week is the four days from then: (30 + 60 + 30) / 4.
-    EXPECT_EQ(doc.m_arRecords[2].m_strNotes,
+    EXPECT_EQ(doc.Records()[2].m_strNotes,
               "The average time spent exercising this week is 30.000 minutes per day.(Calories determined through formula calculation)");
-    EXPECT_EQ(doc.m_arRecords[2].m_dCalories, 0.0);
+    EXPECT_EQ(doc.Records()[2].m_dCalories, 0.0);
 }
 
 TEST_F(CliRunTest, WritingCommandsRefuseWhileTheProgramHoldsTheJournal) {

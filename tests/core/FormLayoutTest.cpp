@@ -88,6 +88,8 @@ TEST(WindowLayout, PanesTitleStatusWidthsAndPlacement) {
 
     EXPECT_EQ(FrameTitle(""), "Kinetrax 2[*] - KT2");
     EXPECT_EQ(FrameTitle("Kinetrax 2: Records starting March 05, 2024"), "Kinetrax 2: Records starting March 05, 2024[*] - KT2");
+    EXPECT_EQ(FrameTitle("Kinetrax 2: Records starting March 05, 2024", true),
+              "Kinetrax 2: Records starting March 05, 2024 (demo journal in a temporary folder)[*] - KT2");
 
     for (const auto& [bar, each] : std::vector<std::pair<int, int>>{{2560, 400}, {1240, 400}, {1239, 399}, {1024, 330}, {0, 0}}) {
         EXPECT_EQ(StatusWidths(bar).prompt, each) << bar;

@@ -4,12 +4,13 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 #include <cmath>
+#include <cstring>
 #include <random>
 #include <system_error>
 
 #include "core/activities/ActivityTable.h"
+#include "core/app/DataFolder.h"
 #include "core/base/AtomicFile.h"
 #include "core/base/Clock.h"
 #include "core/base/Prompter.h"
@@ -180,7 +181,9 @@ bool WriteDataFolder(const std::filesystem::path& folder, const std::vector<CEve
     return true;
 }
 
-std::filesystem::path DemoDataFolder(const std::filesystem::path& home) { return home / "Documents" / "Quorvane" / "KT"; }
+std::filesystem::path DemoDocumentsFolder(const std::filesystem::path& home) { return home / "Documents"; }
+
+std::filesystem::path DemoDataFolder(const std::filesystem::path& home) { return DataFolderPath(DemoDocumentsFolder(home)); }
 
 std::filesystem::path DemoSettingsFile(const std::filesystem::path& home) { return home / ".config" / "Kinetrax" / "Kinetrax.reg"; }
 

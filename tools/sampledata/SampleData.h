@@ -40,7 +40,9 @@ bool WriteDataFolder(const std::filesystem::path& folder, const std::vector<CEve
 // the end. Returns the folder, or an empty path with `error` filled.
 std::filesystem::path MakeDemoHome(const Options& options, const std::filesystem::path& parent = {}, std::string* error = nullptr);
 
-// The data folder and the settings file inside a demo home, where the program's own would be.
+// The Documents folder, the data folder and the settings file inside a demo home, where the
+// program's own would be.
+std::filesystem::path DemoDocumentsFolder(const std::filesystem::path& home);
 std::filesystem::path DemoDataFolder(const std::filesystem::path& home);
 std::filesystem::path DemoSettingsFile(const std::filesystem::path& home);
 

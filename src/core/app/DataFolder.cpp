@@ -1,5 +1,6 @@
 #include "core/app/DataFolder.h"
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "core/base/AtomicFile.h"
@@ -53,6 +54,12 @@ std::optional<std::string> XdgDocumentsFolder(std::string_view home, std::string
         }
     }
     return (std::filesystem::path(homeText) / "Documents").string();
+}
+
+std::optional<std::string> DocumentsFolderFromEnvironment() {
+    const char* home = std::getenv("HOME");
+    const char* config = std::getenv("XDG_CONFIG_HOME");
+    return XdgDocumentsFolder(home ? home : "", config ? config : "");
 }
 
 }  // namespace kt

@@ -24,4 +24,7 @@ std::string GetDataFolder(const std::optional<std::string>& documents, Prompter&
 // value that is neither absolute nor under $HOME is ignored. nullopt when `home` is empty.
 std::optional<std::string> XdgDocumentsFolder(std::string_view home, std::string_view xdgConfigHome);
 
+// XdgDocumentsFolder of this process's $HOME and $XDG_CONFIG_HOME.
+std::optional<std::string> DocumentsFolderFromEnvironment();
+
 }  // namespace kt

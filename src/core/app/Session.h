@@ -10,6 +10,7 @@
 
 #include "core/activities/ActivityTable.h"
 #include "core/app/CommandRegistry.h"
+#include "core/app/DataFolder.h"
 #include "core/app/Shutdown.h"
 #include "core/base/Clock.h"
 #include "core/base/FolderLock.h"
@@ -44,6 +45,12 @@ struct Session {
 
     // What the exit paths store, and where.
     ExitContext ForExit() { return {doc, settings, activities, *store, dataFolder, prompter}; }
+
+    // The Documents folder of this run: the one the desktop names, as kinetrax-cli finds it too,
+    // unless the application points the run elsewhere (the demo's temporary folder).
+    std::optional<std::string> documents = DocumentsFolderFromEnvironment();
+    // A demo journal in a temporary folder: the window title says so.
+    bool demo = false;
 
     CKT2Doc doc;
     Settings settings;

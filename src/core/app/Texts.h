@@ -10,6 +10,15 @@ namespace kt::text {
 inline constexpr const char* kAppTitle = "KT2";
 inline constexpr const char* kApplicationName = "Kinetrax";
 inline constexpr const char* kOrganisation = "Quorvane Software";
+// The desktop file's name without ".desktop": the desktop matches the running window to it.
+inline constexpr const char* kDesktopFileName = "com.quorvane.Kinetrax";
+// The program's icon, a Qt resource drawn from data/icons/kinetrax.svg.
+inline constexpr const char* kIconResource = ":/icons/kinetrax.svg";
+// `kinetrax --demo`: after the document's title in the window title; the message when the demo
+// journal cannot be made (%s: why).
+inline constexpr const char* kDemoArgument = "--demo";
+inline constexpr const char* kDemoTitleMark = " (demo journal in a temporary folder)";
+inline constexpr const char* kDemoFailedFormat = "The demo journal could not be made:\n\n%s";
 inline constexpr const char* kReady = "Ready";
 inline constexpr const char* kEditorHiddenPrompt = "Enter the exercise data for the selected date.";
 // A second start while a running program holds the journal's folder and its window cannot be

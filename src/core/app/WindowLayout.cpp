@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/app/Texts.h"
+
 namespace kt {
 namespace {
 
@@ -25,8 +27,8 @@ PaneHeights LayoutPanes(int clientHeight, bool editorShown, int rememberedEditor
     return p;
 }
 
-std::string FrameTitle(const std::string& documentTitle) {
-    return (documentTitle.empty() ? std::string("Kinetrax 2") : documentTitle) + "[*] - KT2";
+std::string FrameTitle(const std::string& documentTitle, bool demo) {
+    return (documentTitle.empty() ? std::string("Kinetrax 2") : documentTitle) + (demo ? text::kDemoTitleMark : "") + "[*] - KT2";
 }
 
 StatusPaneWidths StatusWidths(int barWidth) {

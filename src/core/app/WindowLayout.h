@@ -24,7 +24,8 @@ PaneHeights LayoutPanes(int clientHeight, bool editorShown, int rememberedEditor
 // The caption of the main window: the document's title, " - " and the application title. A
 // database without records has no title of its own, so the program's name stands in for it. The
 // "[*]" after the document's title is where the window shows that there are unsaved changes.
-std::string FrameTitle(const std::string& documentTitle);
+// A demo journal says so after the document's title, so nobody takes it for their own.
+std::string FrameTitle(const std::string& documentTitle, bool demo = false);
 
 // Widths of status panes 0 and 1 for a bar `barWidth` pixels wide (pane 2 takes the rest): 400
 // each while the bar has room for three such panes, shares of the bar on a narrower window, so

@@ -13,6 +13,7 @@
 #include "core/base/Format.h"
 #include "core/base/Prompter.h"
 #include "core/base/Scan.h"
+#include "core/base/Text.h"
 #include "core/base/TextCodec.h"
 #include "core/cli/Arguments.h"
 #include "core/cli/Texts.h"
@@ -185,9 +186,9 @@ private:
         const CKT2Doc& doc = m_journal.doc;
         Time64 from = 0;
         Time64 to = 0;
-        if (!doc.m_arRecords.empty()) {
+        if (!doc.Records().empty()) {
             const auto [first, last] =
-                std::minmax_element(doc.m_arRecords.begin(), doc.m_arRecords.end(),
+                std::minmax_element(doc.Records().begin(), doc.Records().end(),
                                     [](const CEventRecord& a, const CEventRecord& b) { return a.m_time < b.m_time; });
             from = first->m_time;
             to = last->m_time;
@@ -272,7 +273,7 @@ private:
         const int at =
             doc.FindRecord(state.entryDate, type, Trim(SanitizeFieldText(description)), minutes, Trim(SanitizeFieldText(location)));
         if (at >= 0) {
-            const CEventRecord& r = doc.m_arRecords[static_cast<size_t>(at)];
+            const CEventRecord& r = doc.Records()[static_cast<size_t>(at)];
             m_out << Format(text::kAddedFormat, doc.DatabasePath().c_str(), FormatTime(r.m_time, "%Y-%m-%d").c_str(), r.m_strType.c_str(),
                             r.m_strDescription.c_str(), r.m_strLocation.c_str(), r.m_dDuration, r.m_dCalories);
         }

@@ -1,5 +1,6 @@
 #include "ui/about/AboutDlg.h"
 
+#include <QApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QGridLayout>
@@ -95,8 +96,16 @@ CAboutDlg::CAboutDlg(const kt::CFileVersionInfo& info, const kt::UpdateSite& sit
     documents->addWidget(m_readMe);
     documents->addWidget(m_history);
 
+    // The program's own icon beside its name.
+    auto* icon = new QLabel(this);
+    icon->setObjectName(QStringLiteral("programIcon"));
+    icon->setPixmap(QApplication::windowIcon().pixmap(64, 64));
+    auto* top = new QHBoxLayout;
+    top->addWidget(icon, 0, Qt::AlignTop);
+    top->addWidget(m_heading, 1);
+
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(m_heading);
+    layout->addLayout(top);
     layout->addWidget(m_maker);
     layout->addWidget(m_copyright);
     layout->addWidget(m_description);

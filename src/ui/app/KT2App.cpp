@@ -4,6 +4,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <QIcon>
 #include <QSessionManager>
 #include <QSocketNotifier>
 #include <csignal>
@@ -12,6 +13,7 @@
 #include "core/app/Texts.h"
 #include "core/base/Format.h"
 #include "core/settings/FileSettingsStore.h"
+#include "ui/app/Demo.h"
 #include "ui/app/MainFrame.h"
 #include "ui/app/SingleInstance.h"
 #include "ui/base/QtText.h"
@@ -29,23 +31,42 @@ void OnStopSignal(int) {
 
 }  // namespace
 
+void ApplyProgramIdentity(QApplication& app) {
+    app.setApplicationName(ToQ(kt::text::kApplicationName));
+    app.setOrganizationName(ToQ(kt::text::kOrganisation));
+    app.setApplicationDisplayName(ToQ(kt::text::kAppTitle));
+    app.setDesktopFileName(ToQ(kt::text::kDesktopFileName));
+    QApplication::setWindowIcon(QIcon(ToQ(kt::text::kIconResource)));
+}
+
 CKT2App::CKT2App(int& argc, char** argv, kt::Prompter* prompter)
     : QApplication(argc, argv), m_prompter(prompter ? *prompter : m_qtPrompter) {
     // QApplication has just set the user's locale; files and texts must keep "." and English dates.
     kt::ForceCLocale();
-    setApplicationName(ToQ(kt::text::kApplicationName));
-    setOrganizationName(ToQ(kt::text::kOrganisation));
-    setApplicationDisplayName(ToQ(kt::text::kAppTitle));
+    ApplyProgramIdentity(*this);
 }
 
 CKT2App::~CKT2App() {
-    // The window goes first: it still speaks to the session while it is destroyed.
+    // The window goes first: it still speaks to the session while it is destroyed. The demo's
+    // folder goes last, after everything that writes into it.
     m_mainFrame.reset();
     m_session.reset();
+    m_demo.reset();
 }
 
 bool CKT2App::InitInstance() {
-    m_session = std::make_unique<kt::Session>(std::make_unique<kt::FileSettingsStore>(kt::FileSettingsStore::DefaultPath()), m_prompter);
+    if (arguments().contains(ToQ(kt::text::kDemoArgument))) {
+        std::string error;
+        m_demo = DemoHome::Make(&error);
+        if (!m_demo) {
+            m_prompter.Message(kt::Format(kt::text::kDemoFailedFormat, error.c_str()));
+            return false;
+        }
+        m_session = m_demo->MakeSession(m_prompter);
+    } else {
+        m_session =
+            std::make_unique<kt::Session>(std::make_unique<kt::FileSettingsStore>(kt::FileSettingsStore::DefaultPath()), m_prompter);
+    }
     m_mainFrame = std::make_unique<CMainFrame>(*m_session);
     m_qtPrompter.SetParent(m_mainFrame.get());
     if (!m_mainFrame->OnCreate()) {

@@ -18,6 +18,10 @@ namespace kt::ui {
 
 class CMainFrame;
 class CInstanceServer;
+class DemoHome;
+
+// The program's name, icon and desktop file for every window of `app`.
+void ApplyProgramIdentity(QApplication& app);
 
 class CKT2App : public QApplication {
     Q_OBJECT
@@ -27,7 +31,8 @@ public:
     CKT2App(int& argc, char** argv, kt::Prompter* prompter = nullptr);
     ~CKT2App() override;
 
-    // Start-up; false ends the process at once with ExitCode().
+    // Start-up; false ends the process at once with ExitCode(). With the argument "--demo" the
+    // window opens on a sample journal in a temporary folder (see DemoHome), removed again at the end.
     bool InitInstance();
     CMainFrame* MainFrame() const { return m_mainFrame.get(); }
     kt::Session* SessionState() const { return m_session.get(); }
@@ -42,6 +47,7 @@ private:
 
     QtPrompter m_qtPrompter;
     kt::Prompter& m_prompter;
+    std::unique_ptr<DemoHome> m_demo;
     std::unique_ptr<kt::Session> m_session;
     std::unique_ptr<CMainFrame> m_mainFrame;
     CInstanceServer* m_instanceServer = nullptr;

@@ -8,7 +8,6 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QStatusTipEvent>
 #include <QTimer>
 
@@ -237,11 +236,8 @@ QAction* CMainFrame::Action(int command) const {
 }
 
 bool CMainFrame::OnCreate() {
-    std::optional<std::string> documents;
-    const QString docs = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!docs.isEmpty()) documents = FromQ(docs);
     // Another running program owns this journal: this one touches nothing and ends.
-    if (!m_session.Open(documents)) return false;
+    if (!m_session.Open(m_session.documents)) return false;
     m_windowState = kt::LoadWindowState(*m_session.store);
 
     const kt::Settings& settings = m_session.settings;
@@ -309,7 +305,7 @@ void CMainFrame::FitFrameOnScreen() {
 }
 
 void CMainFrame::UpdateTitle() {
-    setWindowTitle(ToQ(kt::FrameTitle(m_session.doc.GetTitle())));
+    setWindowTitle(ToQ(kt::FrameTitle(m_session.doc.GetTitle(), m_session.demo)));
     setWindowModified(m_session.doc.IsChanged());
 }
 
