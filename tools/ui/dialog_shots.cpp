@@ -2,8 +2,9 @@
 // licence, readme, version history), of the Database menu (the trim dialog with and without its
 // calendar, the automatic archive's report, the recombine question) and of the option-lists
 // editor, the preferences and the average details (on a sample journal) into a folder, so they can
-// be looked at without a desktop (QT_SCALE_FACTOR=2 for the high-density look):
-//   kt-dialog-shots OUTDIR [PROGRAM_FOLDER]
+// be looked at without a desktop (QT_SCALE_FACTOR=2 for the high-density look, --dark for the
+// program's dark palette):
+//   kt-dialog-shots [--dark] OUTDIR [PROGRAM_FOLDER]
 // PROGRAM_FOLDER holds the documents (the build folder by default, where the build copies them).
 #include <QApplication>
 #include <QDir>
@@ -35,6 +36,7 @@
 #include "ui/activities/GetNewItemDlg.h"
 #include "ui/activities/OptionListModel.h"
 #include "ui/base/QtPrompter.h"
+#include "ui/base/ShownColours.h"
 #include "ui/journal/ArchiveDlg.h"
 #include "ui/journal/ArchiveReportDlg.h"
 #include "ui/settings/PreferencesDlg.h"
@@ -105,8 +107,7 @@ bool ShootSettingsDialogs(const QDir& out, kt::Prompter& prompter) {
     editor.List()->selectRow(0);
     ok &= Shoot(editor, out.filePath(QStringLiteral("option-lists.png")));
     kt::ui::CEditComboOptionsDlg order(
-        settings, kt::OptionListEditor::ForActivityTypes(kt::ActivityTable::Defaults(), settings.m_arSelectedActivities),
-        prompter);
+        settings, kt::OptionListEditor::ForActivityTypes(kt::ActivityTable::Defaults(), settings.m_arSelectedActivities), prompter);
     ok &= Shoot(order, out.filePath(QStringLiteral("activity-order.png")));
     kt::ui::CGetNewItemDlg ask;
     ok &= Shoot(ask, out.filePath(QStringLiteral("new-item.png")));
@@ -133,8 +134,13 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     kt::ForceCLocale();
     kt::ui::QtPrompter prompter;
+    if (argc > 1 && std::string(argv[1]) == kt::ui::kDarkArgument) {
+        kt::ui::UseDarkPalette(app);
+        --argc;
+        ++argv;
+    }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: kt-dialog-shots OUTDIR [PROGRAM_FOLDER]\n");
+        std::fprintf(stderr, "usage: kt-dialog-shots [--dark] OUTDIR [PROGRAM_FOLDER]\n");
         return 2;
     }
     const QDir out(QString::fromLocal8Bit(argv[1]));

@@ -16,6 +16,7 @@
 #include "ui/about/VersionHistoryDlg.h"
 #include "ui/base/QtText.h"
 #include "ui/base/RichTextPainter.h"
+#include "ui/base/ShownColours.h"
 #include "ui/widgets/HyperLink.h"
 
 namespace kt::ui {
@@ -62,9 +63,15 @@ CAboutDlg::CAboutDlg(const kt::CFileVersionInfo& info, const kt::UpdateSite& sit
                           QStringLiteral("QLabel { color: rgb(128, 0, 128); font-weight: bold; font-size: 12pt; background: "
                                          "rgb(248, 255, 255); }"),
                           this);
-    const QString navy = QStringLiteral("QLabel { color: rgb(0, 0, 128); font-weight: bold; background: transparent; }");
-    QLabel* mailCaption = Label(ToQ(tx::kEmailAddress), "emailCaption", navy, this);
-    QLabel* webCaption = Label(ToQ(tx::kWebsite), "webCaption", navy, this);
+    QLabel* mailCaption = Label(ToQ(tx::kEmailAddress), "emailCaption", QString(), this);
+    QLabel* webCaption = Label(ToQ(tx::kWebsite), "webCaption", QString(), this);
+    for (QLabel* caption : {mailCaption, webCaption}) {
+        // Navy stands on the dialog's own face, so it turns light on a dark one.
+        FollowPalette(caption, "navy", [caption] {
+            caption->setStyleSheet(QStringLiteral("QLabel { color: %1; font-weight: bold; background: transparent; }")
+                                       .arg(ShownText(QColor(0, 0, 128)).name()));
+        });
+    }
 
     QFont webFont(QStringLiteral("Arial"));
     webFont.setWeight(QFont::Medium);

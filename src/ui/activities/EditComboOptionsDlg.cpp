@@ -19,6 +19,7 @@
 #include "ui/activities/GetNewItemDlg.h"
 #include "ui/activities/OptionListModel.h"
 #include "ui/base/QtText.h"
+#include "ui/base/ShownColours.h"
 
 namespace kt::ui {
 namespace {
@@ -211,9 +212,7 @@ void CEditComboOptionsDlg::ShowMode() {
 void CEditComboOptionsDlg::ShowStatus() {
     const kt::OptionListStatus status = Editor().Status();
     m_status->setText(ToQ(status.text));
-    QPalette p = m_status->palette();
-    p.setColor(QPalette::WindowText, ToQColor(status.colour));
-    m_status->setPalette(p);
+    SetShownColour(m_status, QPalette::WindowText, ToQColor(status.colour), kt::ColourUse::Text);
 }
 
 void CEditComboOptionsDlg::accept() {

@@ -2,6 +2,7 @@
 
 #include "core/entry/OptionLists.h"
 #include "ui/base/QtText.h"
+#include "ui/base/ShownColours.h"
 
 namespace kt::ui {
 
@@ -19,9 +20,9 @@ QVariant COptionListModel::data(const QModelIndex& index, int role) const {
         case Qt::EditRole:
             return ToQ(m_editor.Items()[static_cast<size_t>(index.row())]);
         case Qt::ForegroundRole:
-            return ToQColor(m_editor.RowColours(index.row()).text);
+            return ShownText(ToQColor(m_editor.RowColours(index.row()).text));
         case Qt::BackgroundRole:
-            return ToQColor(m_editor.RowColours(index.row()).background);
+            return ShownFill(ToQColor(m_editor.RowColours(index.row()).background));
         default:
             return {};
     }

@@ -13,6 +13,7 @@
 #include "core/base/Format.h"
 #include "core/settings/Settings.h"
 #include "ui/base/QtText.h"
+#include "ui/base/ShownColours.h"
 
 namespace kt::ui {
 namespace {
@@ -36,9 +37,9 @@ public:
             case Qt::DisplayRole:
                 return index.column() == 0 ? ToQ(entry.name) : ToQ(kt::Format(tx::kMetFormat, entry.met));
             case Qt::ForegroundRole:
-                return ToQColor(even ? tx::kEvenRowText : tx::kOddRowText);
+                return ShownText(ToQColor(even ? tx::kEvenRowText : tx::kOddRowText));
             case Qt::BackgroundRole:
-                return ToQColor(even ? tx::kEvenRowBackground : tx::kOddRowBackground);
+                return ShownFill(ToQColor(even ? tx::kEvenRowBackground : tx::kOddRowBackground));
             default:
                 return {};
         }
@@ -61,9 +62,7 @@ CShowDefaultActivities::CShowDefaultActivities(const kt::ActivityTable& table, Q
 
     m_title = new QLabel(ToQ(tx::kDefaultsHeading), this);
     m_title->setFont(ToQFont(tx::kDefaultsHeadingFont, m_title->font()));
-    QPalette titlePalette = m_title->palette();
-    titlePalette.setColor(QPalette::WindowText, ToQColor(tx::kDefaultsHeadingColour));
-    m_title->setPalette(titlePalette);
+    SetShownColour(m_title, QPalette::WindowText, ToQColor(tx::kDefaultsHeadingColour), kt::ColourUse::Text);
 
     auto* model = new DefaultActivitiesModel(table, this);
     m_list = new QTableView(this);

@@ -17,6 +17,7 @@
 #include "ui/app/MainFrame.h"
 #include "ui/app/SingleInstance.h"
 #include "ui/base/QtText.h"
+#include "ui/base/ShownColours.h"
 
 namespace kt::ui {
 namespace {
@@ -44,6 +45,7 @@ CKT2App::CKT2App(int& argc, char** argv, kt::Prompter* prompter)
     // QApplication has just set the user's locale; files and texts must keep "." and English dates.
     kt::ForceCLocale();
     ApplyProgramIdentity(*this);
+    if (arguments().contains(QString::fromLatin1(kDarkArgument))) UseDarkPalette(*this);
 }
 
 CKT2App::~CKT2App() {

@@ -4,6 +4,7 @@
 #include <QTextCursor>
 
 #include "ui/base/QtText.h"
+#include "ui/base/ShownColours.h"
 
 namespace kt::ui {
 namespace {
@@ -14,11 +15,9 @@ int Utf16Position(const std::string& text, size_t byteOffset) {
     return static_cast<int>(QString::fromUtf8(text.data(), static_cast<qsizetype>(byteOffset)).size());
 }
 
-}  // namespace
-
-void PaintStyledText(QTextEdit* pane, const kt::StyledText& styled) {
+void Paint(QTextEdit* pane, const kt::StyledText& styled) {
     QPalette p = pane->palette();
-    p.setColor(QPalette::Base, ToQColor(styled.background));
+    p.setColor(QPalette::Base, ShownFill(ToQColor(styled.background)));
     pane->setPalette(p);
     pane->setAutoFillBackground(true);
 
@@ -26,7 +25,7 @@ void PaintStyledText(QTextEdit* pane, const kt::StyledText& styled) {
     doc->clear();
     QTextCursor cursor(doc);
     QTextCharFormat base;
-    base.setForeground(ToQColor(styled.defaultColour));
+    base.setForeground(ShownText(ToQColor(styled.defaultColour)));
     base.setFontWeight(styled.defaultBold ? QFont::Bold : QFont::Normal);
     if (styled.defaultPointSize > 0) base.setFontPointSize(styled.defaultPointSize);
     cursor.insertText(ToQ(styled.text), base);
@@ -38,7 +37,7 @@ void PaintStyledText(QTextEdit* pane, const kt::StyledText& styled) {
         c.setPosition(start);
         c.setPosition(end, QTextCursor::KeepAnchor);
         QTextCharFormat f;
-        f.setForeground(ToQColor(span.colour));
+        f.setForeground(ShownText(ToQColor(span.colour)));
         f.setFontWeight(span.bold ? QFont::Bold : QFont::Normal);
         f.setFontItalic(span.italic);
         f.setFontUnderline(span.underline);
@@ -62,6 +61,13 @@ void PaintStyledText(QTextEdit* pane, const kt::StyledText& styled) {
         c.setBlockFormat(f);
     }
     pane->moveCursor(QTextCursor::Start);
+}
+
+}  // namespace
+
+void PaintStyledText(QTextEdit* pane, const kt::StyledText& styled) {
+    // Painted again in the counterpart colours when the palette turns dark or light.
+    FollowPalette(pane, "styled-text", [pane, styled] { Paint(pane, styled); });
 }
 
 }  // namespace kt::ui

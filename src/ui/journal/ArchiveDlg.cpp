@@ -17,6 +17,7 @@
 #include "core/journal/Texts.h"
 #include "ui/base/QtText.h"
 #include "ui/base/RichTextPainter.h"
+#include "ui/base/ShownColours.h"
 
 namespace kt::ui {
 namespace {
@@ -58,9 +59,7 @@ CArchiveDlg::CArchiveDlg(const kt::Clock& clock, kt::Prompter& prompter, QWidget
     QFont headingFont = m_heading->font();
     headingFont.setBold(true);
     m_heading->setFont(headingFont);
-    QPalette headingPalette = m_heading->palette();
-    headingPalette.setColor(QPalette::WindowText, QColor(220, 0, 0));
-    m_heading->setPalette(headingPalette);
+    SetShownColour(m_heading, QPalette::WindowText, QColor(220, 0, 0), kt::ColourUse::Text);
 
     m_choices = new QButtonGroup(this);
     auto* radios = new QVBoxLayout;
@@ -122,17 +121,20 @@ void CArchiveDlg::ShowInfo() { PaintStyledText(m_info, kt::ArchiveInfoText(m_cut
 
 void CArchiveDlg::ColourCalendar(bool active) {
     m_calendar->setEnabled(active);
-    QPalette p = m_calendar->palette();
-    const QColor back = active ? kCalendarActive : kCalendarIdle;
-    for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-        p.setColor(group, QPalette::Base, back);
-        p.setColor(group, QPalette::AlternateBase, back);
-        p.setColor(group, QPalette::Window, back);
-        p.setColor(group, QPalette::Text, kCalendarText);
-        p.setColor(group, QPalette::WindowText, kCalendarText);
-        p.setColor(group, QPalette::ButtonText, kCalendarText);
-    }
-    m_calendar->setPalette(p);
+    FollowPalette(m_calendar, "calendar", [this, active] {
+        QPalette p = m_calendar->palette();
+        const QColor back = ShownFill(active ? kCalendarActive : kCalendarIdle);
+        const QColor text = ShownText(kCalendarText);
+        for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+            p.setColor(group, QPalette::Base, back);
+            p.setColor(group, QPalette::AlternateBase, back);
+            p.setColor(group, QPalette::Window, back);
+            p.setColor(group, QPalette::Text, text);
+            p.setColor(group, QPalette::WindowText, text);
+            p.setColor(group, QPalette::ButtonText, text);
+        }
+        m_calendar->setPalette(p);
+    });
 }
 
 void CArchiveDlg::accept() {

@@ -12,6 +12,7 @@
 
 #include "core/print/Texts.h"
 #include "ui/base/QtText.h"
+#include "ui/base/ShownColours.h"
 
 namespace kt::ui {
 namespace {
@@ -37,9 +38,7 @@ QDateEdit* MakePicker(const QString& name, QWidget* parent) {
 CPrintRecordsDlg::CPrintRecordsDlg(const kt::PrintRangeChoice& choice, QWidget* parent) : QDialog(parent), m_choice(choice) {
     setObjectName(QStringLiteral("printRecordsDlg"));
     setWindowTitle(ToQ(kt::print_text::kDialogTitle));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, ToQColor(kt::print_text::kDialogBackground));
-    setPalette(pal);
+    SetShownColour(this, QPalette::Window, ToQColor(kt::print_text::kDialogBackground), kt::ColourUse::Fill);
     setAutoFillBackground(true);
 
     auto* group = new QGroupBox(ToQ(kt::print_text::kRangeGroup), this);

@@ -2,6 +2,7 @@
 
 #include "core/journal/KT2Doc.h"
 #include "ui/base/QtText.h"
+#include "ui/base/ShownColours.h"
 
 namespace kt::ui {
 
@@ -19,9 +20,9 @@ QVariant CAverageDetailsModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
             return ToQ(kt::AverageDetailsCell(m_doc.Records()[m_details.PositionOfRow(row)], index.column()));
         case Qt::ForegroundRole:
-            return ToQColor(kt::AverageDetailsRowColours(row).text);
+            return ShownText(ToQColor(kt::AverageDetailsRowColours(row).text));
         case Qt::BackgroundRole:
-            return ToQColor(kt::AverageDetailsRowColours(row).background);
+            return ShownFill(ToQColor(kt::AverageDetailsRowColours(row).background));
         case Qt::FontRole:
             return m_font;
         default:

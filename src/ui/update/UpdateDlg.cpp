@@ -19,6 +19,7 @@
 #include "ui/base/QtPrompter.h"
 #include "ui/base/QtText.h"
 #include "ui/base/RichTextPainter.h"
+#include "ui/base/ShownColours.h"
 #include "ui/widgets/OwnerDrawButton.h"
 
 namespace kt::ui {
@@ -60,9 +61,7 @@ CUpdateDlg::CUpdateDlg(const kt::UpdateRequest& request, const kt::UpdateSite& s
     m_progress->setTextVisible(false);
     m_percent = new QLabel(this);
     m_percent->setObjectName(QStringLiteral("percent"));
-    QPalette green = m_percent->palette();
-    green.setColor(QPalette::WindowText, QColor(0, 128, 0));
-    m_percent->setPalette(green);
+    SetShownColour(m_percent, QPalette::WindowText, QColor(0, 128, 0), kt::ColourUse::Text);
     m_percent->setAlignment(Qt::AlignCenter);
 
     auto* layout = new QVBoxLayout(this);

@@ -26,6 +26,7 @@
 #include "core/stats/Summaries.h"
 #include "ui/base/QtText.h"
 #include "ui/base/RichTextPainter.h"
+#include "ui/base/ShownColours.h"
 #include "ui/settings/InitialWeightDlg.h"
 #include "ui/stats/AvgDetailsDlg.h"
 #include "ui/views/EntryGridModel.h"
@@ -43,9 +44,7 @@ constexpr int kButtonHeight = 36;
 QRect Q(const kt::Rect& r) { return QRect(r.x, r.y, r.width, r.height); }
 
 void StyleLabel(QLabel* label, kt::Rgb colour, bool bold, double points) {
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, ToQColor(colour));
-    label->setPalette(p);
+    SetShownColour(label, QPalette::WindowText, ToQColor(colour), kt::ColourUse::Text);
     QFont f = label->font();
     f.setBold(bold);
     f.setPointSizeF(points);

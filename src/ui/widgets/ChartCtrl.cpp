@@ -9,6 +9,7 @@
 #include "core/chart/GraphPeriod.h"
 #include "core/chart/Texts.h"
 #include "ui/base/QtText.h"
+#include "ui/base/ShownColours.h"
 
 namespace kt::ui {
 namespace {
@@ -33,6 +34,27 @@ protected:
 
 QColor Q(kt::Rgb c) { return QColor(c.r, c.g, c.b); }
 
+// The chart's own colours, and its axes (black letters and lines on white) in their counterparts
+// on a dark window.
+void ColourChart(QCustomPlot* plot, QCPBars* exercise, QCPBars* weight) {
+    plot->setBackground(ShownFill(Q(kt::chart_setup::kBackground)));
+    const QColor ink = ShownText(Qt::black);
+    for (QCPAxis* axis : plot->axisRect()->axes()) {
+        axis->setBasePen(QPen(ink));
+        axis->setTickPen(QPen(ink));
+        axis->setSubTickPen(QPen(ink));
+        axis->setTickLabelColor(ink);
+        axis->setLabelColor(ink);
+    }
+    plot->yAxis2->setLabelColor(ShownText(Q(kt::chart_setup::kWeightAxisTitleColour)));
+    plot->yAxis->grid()->setPen(QPen(ShownFill(Q(kt::chart_setup::kGridColour)), 1, Qt::DotLine));
+    for (auto [bars, colour] : {std::pair{exercise, kt::chart_setup::kExerciseColour}, std::pair{weight, kt::chart_setup::kWeightColour}}) {
+        if (!bars) continue;
+        bars->setPen(QPen(ShownLine(Q(colour))));
+        bars->setBrush(ShownLine(Q(colour)));
+    }
+}
+
 }  // namespace
 
 struct CChartCtrl::Impl {
@@ -49,8 +71,11 @@ CChartCtrl::CChartCtrl(QWidget* parent) : QWidget(parent), d(std::make_unique<Im
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(d->plot);
-    d->plot->setBackground(Q(kt::chart_setup::kBackground));
     d->plot->legend->setVisible(false);
+    FollowPalette(this, "chart", [this] {
+        ColourChart(d->plot, d->exercise, d->weight);
+        d->plot->replot();
+    });
 
     connect(d->plot, &QCustomPlot::mouseDoubleClick, this, [this](QMouseEvent* event) {
         if (event->button() != Qt::LeftButton || !onDoubleClick) return;
@@ -82,7 +107,6 @@ void CChartCtrl::Setup(const kt::AxisRange& weightRange) {
     plot->yAxis->setLabel(ToQ(kt::chart_text::kMinutesAxisTitle));
     plot->yAxis->setRange(0, kt::chart_setup::kInitialMinutesMax);
     plot->yAxis2->setLabel(ToQ(kt::chart_text::kWeightAxisTitle));
-    plot->yAxis2->setLabelColor(Q(kt::chart_setup::kWeightAxisTitleColour));
     plot->yAxis2->setRange(weightRange.min, weightRange.max);
     plot->yAxis2->setVisible(false);
     QFont labelFont = plot->xAxis->labelFont();
@@ -91,25 +115,21 @@ void CChartCtrl::Setup(const kt::AxisRange& weightRange) {
     plot->yAxis->setLabelFont(labelFont);
     plot->yAxis2->setLabelFont(labelFont);
     plot->xAxis->grid()->setVisible(false);
-    plot->yAxis->grid()->setPen(QPen(Q(kt::chart_setup::kGridColour), 1, Qt::DotLine));
 
     d->exercise = new QCPBars(plot->xAxis, plot->yAxis);
     d->exercise->setName(ToQ(kt::chart_text::kExerciseSeriesName));
     d->exercise->setWidthType(QCPBars::wtAbsolute);
     d->exercise->setWidth(kt::chart_setup::kExerciseBarWidth);
-    d->exercise->setPen(QPen(Q(kt::chart_setup::kExerciseColour)));
-    d->exercise->setBrush(Q(kt::chart_setup::kExerciseColour));
 
     d->weight = new QCPBars(plot->xAxis, plot->yAxis2);
     d->weight->setName(ToQ(kt::chart_text::kWeightSeriesName));
     d->weight->setWidthType(QCPBars::wtAbsolute);
     d->weight->setWidth(kt::chart_setup::kWeightBarWidth);
-    d->weight->setPen(QPen(Q(kt::chart_setup::kWeightColour)));
-    d->weight->setBrush(Q(kt::chart_setup::kWeightColour));
     d->weight->setVisible(false);
     d->pair = new QCPBarsGroup(plot);
     d->pair->setSpacingType(QCPBarsGroup::stAbsolute);
     d->pair->setSpacing(1);
+    ColourChart(plot, d->exercise, d->weight);
     plot->replot();
 }
 

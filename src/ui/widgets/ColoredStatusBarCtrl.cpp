@@ -6,6 +6,7 @@
 #include "core/app/Texts.h"
 #include "core/app/WindowLayout.h"
 #include "ui/base/QtText.h"
+#include "ui/base/ShownColours.h"
 
 namespace kt::ui {
 
@@ -18,7 +19,7 @@ public:
 protected:
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
-        p.setPen(color);
+        p.setPen(ShownText(color));
         const QRect r = rect().adjusted(2, 0, 0, 0);
         p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter, p.fontMetrics().elidedText(text, Qt::ElideRight, r.width()));
     }

@@ -6,6 +6,7 @@
 #include <QStyleOptionFocusRect>
 
 #include "ui/base/DesktopOpener.h"
+#include "ui/base/ShownColours.h"
 
 namespace kt::ui {
 namespace {
@@ -36,7 +37,7 @@ void CHyperLink::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const int iconTop = (height() - kIconSize) / 2;
     m_icon.paint(&p, QRect(0, iconTop, kIconSize, kIconSize));
-    p.setPen(TextColour());
+    p.setPen(ShownText(TextColour()));
     p.setFont(font());
     const QRect textRect = rect().adjusted(kIconSize + kGap, 0, 0, 0);
     p.drawText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, m_text);

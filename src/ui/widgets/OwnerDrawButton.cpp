@@ -4,6 +4,8 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
+#include "ui/base/ShownColours.h"
+
 namespace kt::ui {
 namespace {
 
@@ -40,7 +42,7 @@ QSize COwnerDrawButton::sizeHint() const {
 void COwnerDrawButton::paintEvent(QPaintEvent*) {
     QPainter p(this);
     const QRect r = rect();
-    p.fillRect(r.adjusted(1, 1, -1, -1), m_background);
+    p.fillRect(r.adjusted(1, 1, -1, -1), ShownFill(m_background));
     const bool pressed = isDown();
     const QColor light = pressed ? Qt::black : Qt::white;
     const QColor dark = pressed ? Qt::white : Qt::black;
@@ -50,7 +52,7 @@ void COwnerDrawButton::paintEvent(QPaintEvent*) {
     p.setPen(dark);
     p.drawLine(r.bottomLeft(), r.bottomRight());
     p.drawLine(r.topRight(), r.bottomRight());
-    p.setPen(m_text);
+    p.setPen(ShownText(m_text));
     p.setFont(font());
     p.drawText(r.translated(pressed ? 1 : 0, pressed ? 1 : 0), Qt::AlignCenter | Qt::TextSingleLine, Shown(m_caption));
     if (hasFocus()) {

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "ui/base/ShownColours.h"
+
 namespace kt::ui {
 
 CXGroupBox::CXGroupBox(const QString& title, QWidget* parent) : QGroupBox(title, parent), m_caption(palette().windowText().color()) {
@@ -24,11 +26,11 @@ void CXGroupBox::paintEvent(QPaintEvent*) {
     const QFontMetrics fm(bold);
     const int titleHeight = fm.height();
     const QRectF frame = QRectF(rect()).adjusted(0.5, titleHeight / 2.0, -0.5, -0.5);
-    p.setPen(QPen(m_frame, 1.2));
+    p.setPen(QPen(ShownLine(m_frame), 1.2));
     p.drawRoundedRect(frame, 4, 4);
     const QRect titleRect(10, 0, fm.horizontalAdvance(title()) + 8, titleHeight);
     p.fillRect(titleRect, palette().window());
-    p.setPen(m_caption);
+    p.setPen(ShownText(m_caption));
     p.drawText(titleRect, Qt::AlignCenter, title());
 }
 
