@@ -35,6 +35,7 @@
 #include "ui/activities/EditComboOptionsDlg.h"
 #include "ui/activities/GetNewItemDlg.h"
 #include "ui/activities/OptionListModel.h"
+#include "ui/app/KT2App.h"
 #include "ui/base/QtPrompter.h"
 #include "ui/base/ShownColours.h"
 #include "ui/journal/ArchiveDlg.h"
@@ -133,6 +134,8 @@ int main(int argc, char** argv) {
     if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
     QApplication app(argc, argv);
     kt::ForceCLocale();
+    // The program's name and icon, as its dialogs show them.
+    kt::ui::ApplyProgramIdentity(app);
     kt::ui::QtPrompter prompter;
     if (argc > 1 && std::string(argv[1]) == kt::ui::kDarkArgument) {
         kt::ui::UseDarkPalette(app);

@@ -20,6 +20,13 @@ CVersionHistoryDlg::CVersionHistoryDlg(const QString& path, QWidget* parent) : Q
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("browser"));
     m_browser->setOpenExternalLinks(true);
+    // The page brings its own light background, as a web page does in any browser; its plain
+    // letters stay black on it whatever the desktop's palette.
+    QPalette page = m_browser->palette();
+    page.setColor(QPalette::Text, Qt::black);
+    page.setColor(QPalette::Base, Qt::white);
+    page.setColor(QPalette::Link, Qt::blue);
+    m_browser->setPalette(page);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* done = buttons->addButton(ToQ(kt::about_text::kDone), QDialogButtonBox::RejectRole);
     done->setObjectName(QStringLiteral("done"));

@@ -77,9 +77,6 @@ CArchiveDlg::CArchiveDlg(const kt::Clock& clock, kt::Prompter& prompter, QWidget
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     // Weeks start on Sunday here, and every day is drawn in the calendar's one text colour.
     m_calendar->setFirstDayOfWeek(Qt::Sunday);
-    QTextCharFormat dayFormat;
-    dayFormat.setForeground(kCalendarText);
-    for (const Qt::DayOfWeek day : {Qt::Saturday, Qt::Sunday}) m_calendar->setWeekdayTextFormat(day, dayFormat);
     const kt::LocalDate today = kt::ToLocal(m_today);
     m_calendar->setSelectedDate(QDate(today.year, today.month, today.day));
 
@@ -134,6 +131,9 @@ void CArchiveDlg::ColourCalendar(bool active) {
             p.setColor(group, QPalette::ButtonText, text);
         }
         m_calendar->setPalette(p);
+        QTextCharFormat dayFormat;
+        dayFormat.setForeground(text);
+        for (const Qt::DayOfWeek day : {Qt::Saturday, Qt::Sunday}) m_calendar->setWeekdayTextFormat(day, dayFormat);
     });
 }
 
