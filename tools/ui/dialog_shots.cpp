@@ -1,9 +1,10 @@
-// Writes a PNG of each dialog of the Help menu (update dialog in its four modes, About box,
-// licence, readme, version history), of the Database menu (the trim dialog with and without its
-// calendar, the automatic archive's report, the recombine question) and of the option-lists
-// editor, the preferences and the average details (on a sample journal) into a folder, so they can
-// be looked at without a desktop (QT_SCALE_FACTOR=2 for the high-density look, --dark for the
-// program's dark palette):
+// Writes a PNG of the main window on a demo journal, of each dialog of the Help menu (update dialog
+// in its four modes, About box, licence, readme, version history), of the Database menu (the trim
+// dialog with and without its calendar, the automatic archive's report, the recombine question),
+// of the print range, the first-run weight question and the default activities, and of the
+// option-lists editor, the preferences and the average details (on a sample journal) into a
+// folder, so they can be looked at without a desktop (QT_SCALE_FACTOR=2 for the high-density
+// look, --dark for the program's dark palette):
 //   kt-dialog-shots [--dark] OUTDIR [PROGRAM_FOLDER]
 // PROGRAM_FOLDER holds the documents (the build folder by default, where the build copies them).
 #include <QApplication>
@@ -18,10 +19,12 @@
 
 #include "core/about/About.h"
 #include "core/activities/ActivityTable.h"
+#include "core/app/Session.h"
 #include "core/base/Clock.h"
 #include "core/base/Format.h"
 #include "core/journal/Archive.h"
 #include "core/journal/KT2Doc.h"
+#include "core/print/PrintRange.h"
 #include "core/settings/Preferences.h"
 #include "core/settings/Settings.h"
 #include "core/stats/AverageDetails.h"
@@ -35,11 +38,16 @@
 #include "ui/activities/EditComboOptionsDlg.h"
 #include "ui/activities/GetNewItemDlg.h"
 #include "ui/activities/OptionListModel.h"
+#include "ui/activities/ShowDefaultActivities.h"
+#include "ui/app/Demo.h"
 #include "ui/app/KT2App.h"
+#include "ui/app/MainFrame.h"
 #include "ui/base/QtPrompter.h"
 #include "ui/base/ShownColours.h"
 #include "ui/journal/ArchiveDlg.h"
 #include "ui/journal/ArchiveReportDlg.h"
+#include "ui/print/PrintRecordsDlg.h"
+#include "ui/settings/InitialWeightDlg.h"
 #include "ui/settings/PreferencesDlg.h"
 #include "ui/stats/AvgDetailsDlg.h"
 #include "ui/update/UpdateDlg.h"
@@ -122,9 +130,35 @@ bool ShootSettingsDialogs(const QDir& out, kt::Prompter& prompter) {
     kt::ui::CPreferencesDlg preferences(kt::PreferencesFromSettings(settings, doc.m_bMetric, 1));
     ok &= Shoot(preferences, out.filePath(QStringLiteral("preferences.png")));
 
+    if (const auto range = kt::InitialPrintRange(doc, false)) {
+        kt::ui::CPrintRecordsDlg print(*range);
+        ok &= Shoot(print, out.filePath(QStringLiteral("print-range.png")));
+    }
+    kt::ui::CInitialWeightDlg weight(prompter);
+    ok &= Shoot(weight, out.filePath(QStringLiteral("initial-weight.png")));
+    kt::ui::CShowDefaultActivities defaults(kt::ActivityTable::Defaults());
+    ok &= Shoot(defaults, out.filePath(QStringLiteral("default-activities.png")));
+
     const auto details = kt::CollectAverageDetails(doc, 2);
     kt::ui::CAvgDetailsDlg averages(doc, kt::ActivityTable::Defaults(), settings.m_arSelectedActivities, *details);
     ok &= Shoot(averages, out.filePath(QStringLiteral("average-details.png")));
+    return ok;
+}
+
+// The main window on a sample journal ending today, at the size of a small desktop.
+bool ShootMainWindow(const QDir& out, kt::Prompter& prompter) {
+    std::string error;
+    const std::unique_ptr<kt::ui::DemoHome> demo = kt::ui::DemoHome::Make(&error);
+    if (!demo) {
+        std::fprintf(stderr, "FAILED the demo journal: %s\n", error.c_str());
+        return false;
+    }
+    const std::unique_ptr<kt::Session> session = demo->MakeSession(prompter);
+    kt::ui::CMainFrame frame(*session);
+    if (!frame.OnCreate() || !frame.StartDocument()) return false;
+    frame.resize(1280, 900);
+    const bool ok = Shoot(frame, out.filePath(QStringLiteral("main.png")));
+    frame.close();
     return ok;
 }
 
@@ -180,6 +214,7 @@ int main(int argc, char** argv) {
     ok &= Shoot(readme, out.filePath(QStringLiteral("readme.png")));
     kt::ui::CVersionHistoryDlg history(QString::fromStdString(kt::VersionHistoryPath(folder).string()));
     ok &= Shoot(history, out.filePath(QStringLiteral("version-history.png")));
+    ok &= ShootMainWindow(out, prompter);
     ok &= ShootArchiveDialogs(out, prompter);
     ok &= ShootSettingsDialogs(out, prompter);
     return ok ? 0 : 1;
