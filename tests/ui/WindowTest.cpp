@@ -184,32 +184,12 @@ TEST(Window, AChangeThroughTheDocumentReachesChartSummariesAndStatusPanes) {
     EXPECT_EQ(test::Text(view->AveragesPane()->toPlainText()), "Error calculating average duration.");
 }
 
-// What a user sees of the fixed colours: a label's background, a pane's letters, the chart's
-// background, each as one pixel colour or a colour somewhere in the widget.
-struct Look {
-    QColor toolbarLabel, summaryBase, chart, actionFace, prompt;
-};
-
 bool Shows(QWidget* widget, const QColor& colour) {
     const QImage image = widget->grab().toImage();
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (image.pixelColor(x, y) == colour) return true;
     return false;
-}
-
-Look LookOf(ui::CMainFrame& frame) {
-    ui::CDataView* view = frame.DataView();
-    auto* label = test::Child<ui::CColorStatic>(frame.ToolBar(), "graphPeriodLabel");
-    const QImage chart = view->Chart()->grab().toImage();
-    return {label->grab().toImage().pixelColor(1, 1), view->DaySummaryPane()->palette().color(QPalette::Base),
-            chart.pixelColor(chart.width() / 2, 3), view->ActionButton()->grab().toImage().pixelColor(4, 4),
-            view->PromptLabel()->palette().color(QPalette::WindowText)};
-}
-
-QColor Dark(Rgb c, ColourUse use) {
-    const Rgb d = ShownColour(c, use, {53, 53, 53});
-    return QColor(d.r, d.g, d.b);
 }
 
 TEST(Window, ADarkPaletteShowsEveryFixedColourAsItsCounterpartAndTheLightOneBringsThemBack) {
@@ -219,41 +199,48 @@ TEST(Window, ADarkPaletteShowsEveryFixedColourAsItsCounterpartAndTheLightOneBrin
     auto frame = test::StartMainFrame("80");
     ASSERT_TRUE(frame);
     ASSERT_TRUE(test::ShowActive(frame.get()));
-    ui::CColoredStatusBarCtrl* status = frame->StatusBarCtrl();
+    ui::CDataView* view = frame->DataView();
+    auto* label = test::Child<ui::CColorStatic>(frame->ToolBar(), "graphPeriodLabel");
+    // What a user sees of a fixed colour, and the colour as the program gives it.
+    const struct {
+        const char* what;
+        std::function<QColor()> seen;
+        Rgb colour;
+        ColourUse use;
+    } probes[] = {
+        {"toolbar label", [&] { return label->grab().toImage().pixelColor(1, 1); }, {220, 255, 220}, ColourUse::Fill},
+        {"summary pane", [&] { return view->DaySummaryPane()->palette().color(QPalette::Base); }, {255, 255, 255}, ColourUse::Fill},
+        {"chart",
+         [&] { return view->Chart()->grab().toImage().pixelColor(view->Chart()->width() / 2, 3); },
+         {255, 255, 255},
+         ColourUse::Fill},
+        {"action button", [&] { return view->ActionButton()->grab().toImage().pixelColor(4, 4); }, {240, 240, 255}, ColourUse::Fill},
+        {"prompt", [&] { return view->PromptLabel()->palette().color(QPalette::WindowText); }, {255, 0, 0}, ColourUse::Text},
+        {"day status pane",
+         [&] {
+             const QColor blue(0, 0, 255), light(168, 168, 245);  // what it paints on a light window and on a dark one
+             return Shows(frame->StatusBarCtrl(), blue) ? blue : Shows(frame->StatusBarCtrl(), light) ? light : QColor();
+         },
+         {0, 0, 255},
+         ColourUse::Text},
+    };
     const QPalette light = QApplication::palette();
     const QString style = QApplication::style()->name();
-
-    const Look before = LookOf(*frame.get());
-    EXPECT_EQ(before.toolbarLabel, QColor(220, 255, 220));
-    EXPECT_EQ(before.summaryBase, QColor(255, 255, 255));
-    EXPECT_EQ(before.chart, QColor(255, 255, 255));
-    EXPECT_EQ(before.actionFace, QColor(240, 240, 255));
-    EXPECT_EQ(before.prompt, QColor(255, 0, 0));
-    EXPECT_TRUE(Shows(status, QColor(0, 0, 255)));
-
-    ui::UseDarkPalette(*qApp);
-    QTest::qWait(20);
-    const Look dark = LookOf(*frame.get());
-    EXPECT_EQ(dark.toolbarLabel, Dark({220, 255, 220}, ColourUse::Fill));
-    EXPECT_EQ(dark.summaryBase, Dark({255, 255, 255}, ColourUse::Fill));
-    EXPECT_EQ(dark.chart, Dark({255, 255, 255}, ColourUse::Fill));
-    EXPECT_EQ(dark.actionFace, Dark({240, 240, 255}, ColourUse::Fill));
-    EXPECT_EQ(dark.prompt, Dark({255, 0, 0}, ColourUse::Text));
-    EXPECT_TRUE(Shows(status, Dark({0, 0, 255}, ColourUse::Text)));
-    EXPECT_FALSE(Shows(status, QColor(0, 0, 255)));
-    // The status panes keep the program's colour; only what they paint changes.
-    EXPECT_EQ(status->PaneColor(1), QColor(0, 0, 255));
-
-    QApplication::setStyle(style);
-    QApplication::setPalette(light);
-    QTest::qWait(20);
-    const Look after = LookOf(*frame.get());
-    EXPECT_EQ(after.toolbarLabel, before.toolbarLabel);
-    EXPECT_EQ(after.summaryBase, before.summaryBase);
-    EXPECT_EQ(after.chart, before.chart);
-    EXPECT_EQ(after.actionFace, before.actionFace);
-    EXPECT_EQ(after.prompt, before.prompt);
-    EXPECT_TRUE(Shows(status, QColor(0, 0, 255)));
+    for (const bool dark : {false, true, false}) {
+        if (dark) {
+            ui::UseDarkPalette(*qApp);
+        } else {
+            QApplication::setStyle(style);
+            QApplication::setPalette(light);
+        }
+        QTest::qWait(20);
+        for (const auto& p : probes) {
+            const Rgb shown = dark ? ShownColour(p.colour, p.use, {53, 53, 53}) : p.colour;
+            EXPECT_EQ(p.seen(), QColor(shown.r, shown.g, shown.b)) << p.what << (dark ? " dark" : " light");
+        }
+    }
+    // The pane keeps the program's colour; only what it paints changes.
+    EXPECT_EQ(frame->StatusBarCtrl()->PaneColor(1), QColor(0, 0, 255));
 }
 
 }  // namespace
