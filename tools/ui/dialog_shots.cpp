@@ -20,6 +20,7 @@
 #include "core/about/About.h"
 #include "core/activities/ActivityTable.h"
 #include "core/app/Session.h"
+#include "core/app/Texts.h"
 #include "core/base/Clock.h"
 #include "core/base/Format.h"
 #include "core/journal/Archive.h"
@@ -171,7 +172,7 @@ int main(int argc, char** argv) {
     // The program's name and icon, as its dialogs show them.
     kt::ui::ApplyProgramIdentity(app);
     kt::ui::QtPrompter prompter;
-    if (argc > 1 && std::string(argv[1]) == kt::ui::kDarkArgument) {
+    if (argc > 1 && std::string(argv[1]) == kt::text::kDarkArgument) {
         kt::ui::UseDarkPalette(app);
         --argc;
         ++argv;

@@ -19,6 +19,8 @@ inline constexpr const char* kIconResource = ":/icons/kinetrax.svg";
 inline constexpr const char* kDemoArgument = "--demo";
 inline constexpr const char* kDemoTitleMark = " (demo journal in a temporary folder)";
 inline constexpr const char* kDemoFailedFormat = "The demo journal could not be made:\n\n%s";
+// `kinetrax --dark`: the Fusion style with a dark palette, for a desktop that gives Qt none.
+inline constexpr const char* kDarkArgument = "--dark";
 inline constexpr const char* kReady = "Ready";
 inline constexpr const char* kEditorHiddenPrompt = "Enter the exercise data for the selected date.";
 // A second start while a running program holds the journal's folder and its window cannot be

@@ -45,7 +45,7 @@ CKT2App::CKT2App(int& argc, char** argv, kt::Prompter* prompter)
     // QApplication has just set the user's locale; files and texts must keep "." and English dates.
     kt::ForceCLocale();
     ApplyProgramIdentity(*this);
-    if (arguments().contains(QString::fromLatin1(kDarkArgument))) UseDarkPalette(*this);
+    if (arguments().contains(ToQ(kt::text::kDarkArgument))) UseDarkPalette(*this);
 }
 
 CKT2App::~CKT2App() {

@@ -27,8 +27,7 @@ void FollowPalette(QWidget* widget, const char* key, std::function<void()> apply
 // Sets `role` of `widget`'s palette to what `colour` is shown as, and keeps it so.
 void SetShownColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour, kt::ColourUse use);
 
-// `kinetrax --dark`: the Fusion style with a dark palette, for a desktop that gives Qt none.
-inline constexpr const char* kDarkArgument = "--dark";
+// The Fusion style with a dark palette (`kinetrax --dark`).
 void UseDarkPalette(QApplication& app);
 
 }  // namespace kt::ui
