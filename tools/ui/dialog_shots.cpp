@@ -1,4 +1,5 @@
-// Writes a PNG of the main window on a demo journal, of each dialog of the Help menu (update dialog
+// Writes a PNG of the main window on a demo journal (also with the database editor open, in its
+// records and activities modes), of each dialog of the Help menu (update dialog
 // in its four modes, About box, licence, readme, version history), of the Database menu (the trim
 // dialog with and without its calendar, the automatic archive's report, the recombine question),
 // of the print range, the first-run weight question and the default activities, and of the
@@ -7,6 +8,7 @@
 // look, --dark for the program's dark palette):
 //   kt-dialog-shots [--dark] OUTDIR [PROGRAM_FOLDER]
 // PROGRAM_FOLDER holds the documents (the build folder by default, where the build copies them).
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -19,6 +21,7 @@
 
 #include "core/about/About.h"
 #include "core/activities/ActivityTable.h"
+#include "core/app/Commands.h"
 #include "core/app/Session.h"
 #include "core/app/Texts.h"
 #include "core/base/Clock.h"
@@ -158,7 +161,12 @@ bool ShootMainWindow(const QDir& out, kt::Prompter& prompter) {
     kt::ui::CMainFrame frame(*session);
     if (!frame.OnCreate() || !frame.StartDocument()) return false;
     frame.resize(1280, 900);
-    const bool ok = Shoot(frame, out.filePath(QStringLiteral("main.png")));
+    bool ok = Shoot(frame, out.filePath(QStringLiteral("main.png")));
+    // The database editor above the entry grid, in its records mode and then its activities mode.
+    frame.Action(kt::cmd::kToggleEditor)->trigger();
+    ok &= Shoot(frame, out.filePath(QStringLiteral("main-editor.png")));
+    frame.Action(kt::cmd::kShowActivities)->trigger();
+    ok &= Shoot(frame, out.filePath(QStringLiteral("main-activities.png")));
     frame.close();
     return ok;
 }
