@@ -37,7 +37,8 @@ CKTToolBar::CKTToolBar(QWidget* parent) : QToolBar(ToQ(kt::text::kToolbarTitle),
     namespace tx = kt::text;
     setObjectName(QStringLiteral("ktToolBar"));
     setMovable(true);
-    setIconSize(QSize(16, 15));
+    // Square, as the style's icons are drawn: a 16x15 box resamples them into a blur at every scale.
+    setIconSize(QSize(16, 16));
     const QFont labelFont = ToQFont(tx::kToolbarLabelFont);
     const QFont weightFont = ToQFont(tx::kToolbarWeightFont);
     const QFont optionFont = ToQFont(tx::kToolbarOptionFont);

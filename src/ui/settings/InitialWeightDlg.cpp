@@ -21,7 +21,8 @@ CInitialWeightDlg::CInitialWeightDlg(kt::Prompter& prompter, QWidget* parent) : 
     auto* label = new QLabel(ToQ(tx::kInitialWeightPrompt), this);
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(QStringLiteral("weight"));
-    m_edit->setMaximumWidth(100);
+    // Fixed, so that a small screen (or a large scale) squeezes the dialog's stretch, not the field.
+    m_edit->setFixedWidth(100);
     label->setBuddy(m_edit);
     m_lbs = new QRadioButton(ToQ(kt::kPoundsUnit), this);
     m_kg = new QRadioButton(ToQ(kt::kKilogramsUnit), this);
