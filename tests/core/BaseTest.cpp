@@ -7,8 +7,12 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
+#include <random>
+#include <vector>
 
 #include "core/base/AtomicFile.h"
+#include "core/base/ExactSum.h"
 #include "core/base/FolderLock.h"
 #include "core/base/Format.h"
 #include "core/base/LocalTime.h"
@@ -385,6 +389,74 @@ TEST(Format, FilesKeepTheDecimalPointUnderADecimalCommaLocale) {
     EXPECT_EQ(month, "March");
     ASSERT_TRUE(saved);
     EXPECT_NE(test::ReadAll(doc.DatabasePath()).find("\t45.50\tPool\t598.2\t81.5\t1\t"), std::string::npos);
+}
+
+TEST(ExactSum, RoundsTheExactSumOnceToTheNearestDouble) {
+    constexpr double kInf = std::numeric_limits<double>::infinity();
+    constexpr double kMax = std::numeric_limits<double>::max();
+    constexpr double kTiny = std::numeric_limits<double>::denorm_min();
+    const double two53 = std::ldexp(1.0, 53);
+    const std::vector<double> tenths(10, 0.1);
+    const struct {
+        const char* name;
+        std::vector<double> values;
+        double expected;
+    } cases[] = {
+        {"nothing", {}, 0.0},
+        {"ten tenths are one, not 0.9999999999999999", tenths, 1.0},
+        {"and below zero", std::vector<double>(10, -0.1), -1.0},
+        {"huge values cancel and leave the small one", {1e300, 1.0, -1e300}, 1.0},
+        {"a sum beyond the largest double on the way back", {1e308, 1e308, -1e308}, 1e308},
+        {"a sum beyond the largest double", {kMax, kMax}, kInf},
+        {"a tie rounds to the even neighbour below", {two53, 1.0}, two53},
+        {"a tie rounds to the even neighbour above", {two53 + 2.0, 1.0}, two53 + 4.0},
+        {"above a tie rounds up", {two53, 1.0, std::ldexp(1.0, -60)}, two53 + 2.0},
+        {"below a tie rounds down", {two53 + 2.0, 1.0, -std::ldexp(1.0, -60)}, two53 + 2.0},
+        {"the smallest values add up exactly", {kTiny, kTiny, kTiny}, 3 * kTiny},
+        {"digits far apart", {std::ldexp(1.0, 700), std::ldexp(1.0, -700), -std::ldexp(1.0, 700)}, std::ldexp(1.0, -700)},
+        {"an infinity wins", {kInf, 1.0, -1e308}, kInf},
+        {"a negative infinity wins", {-kInf, 1e308}, -kInf},
+    };
+    for (const auto& c : cases) {
+        ExactSum sum;
+        for (double v : c.values) sum.Add(v);
+        EXPECT_EQ(sum.Value(), c.expected) << c.name;
+    }
+    for (const std::vector<double>& values : {std::vector<double>{kInf, -kInf}, std::vector<double>{1.0, std::nan("")}}) {
+        ExactSum sum;
+        for (double v : values) sum.Add(v);
+        EXPECT_TRUE(std::isnan(sum.Value()));
+    }
+}
+
+TEST(ExactSum, AnyOrderAndAnyRemovalGiveTheSameNumber) {
+    // Multiples of 2^-20 below 2^40: their exact sum is an integer count of 2^-20, which a 64-bit
+    // integer holds, so the nearest double is known without this class.
+    std::mt19937_64 rng(7);
+    std::vector<double> values;
+    int64_t units = 0;
+    for (int i = 0; i < 5000; ++i) {
+        const int64_t k = static_cast<int64_t>(rng() % (int64_t{1} << 41)) - (int64_t{1} << 40);
+        values.push_back(std::ldexp(static_cast<double>(k), -20));
+        units += k;
+    }
+    const double expected = std::ldexp(static_cast<double>(units), -20);
+    ExactSum forward, shuffled, withDetours;
+    for (double v : values) forward.Add(v);
+    std::shuffle(values.begin(), values.end(), rng);
+    for (double v : values) {
+        shuffled.Add(v);
+        withDetours.Add(v);
+        withDetours.Add(v * 1e200);  // added and taken away again: no trace may be left
+        withDetours.Add(std::numeric_limits<double>::infinity());
+    }
+    for (double v : values) {
+        withDetours.Subtract(v * 1e200);
+        withDetours.Subtract(std::numeric_limits<double>::infinity());
+    }
+    EXPECT_EQ(forward.Value(), expected);
+    EXPECT_EQ(shuffled.Value(), expected);
+    EXPECT_EQ(withDetours.Value(), expected);
 }
 
 }  // namespace

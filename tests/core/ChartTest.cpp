@@ -153,6 +153,59 @@ TEST(ChartFill, WeightsWidenTheStoredRangeAndMarkSettingsChanged) {
     EXPECT_EQ(stored(), "0..104.5 changed, axis 0..124.5");
 }
 
+TEST(ChartFill, MoreDaysThanPixelsMergeIntoTheTallestDayOfEachColumn) {
+    // Ten days, 1 to 10 January, on an axis of twelve days (31 Dec to 11 Jan) over five columns:
+    // 2.4 days each, from half a day before the first day.
+    std::vector<CEventRecord> records;
+    const double minutes[] = {10, 40, 20, 30, 50, 25, 0, 25, 25, 60};
+    const double weights[] = {80, 0, 79, 81, 0, 0, 0, 78, 0, 77};
+    for (int d = 0; d < 10; ++d) records.push_back(Rec(2016, 1, 1 + d, minutes[d], weights[d]));
+    records.insert(records.begin() + 4, Rec(2016, 1, 4, 15, 82));  // two records on the 4th: 45 minutes, weight 82
+    // Out of date order within a column: the same picture, read from the records themselves.
+    std::vector<CEventRecord> shuffled = records;
+    std::swap(shuffled[7], shuffled[8]);
+    const ChartColumns columns{Ole(2015, 12, 31), Ole(2016, 1, 11), 5};
+
+    for (const auto& doc : {Doc(records), Doc(shuffled)}) {
+        Settings settings;
+        const ChartData merged = FillChart(doc, 0, true, settings, columns);
+        EXPECT_TRUE(merged.merged);
+        // Columns: 31-1, 2-4, 5-6, 7-9, 10-11. A tie keeps the earlier day; 5-6 has no weight.
+        EXPECT_EQ(Bars(merged.exercise), "01-01:10 01-04:45 01-05:50 01-08:25 01-10:60 ");
+        EXPECT_EQ(Bars(merged.weight), "01-01:80 01-04:82 01-08:78 01-10:77 ");
+        EXPECT_EQ(merged.minutesAxisMax, 90.0);
+        EXPECT_EQ(settings.m_dMinWeight, 0.0);
+    }
+
+    Settings settings;
+    const ChartData daily = FillChart(Doc(records), 0, false, settings, {Ole(2015, 12, 31), Ole(2016, 1, 11), 12});
+    EXPECT_FALSE(daily.merged);
+    EXPECT_EQ(Bars(daily.exercise), "01-01:10 01-02:40 01-03:20 01-04:45 01-05:50 01-06:25 01-07:0 01-08:25 01-09:25 01-10:60 ");
+    EXPECT_TRUE(daily.weight.empty());
+}
+
+TEST(ChartFill, DoubleClickOnAMergedBarShowsItsDay) {
+    ChartData data;
+    data.exercise = {{Ole(2016, 1, 2), 40}, {Ole(2016, 1, 12), 50}};
+    const double jan2 = Ole(2016, 1, 2);
+    const struct {
+        bool merged;
+        double x;
+        Time64 day;
+    } cases[] = {
+        {true, jan2 + 1.9, LocalMidnight(2016, 1, 2)},   // on the bar: its day, not the day under the pointer
+        {true, jan2 - 2.0, LocalMidnight(2016, 1, 2)},   // its left edge
+        {true, jan2 + 2.1, LocalMidnight(2016, 1, 4)},   // beside it: the day under the pointer
+        {true, jan2 + 7.5, LocalMidnight(2016, 1, 10)},  // nearer the second bar
+        {true, jan2 + 5.0, LocalMidnight(2016, 1, 7)},
+        {false, jan2 + 1.9, LocalMidnight(2016, 1, 4)},  // one bar per day: always the day under the pointer
+    };
+    for (const auto& c : cases) {
+        data.merged = c.merged;
+        EXPECT_EQ(DayForClick(data, c.x, 2.0), c.day) << c.merged << " " << c.x - jan2;
+    }
+}
+
 TEST(ChartAxis, TickDensityAndDoubleClickDay) {
     for (const auto& [range, step] :
          {std::pair{31.0, 1}, {62.0, 7}, {91.0, 7}, {92.0, 14}, {366.0, 30}, {5 * 365.0, 182}, {100 * 365.0, 8 * 365}, {std::nan(""), 1}})

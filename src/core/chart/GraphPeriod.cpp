@@ -89,7 +89,11 @@ GraphPeriodView ComputeGraphPeriod(int period, Time64 now, const CKT2Doc& doc) {
             break;
         case 8: {
             Time64 earliest = now;
-            for (const CEventRecord& r : doc.Records()) earliest = std::min(earliest, r.m_time);
+            if (doc.IsSorted()) {
+                if (!doc.Records().empty()) earliest = std::min(earliest, doc.Records().front().m_time);
+            } else {
+                for (const CEventRecord& r : doc.Records()) earliest = std::min(earliest, r.m_time);
+            }
             v.start = MidnightOf(earliest);
             v.end = now;
             v.title = Title(tx::kTitleFromStart, v.start, now);

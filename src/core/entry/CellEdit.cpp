@@ -10,10 +10,10 @@ namespace kt {
 
 LastEntry FindLastEntryForActivity(const CKT2Doc& doc, EntryState& state, const std::string& type) {
     state.exitCaption = entry_text::kExitCaptionSave;
-    for (auto it = doc.Records().rbegin(); it != doc.Records().rend(); ++it) {
-        if (it->m_strType == type) return {it->m_strDescription, it->m_strLocation};
-    }
-    return {};
+    const std::optional<size_t> last = doc.LastRecordOfType(type);
+    if (!last) return {};
+    const CEventRecord& record = doc.Records()[*last];
+    return {record.m_strDescription, record.m_strLocation};
 }
 
 CellEditResult EndCellEdit(EntryGrid& grid, EntryState& state, const CKT2Doc& doc, bool autoFill, int row, int column,

@@ -67,6 +67,18 @@ void Report(Prompter& prompter, const char* format, const std::filesystem::path&
 
 bool EarlierDate(const CEventRecord& a, const CEventRecord& b) { return a.m_time < b.m_time; }
 
+// Positions in a date-ordered array: the first record dated at or after `t`, and after it.
+size_t PositionFrom(const std::vector<CEventRecord>& records, Time64 t) {
+    return static_cast<size_t>(
+        std::lower_bound(records.begin(), records.end(), t, [](const CEventRecord& r, Time64 x) { return r.m_time < x; }) -
+        records.begin());
+}
+size_t PositionAfter(const std::vector<CEventRecord>& records, Time64 t) {
+    return static_cast<size_t>(
+        std::upper_bound(records.begin(), records.end(), t, [](Time64 x, const CEventRecord& r) { return x < r.m_time; }) -
+        records.begin());
+}
+
 }  // namespace
 
 std::string DatabaseRecordLine(const CEventRecord& record) {
@@ -113,6 +125,7 @@ void CKT2Doc::LoadDatabase(Prompter* prompter) {
     // happens to be; there is simply no database then.
     if (!m_strDataFolder.empty()) ReadActiveDatabase(prompter);
     m_bSorted = std::is_sorted(m_arRecords.begin(), m_arRecords.end(), EarlierDate);
+    m_totals.Invalidate();
     Notify([](JournalObserver* o) { o->Reset(); });
     Touch(true, true);
 }
@@ -137,6 +150,7 @@ long long CKT2Doc::ReadDatabaseFile(const std::filesystem::path& path, FileError
     Notify([](JournalObserver* o) { o->AboutToReset(); });
     const long long lines = AppendDatabaseFile(path, error, header);
     m_bSorted = std::is_sorted(m_arRecords.begin(), m_arRecords.end(), EarlierDate);
+    m_totals.Invalidate();
     Notify([](JournalObserver* o) { o->Reset(); });
     Touch(true, true);
     return lines;
@@ -152,6 +166,7 @@ long long CKT2Doc::ParseDatabaseContent(std::string_view content, std::optional<
     Notify([](JournalObserver* o) { o->AboutToReset(); });
     const long long lines = AppendDatabaseContent(content, header);
     m_bSorted = std::is_sorted(m_arRecords.begin(), m_arRecords.end(), EarlierDate);
+    m_totals.Invalidate();
     Notify([](JournalObserver* o) { o->Reset(); });
     Touch(true, true);
     return lines;
@@ -200,6 +215,7 @@ void CKT2Doc::ParseRecordLine(const std::string& line) {
     Notify([before](JournalObserver* o) { o->RecordsAboutToBeInserted(before, before); });
     m_arRecords.push_back(std::move(record));
     m_bSorted = m_bSorted && InOrderAt(before);
+    m_totals.Inserted(m_arRecords, before, before, m_bSorted);
     Notify([before](JournalObserver* o) { o->RecordsInserted(before, before); });
     Touch(true);
 }
@@ -325,6 +341,7 @@ void CKT2Doc::SortByDate() {
     Notify([](JournalObserver* o) { o->AboutToReorder(); });
     std::stable_sort(m_arRecords.begin(), m_arRecords.end(), EarlierDate);
     m_bSorted = true;
+    m_totals.Invalidate();
     Notify([](JournalObserver* o) { o->Reordered(); });
     Touch(true);
 }
@@ -336,12 +353,7 @@ bool CKT2Doc::InOrderAt(size_t position) const {
 }
 
 size_t CKT2Doc::AddRecord(CEventRecord record) {
-    size_t position = m_arRecords.size();
-    if (m_bSorted) {
-        const auto after = std::upper_bound(m_arRecords.begin(), m_arRecords.end(), record.m_time,
-                                            [](Time64 t, const CEventRecord& r) { return t < r.m_time; });
-        position = static_cast<size_t>(after - m_arRecords.begin());
-    }
+    const size_t position = m_bSorted ? PositionAfter(m_arRecords, record.m_time) : m_arRecords.size();
     InsertRecord(position, std::move(record));
     return position;
 }
@@ -351,6 +363,7 @@ bool CKT2Doc::InsertRecord(size_t position, CEventRecord record) {
     Notify([position](JournalObserver* o) { o->RecordsAboutToBeInserted(position, position); });
     m_arRecords.insert(m_arRecords.begin() + static_cast<std::ptrdiff_t>(position), std::move(record));
     m_bSorted = m_bSorted && InOrderAt(position);
+    m_totals.Inserted(m_arRecords, position, position, m_bSorted);
     Notify([position](JournalObserver* o) { o->RecordsInserted(position, position); });
     SetChanged(true);
     Touch(true);
@@ -364,6 +377,7 @@ void CKT2Doc::AppendRecords(std::vector<CEventRecord> records) {
     Notify([first, last](JournalObserver* o) { o->RecordsAboutToBeInserted(first, last); });
     m_arRecords.insert(m_arRecords.end(), std::make_move_iterator(records.begin()), std::make_move_iterator(records.end()));
     for (size_t i = first; m_bSorted && i <= last; ++i) m_bSorted = InOrderAt(i);
+    m_totals.Inserted(m_arRecords, first, last, m_bSorted);
     Notify([first, last](JournalObserver* o) { o->RecordsInserted(first, last); });
     SetChanged(true);
     Touch(true);
@@ -371,8 +385,10 @@ void CKT2Doc::AppendRecords(std::vector<CEventRecord> records) {
 
 bool CKT2Doc::ReplaceRecord(size_t position, CEventRecord record) {
     if (position >= m_arRecords.size()) return false;
+    m_totals.AboutToChange(m_arRecords, position);
     m_arRecords[position] = std::move(record);
     m_bSorted = m_bSorted && InOrderAt(position);
+    m_totals.Changed(m_arRecords, position, m_bSorted);
     Notify([position](JournalObserver* o) { o->RecordsChanged(position, position); });
     SetChanged(true);
     Touch(true);
@@ -382,7 +398,9 @@ bool CKT2Doc::ReplaceRecord(size_t position, CEventRecord record) {
 bool CKT2Doc::DeleteRecord(size_t position) {
     if (position >= m_arRecords.size()) return false;
     Notify([position](JournalObserver* o) { o->RecordsAboutToBeRemoved(position, position); });
+    m_totals.AboutToRemove(m_arRecords, position);
     m_arRecords.erase(m_arRecords.begin() + static_cast<std::ptrdiff_t>(position));
+    m_totals.Removed(m_arRecords, m_bSorted);
     Notify([position](JournalObserver* o) { o->RecordsRemoved(position, position); });
     SetChanged(true);
     Touch(true);
@@ -391,8 +409,10 @@ bool CKT2Doc::DeleteRecord(size_t position) {
 
 bool CKT2Doc::ChangeDate(size_t position, Time64 day) {
     if (position >= m_arRecords.size()) return false;
+    m_totals.AboutToChange(m_arRecords, position);
     m_arRecords[position].m_time = day;
     m_bSorted = m_bSorted && InOrderAt(position);
+    m_totals.Changed(m_arRecords, position, m_bSorted);
     Notify([position](JournalObserver* o) { o->RecordsChanged(position, position); });
     SetChanged(true);
     Touch(true);
@@ -458,7 +478,14 @@ int CKT2Doc::FindRecord(Time64 day, const std::string& type, const std::string& 
     constexpr Time64 kMax = std::numeric_limits<Time64>::max();
     const Time64 low = day < kMin + kSameDayWindow ? kMin : day - kSameDayWindow;
     const Time64 high = day > kMax - kSameDayWindow ? kMax : day + kSameDayWindow;
-    for (size_t i = 0; i < m_arRecords.size(); ++i) {
+    // In date order the window is one stretch of the array; otherwise it is looked for everywhere.
+    size_t begin = 0;
+    size_t end = m_arRecords.size();
+    if (m_bSorted) {
+        begin = PositionFrom(m_arRecords, low);
+        end = PositionAfter(m_arRecords, high);
+    }
+    for (size_t i = begin; i < end; ++i) {
         const CEventRecord& record = m_arRecords[i];
         if (record.m_time < low || record.m_time > high) continue;
         if (record.m_strType != wantedType) continue;
@@ -469,6 +496,32 @@ int CKT2Doc::FindRecord(Time64 day, const std::string& type, const std::string& 
         return static_cast<int>(i);
     }
     return -1;
+}
+
+const JournalTotals& CKT2Doc::Totals() const {
+    m_totals.Update(m_arRecords, m_bSorted);
+    return m_totals;
+}
+
+size_t CKT2Doc::FirstFrom(Time64 t) const { return kt::PositionFrom(m_arRecords, t); }
+
+std::pair<size_t, size_t> CKT2Doc::PositionsBetween(Time64 from, Time64 to) const {
+    const size_t first = PositionFrom(m_arRecords, from);
+    return {first, from < to ? std::max(first, PositionFrom(m_arRecords, to)) : first};
+}
+
+std::optional<size_t> CKT2Doc::LastRecordOfType(const std::string& type) const {
+    size_t end = m_arRecords.size();
+    if (m_bSorted) {
+        // The type's newest date is kept; its last record is among the records of that date.
+        const std::optional<Time64> newest = m_totals.NewestOfType(m_arRecords, type);
+        if (!newest) return std::nullopt;
+        end = PositionAfter(m_arRecords, *newest);
+    }
+    for (size_t i = end; i > 0; --i) {
+        if (m_arRecords[i - 1].m_strType == type) return i - 1;
+    }
+    return std::nullopt;
 }
 
 std::string CKT2Doc::TitleText() const {
@@ -486,6 +539,7 @@ void CKT2Doc::ReplaceArray(std::vector<CEventRecord> records) {
     Notify([](JournalObserver* o) { o->AboutToReset(); });
     m_arRecords = std::move(records);
     m_bSorted = std::is_sorted(m_arRecords.begin(), m_arRecords.end(), EarlierDate);
+    m_totals.Invalidate();
     Notify([](JournalObserver* o) { o->Reset(); });
     Touch(true, true);
 }

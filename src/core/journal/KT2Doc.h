@@ -21,6 +21,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/base/AtomicFile.h"
@@ -30,6 +31,7 @@
 #include "core/base/Trash.h"
 #include "core/journal/EventRecord.h"
 #include "core/journal/JournalObserver.h"
+#include "core/journal/JournalTotals.h"
 
 namespace kt {
 
@@ -101,6 +103,16 @@ public:
     void MarkChanged();
 
     const std::vector<CEventRecord>& Records() const { return m_arRecords; }
+    // Whole-journal figures kept up to date by the operations (counted on first use after a
+    // load or a reordering).
+    const JournalTotals& Totals() const;
+    // For an array in date order, by binary search (meaningless while !IsSorted()): the position
+    // of the first record dated at or after `t` (the size when none is), and the positions
+    // [first, last) of the records dated from `from` up to but not including `to`.
+    size_t FirstFrom(Time64 t) const;
+    std::pair<size_t, size_t> PositionsBetween(Time64 from, Time64 to) const;
+    // Position of the last record in array order whose activity type is `type`.
+    std::optional<size_t> LastRecordOfType(const std::string& type) const;
     // Records were added, replaced or deleted since the last save.
     bool IsChanged() const { return m_bChanged; }
     // True while the array is in date order (kept up to date by the operations, no walk).
@@ -110,7 +122,8 @@ public:
     // has no observers.
     void AddObserver(JournalObserver* observer);
     void RemoveObserver(JournalObserver* observer);
-    // Position of the first record that duplicates the given values, or -1.
+    // Position of the first record that duplicates the given values, or -1. In a date-ordered
+    // array only the records of the few days around `day` are looked at.
     int FindRecord(Time64 day, const std::string& type, const std::string& description, double duration, const std::string& location) const;
 
     // Moves the active file's records dated before `cut` (a local midnight) into the archive file
@@ -207,6 +220,7 @@ private:
     void Notify(Notice notice) const;
 
     std::vector<CEventRecord> m_arRecords;  // the exercise database, file order after a load
+    mutable JournalTotals m_totals;         // told of every change; counted when first asked
     bool m_bChanged = false;                // records added, replaced or deleted since the last save
     bool m_bSorted = true;
     std::string m_strTitle;

@@ -104,8 +104,14 @@ std::optional<AveragingWindow> FindAveragingWindow(const CKT2Doc& doc, int perio
     }
     w.periodStart = AveragingPeriodStart(w.reference, w.period);
     w.start = w.periodStart;
+    // The walk back from the newest record stops at the first one before S: in date order that
+    // is a binary search.
     size_t i = records.size();
-    while (i > 0 && records[i - 1].m_time >= w.periodStart) --i;
+    if (doc.IsSorted()) {
+        i = doc.FirstFrom(w.periodStart);
+    } else {
+        while (i > 0 && records[i - 1].m_time >= w.periodStart) --i;
+    }
     w.firstCounted = i;
     w.walkedPastFirst = i == 0;
     w.fullDays = FullDayCount(w.period, w.periodStart, w.reference);
@@ -116,15 +122,7 @@ std::optional<AveragingWindow> FindAveragingWindow(const CKT2Doc& doc, int perio
     return w;
 }
 
-int ExerciseDayCount(const CKT2Doc& doc) {
-    const auto& records = doc.Records();
-    if (records.empty()) return 0;
-    int days = 1;
-    for (size_t i = 1; i < records.size(); ++i) {
-        if (records[i].m_time != records[i - 1].m_time) ++days;
-    }
-    return days;
-}
+int ExerciseDayCount(const CKT2Doc& doc) { return doc.Totals().ExerciseDays(doc.Records().size()); }
 
 AverageResult DurationAverage(const CKT2Doc& doc, int period, std::optional<Time64> reference) {
     AverageResult result;
@@ -134,7 +132,12 @@ AverageResult DurationAverage(const CKT2Doc& doc, int period, std::optional<Time
         return result;
     }
     const auto& records = doc.Records();
-    for (size_t i = window->firstCounted; i < records.size(); ++i) result.total += records[i].m_dDuration;
+    if (window->firstCounted == 0) {
+        // Every record: the kept total, exact, so it never depends on the journal's history.
+        result.total = doc.Totals().Minutes();
+    } else {
+        for (size_t i = window->firstCounted; i < records.size(); ++i) result.total += records[i].m_dDuration;
+    }
     result.events = static_cast<int>(records.size() - window->firstCounted);
     result.days = window->shortDatabase ? static_cast<int>(DayCount(window->start, window->reference)) : window->fullDays;
     result.text = DurationText(*window);
@@ -154,12 +157,16 @@ AverageResult CalorieAverage(const CKT2Doc& doc, const ActivityTable& table, con
     const auto window = FindAveragingWindow(doc, period);
     if (!window) return result;
     const auto& records = doc.Records();
-    for (size_t i = window->firstCounted; i < records.size(); ++i) {
-        const CEventRecord& r = records[i];
-        // The document's current weight, not the one stored with the record.
-        result.total += r.m_dCalories != 0.0 ? r.m_dCalories
-                                             : CalculateCalories(table, selected, doc.m_bMetric, doc.m_dLastWeight, r.m_dDuration,
-                                                                 doc.m_dLastWeight, r.m_strType);
+    if (window->firstCounted == 0) {
+        result.total = doc.Totals().Calories(table, selected, doc.m_bMetric, doc.m_dLastWeight);
+    } else {
+        for (size_t i = window->firstCounted; i < records.size(); ++i) {
+            const CEventRecord& r = records[i];
+            // The document's current weight, not the one stored with the record.
+            result.total += r.m_dCalories != 0.0 ? r.m_dCalories
+                                                 : CalculateCalories(table, selected, doc.m_bMetric, doc.m_dLastWeight, r.m_dDuration,
+                                                                     doc.m_dLastWeight, r.m_strType);
+        }
     }
     result.events = static_cast<int>(records.size() - window->firstCounted);
     // Unlike the duration average, any walk past the first record measures from that record,

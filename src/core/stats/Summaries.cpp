@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <string_view>
+#include <utility>
 
 #include "core/activities/ActivityTable.h"
 #include "core/base/Format.h"
@@ -93,8 +94,11 @@ DaySummaryText DaySummary(const CKT2Doc& doc, const ActivityTable& table, const 
     double totalMinutes = 0.0;
     double totalCalories = 0.0;
     // [day, nextDay) is the same test as "midnight of the record's day equals day", without a
-    // calendar conversion per record.
-    for (const CEventRecord& r : doc.Records()) {
+    // calendar conversion per record; in date order those records stand together.
+    const auto& records = doc.Records();
+    const auto [first, last] = doc.IsSorted() ? doc.PositionsBetween(day, nextDay) : std::pair<size_t, size_t>(0, records.size());
+    for (size_t i = first; i < last; ++i) {
+        const CEventRecord& r = records[i];
         if (r.m_time < day || r.m_time >= nextDay) continue;
         ++n;
         totalMinutes += r.m_dDuration;

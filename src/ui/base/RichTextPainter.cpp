@@ -17,13 +17,21 @@ int Utf16Position(const std::string& text, size_t byteOffset) {
 
 void Paint(QTextEdit* pane, const kt::StyledText& styled) {
     QPalette p = pane->palette();
-    p.setColor(QPalette::Base, ShownFill(ToQColor(styled.background)));
-    pane->setPalette(p);
-    pane->setAutoFillBackground(true);
+    // Setting the same palette again makes the pane start over; a refresh mostly keeps it.
+    const QColor fill = ShownFill(ToQColor(styled.background));
+    if (!p.isBrushSet(QPalette::Active, QPalette::Base) || p.color(QPalette::Base) != fill || !pane->autoFillBackground()) {
+        p.setColor(QPalette::Base, fill);
+        pane->setPalette(p);
+        pane->setAutoFillBackground(true);
+    }
 
     QTextDocument* doc = pane->document();
+    // A pane is read-only: nothing to undo. The whole text and its styles go in as one edit, so
+    // the pane lays its text out once instead of once per styled span.
+    doc->setUndoRedoEnabled(false);
     doc->clear();
     QTextCursor cursor(doc);
+    cursor.beginEditBlock();
     QTextCharFormat base;
     base.setForeground(ShownText(ToQColor(styled.defaultColour)));
     base.setFontWeight(styled.defaultBold ? QFont::Bold : QFont::Normal);
@@ -60,6 +68,7 @@ void Paint(QTextEdit* pane, const kt::StyledText& styled) {
                                                                   : Qt::AlignLeft);
         c.setBlockFormat(f);
     }
+    cursor.endEditBlock();
     pane->moveCursor(QTextCursor::Start);
 }
 

@@ -62,8 +62,11 @@ void FollowPalette(QWidget* widget, const char* key, std::function<void()> apply
 void SetShownColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour, kt::ColourUse use) {
     const QByteArray key = QByteArray("role-") + QByteArray::number(static_cast<int>(role));
     FollowPalette(widget, key.constData(), [widget, role, colour, use] {
+        // Setting the colour it already has would make the widget lay itself out again.
         QPalette p = widget->palette();
-        p.setColor(role, Shown(colour, use));
+        const QColor shown = Shown(colour, use);
+        if (p.isBrushSet(QPalette::Active, role) && p.color(role) == shown) return;
+        p.setColor(role, shown);
         widget->setPalette(p);
     });
 }

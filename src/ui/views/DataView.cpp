@@ -44,11 +44,15 @@ constexpr int kButtonHeight = 36;
 QRect Q(const kt::Rect& r) { return QRect(r.x, r.y, r.width, r.height); }
 
 void StyleLabel(QLabel* label, kt::Rgb colour, bool bold, double points) {
+    // A new palette or font makes the label and its layout start over; a date change mostly
+    // keeps both, so only a real change is passed on.
     SetShownColour(label, QPalette::WindowText, ToQColor(colour), kt::ColourUse::Text);
     QFont f = label->font();
-    f.setBold(bold);
-    f.setPointSizeF(points);
-    label->setFont(f);
+    if (f.bold() != bold || f.pointSizeF() != points) {
+        f.setBold(bold);
+        f.setPointSizeF(points);
+        label->setFont(f);
+    }
 }
 
 COwnerDrawButton* MakeButton(const char* caption, const kt::entry_text::ButtonStyle& style, QWidget* parent) {
@@ -113,6 +117,12 @@ CDataView::CDataView(kt::Session& session, QWidget* parent)
     });
     connect(m_gridModel, &EntryGridModel::exitCaptionChanged, this, &CDataView::ShowExitCaption);
     m_chart->onDoubleClick = [this](CChartCtrl::Axis axis, double x) { OnChartDoubleClick(static_cast<int>(axis), x); };
+    m_chart->onPlotWidthChanged = [this](int pixels) {
+        const bool wasMerged = m_chartData.merged;
+        m_chartColumns.pixels = pixels;
+        // Only a chart of more days than columns looks different at another width.
+        if (wasMerged || m_chartColumns.axisMax - m_chartColumns.axisMin + 1.0 > pixels) FillChart();
+    };
     RegisterCommands();
 }
 
@@ -329,11 +339,15 @@ void CDataView::SetEditorPane(bool shown, kt::EditorMode mode) {
 void CDataView::ShowGraphPeriod(int index) {
     const kt::GraphPeriodView view = kt::ComputeGraphPeriod(index, m_session.clock.Now(), m_session.doc);
     m_chartStart = view.start;
+    m_chartColumns = {view.axisMin, view.axisMax, m_chart->PlotPixels()};
     m_chart->SetDateAxis(view.axisMin, view.axisMax, view.tickStepDays, view.tickPattern, view.title);
     FillChart();
 }
 
-void CDataView::FillChart() { m_chart->SetData(kt::FillChart(m_session.doc, m_chartStart, m_state.showWeight, m_session.settings)); }
+void CDataView::FillChart() {
+    m_chartData = kt::FillChart(m_session.doc, m_chartStart, m_state.showWeight, m_session.settings, m_chartColumns);
+    m_chart->SetData(m_chartData);
+}
 
 void CDataView::ShowDaySummary(kt::Time64 date) {
     const kt::DaySummaryText summary = kt::DaySummary(m_session.doc, m_session.activities, m_session.settings.m_arSelectedActivities, date);
@@ -375,7 +389,8 @@ void CDataView::OnChartDoubleClick(int axis, double x) {
         m_session.prompter.Message(kt::chart_text::kOtherAxisClicked);
         return;
     }
-    if (const auto day = kt::DayAtAxisPoint(x)) ShowDaySummary(*day);
+    const double halfBar = kt::chart_setup::kExerciseBarWidth / 2.0 * m_chart->DaysPerPixel();
+    if (const auto day = kt::DayForClick(m_chartData, x, halfBar)) ShowDaySummary(*day);
 }
 
 void CDataView::OnGraphPeriodChosen(int index) {

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "core/base/LocalTime.h"
+#include "core/chart/ChartFill.h"
 #include "core/entry/EntryGrid.h"
 #include "core/entry/EntryState.h"
 #include "core/entry/FormLayout.h"
@@ -138,6 +139,8 @@ private:
     kt::EntryState m_state;
     std::unique_ptr<kt::ToolbarRules> m_toolbarRules;
     kt::Time64 m_chartStart = 0;
+    kt::ChartColumns m_chartColumns;  // the date axis as shown, for bars merged per pixel column
+    kt::ChartData m_chartData;        // what the chart shows, for a double-click on a merged bar
     bool m_bEditorShown = false;
     kt::EditorMode m_editorMode = kt::EditorMode::Records;
     bool m_bObserving = false;

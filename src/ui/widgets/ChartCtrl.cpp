@@ -63,6 +63,7 @@ struct CChartCtrl::Impl {
     QCPBars* weight = nullptr;
     QCPBarsGroup* pair = nullptr;  // puts a day's exercise and weight bars side by side
     QSharedPointer<DayTicker> ticker;
+    int plotPixels = 0;
 };
 
 CChartCtrl::CChartCtrl(QWidget* parent) : QWidget(parent), d(std::make_unique<Impl>()) {
@@ -75,6 +76,12 @@ CChartCtrl::CChartCtrl(QWidget* parent) : QWidget(parent), d(std::make_unique<Im
     FollowPalette(this, "chart", [this] {
         ColourChart(d->plot, d->exercise, d->weight);
         d->plot->replot();
+    });
+    connect(d->plot, &QCustomPlot::afterReplot, this, [this] {
+        const int pixels = PlotPixels();
+        if (pixels == d->plotPixels) return;
+        d->plotPixels = pixels;
+        if (onPlotWidthChanged) onPlotWidthChanged(pixels);
     });
 
     connect(d->plot, &QCustomPlot::mouseDoubleClick, this, [this](QMouseEvent* event) {
@@ -140,7 +147,6 @@ void CChartCtrl::SetDateAxis(double min, double max, int tickStepDays, const std
     if (tickPattern) d->ticker->pattern = *tickPattern;
     d->plot->xAxis->setRange(min - kt::chart_setup::kDateAxisMargin, max + kt::chart_setup::kDateAxisMargin);
     d->plot->xAxis->setLabel(ToQ(title));
-    d->plot->replot();
 }
 
 void CChartCtrl::SetData(const kt::ChartData& data) {
@@ -166,6 +172,13 @@ void CChartCtrl::SetData(const kt::ChartData& data) {
     d->plot->yAxis2->setVisible(data.weightVisible);
     d->plot->yAxis->setRange(data.minutesAxisMin, data.minutesAxisMax);
     d->plot->replot();
+}
+
+int CChartCtrl::PlotPixels() const { return d->plot->axisRect()->width(); }
+
+double CChartCtrl::DaysPerPixel() const {
+    const int pixels = PlotPixels();
+    return pixels > 0 ? d->plot->xAxis->range().size() / pixels : 1.0;
 }
 
 QString CChartCtrl::DateAxisTitle() const { return d->plot->xAxis->label(); }

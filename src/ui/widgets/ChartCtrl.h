@@ -25,13 +25,20 @@ public:
     // Creates axes and series with the program's fixed set-up; weight axis from `weightRange`.
     void Setup(const kt::AxisRange& weightRange);
 
-    // Date axis: range in OLE days, tick step in days, label pattern (none keeps the last one) and title.
+    // Date axis: range in OLE days, tick step in days, label pattern (none keeps the last one) and
+    // title. Drawn with the next SetData, which always follows: one drawing, not two.
     void SetDateAxis(double min, double max, int tickStepDays, const std::optional<std::string>& tickPattern, const std::string& title);
     // Replaces both series and the minutes axis range; shows or hides weight series and axis.
     void SetData(const kt::ChartData& data);
 
     // Double-click: the clicked axis (Bottom for the plot area) and the x value in OLE days.
     std::function<void(Axis axis, double x)> onDoubleClick;
+    // The plot area changed its width in pixels (a resize, or axis labels of another width).
+    std::function<void(int pixels)> onPlotWidthChanged;
+
+    // Width of the plot area in pixels, and how many axis days one pixel spans.
+    int PlotPixels() const;
+    double DaysPerPixel() const;
 
     // For tests and the screenshot: what the chart shows now.
     QString DateAxisTitle() const;
