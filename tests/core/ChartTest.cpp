@@ -186,18 +186,19 @@ TEST(ChartFill, MoreDaysThanPixelsMergeIntoTheTallestDayOfEachColumn) {
 
 TEST(ChartFill, DoubleClickOnAMergedBarShowsItsDay) {
     ChartData data;
-    data.exercise = {{Ole(2016, 1, 2), 40}, {Ole(2016, 1, 12), 50}};
+    data.exercise = {{Ole(2016, 1, 2), 40}, {Ole(2016, 1, 3), 30}, {Ole(2016, 1, 6), 30}, {Ole(2016, 1, 12), 50}};
     const double jan2 = Ole(2016, 1, 2);
     const struct {
         bool merged;
         double x;
         Time64 day;
     } cases[] = {
-        {true, jan2 + 1.9, LocalMidnight(2016, 1, 2)},   // on the bar: its day, not the day under the pointer
+        {true, jan2 + 1.9, LocalMidnight(2016, 1, 2)},   // nearer the 3rd, but the 2nd's taller bar shows there
         {true, jan2 - 2.0, LocalMidnight(2016, 1, 2)},   // its left edge
-        {true, jan2 + 2.1, LocalMidnight(2016, 1, 4)},   // beside it: the day under the pointer
-        {true, jan2 + 7.5, LocalMidnight(2016, 1, 10)},  // nearer the second bar
-        {true, jan2 + 5.0, LocalMidnight(2016, 1, 7)},
+        {true, jan2 + 2.2, LocalMidnight(2016, 1, 3)},   // out of the 2nd's reach; the 3rd and 6th tie, the 3rd is nearer
+        {true, jan2 + 2.8, LocalMidnight(2016, 1, 6)},   // the same tie, the 6th nearer
+        {true, jan2 + 7.0, LocalMidnight(2016, 1, 9)},   // beside every bar: the day under the pointer
+        {true, jan2 + 8.5, LocalMidnight(2016, 1, 12)},  // on the last bar
         {false, jan2 + 1.9, LocalMidnight(2016, 1, 4)},  // one bar per day: always the day under the pointer
     };
     for (const auto& c : cases) {

@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QTextEdit>
+#include <algorithm>
 
 #include "core/base/LocalTime.h"
 #include "ui/app/KTToolBar.h"
@@ -143,6 +144,48 @@ TEST_F(ChartView, CtrlWTogglesTheWeightBarsAndAxis) {
     EXPECT_FALSE(chart->WeightVisible());
     EXPECT_TRUE(chart->WeightPoints().empty());
     EXPECT_EQ(chart->ExercisePoints().size(), 4u);
+}
+
+// Six years of daily records on a chart a thousand pixels wide: one bar per pixel column.
+TEST(LongChartView, FromTheBeginningDrawsOneBarPerColumnAndADoubleClickFindsItsDay) {
+    test::UiHome home;
+    test::ScopedClock now{MakeLocalTime(2016, 1, 13, 12, 0, 0)};
+    std::vector<CEventRecord> records;
+    for (Time64 day = LocalMidnight(2010, 1, 1); day < LocalMidnight(2016, 1, 13);
+         day = LocalMidnight(2010, 1, 1 + static_cast<int>(records.size())))
+        records.emplace_back(day, "Golf, general", "Course", 20, "Club", 100, 80, 1, "");
+    const Time64 tallDay = LocalMidnight(2013, 6, 4);
+    for (CEventRecord& r : records) {
+        if (r.m_time == tallDay) r.m_dDuration = 200;
+    }
+    test::WriteDatabase(home.DataFolder(), records);
+    test::App frame = test::StartMainFrame("80");
+    ASSERT_TRUE(frame);
+    ASSERT_TRUE(test::ShowActive(frame.get()));
+    ui::CChartCtrl* chart = frame->DataView()->Chart();
+
+    QComboBox* period = test::Child<QComboBox>(frame->ToolBar(), "graphPeriod");
+    period->setFocus();
+    QTest::keyClick(period, Qt::Key_End);
+    const std::vector<ChartPoint> bars = chart->ExercisePoints();
+    ASSERT_GT(chart->PlotPixels(), 100);
+    EXPECT_LE(bars.size(), static_cast<size_t>(chart->PlotPixels()));
+    EXPECT_GT(bars.size(), static_cast<size_t>(chart->PlotPixels()) / 2);
+    // The axis is scaled to the tallest day, which keeps its own bar.
+    EXPECT_EQ(chart->MinutesAxisMax(), 230.0);
+    EXPECT_NE(std::find(bars.begin(), bars.end(), ChartPoint{Day(2013, 6, 4), 200}), bars.end());
+
+    // Three pixels beside the tall bar's middle lie on other days, but on that bar.
+    QWidget* plot = chart->PlotWidget();
+    QTest::mouseDClick(plot, Qt::LeftButton, Qt::NoModifier, QPoint(chart->XPixelOf(Day(2013, 6, 4)) + 3, plot->height() / 2));
+    EXPECT_EQ(test::Text(frame->DataView()->DayHeading()->text()), "Execise information for: Tuesday June 04, 2013");
+
+    // A narrower window has fewer columns, and the chart follows.
+    const size_t wide = bars.size();
+    frame->resize(frame->width() / 2, frame->height());
+    QTest::qWait(50);
+    EXPECT_LT(chart->ExercisePoints().size(), wide);
+    EXPECT_LE(chart->ExercisePoints().size(), static_cast<size_t>(chart->PlotPixels()));
 }
 
 }  // namespace

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <iterator>
 
 #include "core/chart/GraphPeriod.h"
 #include "core/journal/KT2Doc.h"
@@ -117,12 +116,15 @@ ChartData FillChart(const CKT2Doc& doc, Time64 chartStart, bool showWeight, Sett
 
 std::optional<Time64> DayForClick(const ChartData& data, double x, double barHalfWidth) {
     if (data.merged) {
+        // Merged bars stand a pixel apart and overlap; what shows at the pointer is the top of the
+        // tallest one that reaches it.
         const auto& bars = data.exercise;
-        const auto after = std::lower_bound(bars.begin(), bars.end(), x, [](const ChartPoint& p, double v) { return p.x < v; });
-        const ChartPoint* nearest = nullptr;
-        if (after != bars.end()) nearest = &*after;
-        if (after != bars.begin() && (!nearest || x - std::prev(after)->x <= nearest->x - x)) nearest = &*std::prev(after);
-        if (nearest && std::fabs(nearest->x - x) <= barHalfWidth) return DayFromAxisValue(nearest->x);
+        auto it = std::lower_bound(bars.begin(), bars.end(), x - barHalfWidth, [](const ChartPoint& p, double v) { return p.x < v; });
+        const ChartPoint* shown = nullptr;
+        for (; it != bars.end() && it->x <= x + barHalfWidth; ++it) {
+            if (!shown || it->y > shown->y || (it->y == shown->y && std::fabs(it->x - x) < std::fabs(shown->x - x))) shown = &*it;
+        }
+        if (shown) return DayFromAxisValue(shown->x);
     }
     return DayAtAxisPoint(x);
 }

@@ -49,8 +49,9 @@ struct ChartColumns {
 ChartData FillChart(const CKT2Doc& doc, Time64 chartStart, bool showWeight, Settings& settings, const ChartColumns& columns = {});
 
 // The day a double-click at axis value `x` shows. Bars merged into columns stand on their tallest
-// day: a click on one (within half a bar, `barHalfWidth` in axis days) shows that day, the
-// nearest when bars overlap. Anywhere else, and for a chart of one bar per day, the day at `x`.
+// day: a click on one (within half a bar, `barHalfWidth` in axis days) shows that day; where bars
+// overlap, the day of the tallest, whose top is what shows there. Anywhere else, and for a chart
+// of one bar per day, the day at `x`.
 std::optional<Time64> DayForClick(const ChartData& data, double x, double barHalfWidth);
 
 // Fixed chart set-up.

@@ -118,10 +118,11 @@ CDataView::CDataView(kt::Session& session, QWidget* parent)
     connect(m_gridModel, &EntryGridModel::exitCaptionChanged, this, &CDataView::ShowExitCaption);
     m_chart->onDoubleClick = [this](CChartCtrl::Axis axis, double x) { OnChartDoubleClick(static_cast<int>(axis), x); };
     m_chart->onPlotWidthChanged = [this](int pixels) {
-        const bool wasMerged = m_chartData.merged;
         m_chartColumns.pixels = pixels;
-        // Only a chart of more days than columns looks different at another width.
-        if (wasMerged || m_chartColumns.axisMax - m_chartColumns.axisMin + 1.0 > pixels) FillChart();
+        // Before the first period there is nothing to draw; afterwards only a chart of more days
+        // than columns looks different at another width.
+        if (!m_bPeriodShown) return;
+        if (m_chartData.merged || m_chartColumns.axisMax - m_chartColumns.axisMin + 1.0 > pixels) FillChart();
     };
     RegisterCommands();
 }
@@ -340,6 +341,7 @@ void CDataView::ShowGraphPeriod(int index) {
     const kt::GraphPeriodView view = kt::ComputeGraphPeriod(index, m_session.clock.Now(), m_session.doc);
     m_chartStart = view.start;
     m_chartColumns = {view.axisMin, view.axisMax, m_chart->PlotPixels()};
+    m_bPeriodShown = true;
     m_chart->SetDateAxis(view.axisMin, view.axisMax, view.tickStepDays, view.tickPattern, view.title);
     FillChart();
 }

@@ -141,6 +141,7 @@ private:
     kt::Time64 m_chartStart = 0;
     kt::ChartColumns m_chartColumns;  // the date axis as shown, for bars merged per pixel column
     kt::ChartData m_chartData;        // what the chart shows, for a double-click on a merged bar
+    bool m_bPeriodShown = false;      // a graph period has set the chart's start and axis
     bool m_bEditorShown = false;
     kt::EditorMode m_editorMode = kt::EditorMode::Records;
     bool m_bObserving = false;
