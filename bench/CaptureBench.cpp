@@ -10,10 +10,10 @@
 //   date box change          picking another day                floor: 1 ms
 //   auto-fill lookup         an activity chosen in the grid     floor: 1 ms
 //
-// Usage: bench_FiguresBench [records...]   (default 10000 100000 1000000)
+// Usage: bench_CaptureBench [records...]   (default 10000 100000 1000000)
 // Times are medians of several runs, in processor time of the window's thread; run it from a
 // release build with TZ set, e.g.
-//   TZ=Europe/Berlin build/release/bench/bench_FiguresBench
+//   TZ=Europe/Berlin build/release/bench/bench_CaptureBench
 
 #include <stdlib.h>
 #include <time.h>
@@ -93,7 +93,7 @@ void Settle() { QApplication::processEvents(); }
 class Program {
 public:
     explicit Program(size_t records) {
-        std::string pattern = (std::filesystem::temp_directory_path() / "kt-figures-XXXXXX").string();
+        std::string pattern = (std::filesystem::temp_directory_path() / "kt-capture-XXXXXX").string();
         if (!mkdtemp(pattern.data())) std::abort();
         m_home = pattern;
         std::filesystem::create_directories(m_home / ".config");
