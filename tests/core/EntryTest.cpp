@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -341,14 +342,39 @@ TEST_F(EntryFixture, Correction_LoadedRecordIsRewrittenInPlaceWithoutDuplicateTe
     const CaptureResult stopped = OnActionButton(grid, state, context).capture;
     EXPECT_FALSE(stopped.completed || state.replace);
 
-    // A position the array no longer has: the correction becomes a record of its own.
-    for (int position : {3, -1}) {
-        state.replace = true;
-        state.recordPosition = position;
-        SetRow(grid, 1, {kGolf, "Kept " + std::to_string(position), "30", "", "10"});
-        EXPECT_EQ(ReadDataGrid(grid, state, context).recordsAdded, 1);
+    // The record moved after it was loaded (a deletion above it): the correction follows it.
+    ASSERT_TRUE(LoadRecordForCorrection(grid, state, doc, 2, settings.m_dMaxHours));
+    doc.DeleteRecord(0);
+    grid.SetText(1, kColLocation, "Moved");
+    EXPECT_EQ(OnActionButton(grid, state, context).capture.recordsReplaced, 1);
+    EXPECT_EQ(doc.Records()[1].m_strLocation, "Moved");
+    EXPECT_EQ(doc.Records().size(), 2u);
+
+    // Gone or changed since it was loaded, or nothing loaded at all (an activity was): nothing is
+    // replaced, the typed values stay in the grid and the user is told.
+    const std::function<void()> spoilers[] = {
+        [&] { doc.DeleteRecord(1); },
+        [&] {
+            CEventRecord other = doc.Records()[1];
+            other.m_dCalories += 1;
+            doc.ReplaceRecord(1, other);
+        },
+        [&] { LoadActivityForEdit(grid, state, table, 4); },
+    };
+    for (const auto& spoil : spoilers) {
+        doc.SetRecords({Record(LocalMidnight(2016, 1, 2), "A"), Record(LocalMidnight(2016, 1, 7), "C")});
+        ASSERT_TRUE(LoadRecordForCorrection(grid, state, doc, 1, settings.m_dMaxHours));
+        spoil();
+        const std::vector<std::string> rows = Rows();
+        SetRow(grid, 1, {kGolf, "Typed", "30", "", "10"});
+        prompter.messages.clear();
+        const CaptureResult refused = OnActionButton(grid, state, context).capture;
+        EXPECT_FALSE(refused.completed || refused.recordsReplaced || refused.recordsAdded);
+        EXPECT_EQ(Rows(), rows);
+        EXPECT_EQ(grid.Text(1, kColDescription), "Typed");
+        ASSERT_EQ(prompter.messages.size(), 1u);
+        EXPECT_EQ(prompter.messages[0].rfind("The exercise record loaded for correction is no longer in the database", 0), 0u);
     }
-    EXPECT_EQ(doc.Records().size(), 5u);
 }
 
 TEST_F(EntryFixture, ActionButton_SyncsOrCapturesAndActivityEditNeedsAValidIndex) {

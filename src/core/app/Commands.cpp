@@ -102,9 +102,30 @@ const std::vector<ToolbarButton>& ToolbarButtons() {
     static const std::vector<ToolbarButton> buttons = {
         {cmd::kClearGrid, "Clear", "Clear the data entry grid (Ctrl+D)"},
         {cmd::kPrintRecords, "Print", "Print Records (Ctrl+P)"},
+        {cmd::kShowHideEditor, "Editor", "Show/Hide the information screen (Ctrl+V)"},
+        {cmd::kEditorMode, "Records/Activities", "Show exercise database or activities"},
+        {cmd::kEditDescriptionsKey, "Lists", "Edit the combo list contents (Ctrl+E)"},
         {cmd::kWeightGraphButton, "Weight", "Toggle the weight graph on or off (Ctrl+W)"},
+        {cmd::kPreferencesButton, "Preferences", "Open \"Preferences\" Dialog", true},
+        {cmd::kAbout, "About", "About", true},
     };
     return buttons;
+}
+
+const std::vector<ShortcutRow>& KeyboardShortcutRows() {
+    static const std::vector<ShortcutRow> rows = {
+        {"Ctrl-S", "Save the database, do not exit"},
+        {"Ctrl-R", "Read the data grid."},
+        {"Ctrl-P", "Print part or all of the database."},
+        {"Ctrl-D", "Clear the data grid."},
+        {"Ctrl-V", "Show/Hide the database/activity list window."},
+        {"Ctrl-W", "Show/Hide the weight graph, (if weight monitoring is enabled)."},
+        {"Ctrl-E", "Edit the Description and Location combo box options."},
+        {"Ctrl-A", "Truncate the database and archive the older portion."},
+        {"F1", "Open the KT Help file."},
+        {"Ctrl-K", "Show this dialog box (Keyboard Shortcuts)."},
+    };
+    return rows;
 }
 
 std::string ViewAllCaption(bool allData) { return allData ? "View Active Database" : "View All Exercise Data"; }

@@ -46,8 +46,14 @@ constexpr int kActionButton = 1084;
 constexpr int kEditorMode = 32789;
 constexpr int kWeightGraphButton = 32814;
 constexpr int kPreferencesButton = 32788;
+// The database editor's context menu.
+constexpr int kDeleteRecord = 32804;
+constexpr int kChangeRecordDate = 32822;
 // Our own addition to the File menu: reading back a CSV file.
 constexpr int kImportCsv = 32850;
+// Our own Edit menu: taking changes of the database and of the activities back, and again.
+constexpr int kUndo = 32851;
+constexpr int kRedo = 32852;
 }  // namespace cmd
 
 struct MenuItem {
@@ -80,12 +86,20 @@ std::string CommandPrompt(int command);
 std::string ViewAllCaption(bool allData);
 std::string ToggleEditorCaption(bool editorShown);
 
-// The command buttons of the toolbar, left of its controls, in order.
+// The command buttons of the toolbar, in order: six left of its controls, two right of them.
 struct ToolbarButton {
     int command = 0;
     std::string caption;
     std::string toolTip;
+    bool afterControls = false;
 };
 const std::vector<ToolbarButton>& ToolbarButtons();
+
+// The keyboard-shortcuts dialog's rows: the keys and what they do.
+struct ShortcutRow {
+    const char* keys;
+    const char* function;
+};
+const std::vector<ShortcutRow>& KeyboardShortcutRows();
 
 }  // namespace kt

@@ -54,6 +54,13 @@ inline constexpr FontSpec kToolbarLabelFont{"Arial", 9, true, false};
 inline constexpr FontSpec kToolbarWeightFont{"Times New Roman", 9, true, true};
 inline constexpr FontSpec kToolbarOptionFont{"Times New Roman", 8, true, true};
 
+// The keyboard-shortcuts dialog: rows 0, 2, ... and rows 1, 3, ... (text on background).
+inline constexpr const char* kShortcutsTitle = "Keyboard Shortcuts";
+inline constexpr const char* kShortcutColumn = "Shortcut";
+inline constexpr const char* kFunctionColumn = "Function";
+inline constexpr LabelColours kEvenShortcutRow{{0, 0, 128}, {232, 255, 232}};
+inline constexpr LabelColours kOddShortcutRow{{132, 0, 0}, {232, 232, 255}};
+
 // Status bar panes 1 and 2 before the summaries write them.
 inline constexpr Rgb kDayPaneInitialColour{255, 0, 0};
 inline constexpr Rgb kDatabasePaneInitialColour{0, 128, 0};

@@ -1,5 +1,7 @@
 #include "core/base/Text.h"
 
+#include <algorithm>
+
 namespace kt {
 namespace {
 
@@ -19,6 +21,16 @@ bool EqualNoCase(std::string_view a, std::string_view b) {
 
 bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
     return text.size() >= prefix.size() && EqualNoCase(text.substr(0, prefix.size()), prefix);
+}
+
+int CompareNoCase(std::string_view a, std::string_view b) {
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        const auto x = static_cast<unsigned char>(LowerAscii(a[i]));
+        const auto y = static_cast<unsigned char>(LowerAscii(b[i]));
+        if (x != y) return x < y ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
 std::string SanitizeFieldText(std::string text) {

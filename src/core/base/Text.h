@@ -13,6 +13,9 @@ bool IsSpace(char c);
 // byte must be equal.
 bool EqualNoCase(std::string_view a, std::string_view b);
 bool StartsWithNoCase(std::string_view text, std::string_view prefix);
+// The same folding as an order: negative, zero or positive as `a` sorts before, with or after `b`;
+// other bytes compare by their unsigned value, a prefix before the longer text.
+int CompareNoCase(std::string_view a, std::string_view b);
 
 // Replaces every tab, CR, LF and NUL by one blank: a text must never shift the fields of a line
 // (one record per line, one field per tab), nor end early for a writer of C strings.

@@ -23,6 +23,7 @@ bool LoadRecordForCorrection(EntryGrid& grid, EntryState& state, const CKT2Doc& 
     const CEventRecord& r = doc.Records()[static_cast<size_t>(position)];
     state.entryDate = MidnightOf(r.m_time);
     state.recordPosition = position;
+    state.correctedRecord = r;
     state.replace = true;
     // The editor's list shows numbers with "%2.3lf"; the grid receives those texts. The unit cell
     // and column 7 keep what they hold, and the weight is not loaded: the capture gives the
@@ -36,6 +37,26 @@ bool LoadRecordForCorrection(EntryGrid& grid, EntryState& state, const CKT2Doc& 
     return true;
 }
 
+std::optional<size_t> FindCorrectedRecord(const CKT2Doc& doc, const EntryState& state) {
+    if (!state.correctedRecord) return std::nullopt;
+    const std::vector<CEventRecord>& records = doc.Records();
+    const CEventRecord& wanted = *state.correctedRecord;
+    if (state.recordPosition >= 0 && static_cast<size_t>(state.recordPosition) < records.size() &&
+        SameRecord(records[static_cast<size_t>(state.recordPosition)], wanted))
+        return static_cast<size_t>(state.recordPosition);
+    // Something moved it (a deletion above it, an undo): any record equal in every field is it.
+    for (size_t i = 0; i < records.size(); ++i) {
+        if (SameRecord(records[i], wanted)) return i;
+    }
+    return std::nullopt;
+}
+
+bool SameRecord(const CEventRecord& a, const CEventRecord& b) {
+    return a.m_time == b.m_time && a.m_strType == b.m_strType && a.m_strDescription == b.m_strDescription &&
+           a.m_dDuration == b.m_dDuration && a.m_strLocation == b.m_strLocation && a.m_dCalories == b.m_dCalories &&
+           a.m_dWeight == b.m_dWeight && a.m_bMetric == b.m_bMetric && a.m_nFile == b.m_nFile && a.m_strNotes == b.m_strNotes;
+}
+
 bool LoadActivityForEdit(EntryGrid& grid, EntryState& state, const ActivityTable& table, int index) {
     const Activity* activity = table.Find(index);
     if (!activity) return false;
@@ -43,6 +64,8 @@ bool LoadActivityForEdit(EntryGrid& grid, EntryState& state, const ActivityTable
     grid.SetText(1, 1, Format("%2.4lf", activity->met));
     grid.SetText(1, 2, Format("%d", index));
     state.replace = true;
+    // No record is being corrected now: a record correction pressed next has nothing to replace.
+    state.correctedRecord.reset();
     return true;
 }
 

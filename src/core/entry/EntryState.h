@@ -2,10 +2,12 @@
 // The state the data entry view keeps besides its grid: the day being entered, a correction in
 // progress, the weight typed into the toolbar and the entry options copied from the settings.
 
+#include <optional>
 #include <string>
 
 #include "core/base/LocalTime.h"
 #include "core/entry/Texts.h"
+#include "core/journal/EventRecord.h"
 
 namespace kt {
 
@@ -22,6 +24,9 @@ struct EntryState {
     Time64 entryDate = 0;                                       // local midnight of the day new records receive
     bool replace = false;                                       // a row loaded from the editor is being corrected
     int recordPosition = 0;                                     // array position of the record being corrected
+    // The record as it was loaded: the correction replaces this record, wherever the array holds
+    // it by then, and never another one (see GridCapture).
+    std::optional<CEventRecord> correctedRecord;
     double newWeight = 0.0;                                     // typed into the toolbar, in the document's unit
     bool newWeightSet = false;                                  // newWeight goes into every record captured from now on
     bool addToLists = false;                                    // new descriptions and locations join their option lists

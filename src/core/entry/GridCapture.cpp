@@ -10,6 +10,7 @@
 #include "core/base/Scan.h"
 #include "core/base/Text.h"
 #include "core/base/TypedNumber.h"
+#include "core/entry/Correction.h"
 #include "core/entry/Duration.h"
 #include "core/entry/EntryGrid.h"
 #include "core/entry/OptionLists.h"
@@ -70,6 +71,7 @@ double WeightForNewRecords(const EntryState& state, const CKT2Doc& doc) {
 void FinishCapture(EntryGrid& grid, EntryState& state, CaptureResult& result) {
     state.exitCaption = entry_text::kExitCaptionSave;
     state.replace = false;
+    state.correctedRecord.reset();
     ClearDataEntryGrid(grid);
     grid.ClearModified();
     result.completed = true;
@@ -145,20 +147,18 @@ void CaptureRows(EntryGrid& grid, EntryState& state, CaptureContext& context, Ca
                             std::move(notes));
 
         if (state.replace) {
-            const bool inArray = state.recordPosition >= 0 && static_cast<size_t>(state.recordPosition) < doc.Records().size();
-            if (inArray) {
-                last = static_cast<size_t>(state.recordPosition);
-                // A corrected archived record stays in its archive file.
-                record.m_nFile = doc.Records()[*last].m_nFile;
-                doc.ReplaceRecord(*last, std::move(record));
-                result.recordsReplaced = 1;
-            } else {
-                // The record to correct is no longer where it was loaded from (the array shrank
-                // meanwhile): keep the corrected values as a record of their own rather than
-                // writing outside the array or dropping what the user typed.
-                last = doc.AddRecord(std::move(record));
-                result.recordsAdded = 1;
+            // The editor or an undo may have changed the array since the record was loaded: the
+            // correction goes to that record wherever it stands now, and when it is gone the
+            // capture stops with the values still in the grid, rather than overwrite another one.
+            last = FindCorrectedRecord(doc, state);
+            if (!last) {
+                StopAtRow(r, entry_text::kCorrectedRecordGone, context.prompter, result);
+                return;
             }
+            // A corrected archived record stays in its archive file.
+            record.m_nFile = doc.Records()[*last].m_nFile;
+            doc.ReplaceRecord(*last, std::move(record));
+            result.recordsReplaced = 1;
             break;
         }
         if (doc.FindRecord(state.entryDate, row.type, row.description, duration.minutes, location) == -1) {

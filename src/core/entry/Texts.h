@@ -26,6 +26,10 @@ inline constexpr const char* kNotStorableFormat =
     "The %s of row %d (%s) is not a value Kinetrax can store. Durations can be up to 10,000 hours, calories up to 1,000,000 and "
     "weights up to 10,000.";
 inline constexpr const char* kCellMissingFormat = "The %s of row %d must be supplied. Complete the row, or clear it to leave it out.";
+// A correction whose record was deleted or changed after it was loaded.
+inline constexpr const char* kCorrectedRecordGone =
+    "The exercise record loaded for correction is no longer in the database: it was deleted or changed after it was loaded. The "
+    "corrected values stay in the grid; press \"Read Data Grid\" to add them as a new record.";
 inline constexpr const char* kFormulaNote = "(Calories determined through formula calculation)";
 // printf pattern; the per-day minutes of the last seven days.
 inline constexpr const char* kWeeklyNote = "The average time spent exercising this week is %2.3lf minutes per day.";

@@ -48,6 +48,8 @@ public:
     virtual void RecordsInserted(size_t /*first*/, size_t /*last*/) {}
     virtual void RecordsAboutToBeRemoved(size_t /*first*/, size_t /*last*/) {}
     virtual void RecordsRemoved(size_t /*first*/, size_t /*last*/) {}
+    // Before and after records first..last receive new values in place (a replace, a new date).
+    virtual void RecordsAboutToChange(size_t /*first*/, size_t /*last*/) {}
     virtual void RecordsChanged(size_t /*first*/, size_t /*last*/) {}
     // The same records in another order (a sort).
     virtual void AboutToReorder() {}

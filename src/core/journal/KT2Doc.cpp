@@ -386,6 +386,7 @@ void CKT2Doc::AppendRecords(std::vector<CEventRecord> records) {
 bool CKT2Doc::ReplaceRecord(size_t position, CEventRecord record) {
     if (position >= m_arRecords.size()) return false;
     m_totals.AboutToChange(m_arRecords, position);
+    Notify([position](JournalObserver* o) { o->RecordsAboutToChange(position, position); });
     m_arRecords[position] = std::move(record);
     m_bSorted = m_bSorted && InOrderAt(position);
     m_totals.Changed(m_arRecords, position, m_bSorted);
@@ -410,6 +411,7 @@ bool CKT2Doc::DeleteRecord(size_t position) {
 bool CKT2Doc::ChangeDate(size_t position, Time64 day) {
     if (position >= m_arRecords.size()) return false;
     m_totals.AboutToChange(m_arRecords, position);
+    Notify([position](JournalObserver* o) { o->RecordsAboutToChange(position, position); });
     m_arRecords[position].m_time = day;
     m_bSorted = m_bSorted && InOrderAt(position);
     m_totals.Changed(m_arRecords, position, m_bSorted);
@@ -425,6 +427,8 @@ void CKT2Doc::MarkChanged() {
     SetChanged(true);
     Touch(false);
 }
+
+void CKT2Doc::MarkUnchanged() { SetChanged(false); }
 
 void CKT2Doc::SetChanged(bool changed) {
     if (m_bChanged == changed) return;

@@ -101,6 +101,9 @@ public:
     void SetRecords(std::vector<CEventRecord> records);
     // Marks the document changed without changing a record (a captured row that duplicates one).
     void MarkChanged();
+    // The records are as the database file holds them again (an undo went back to the last save):
+    // clears the changed flag without writing anything.
+    void MarkUnchanged();
 
     const std::vector<CEventRecord>& Records() const { return m_arRecords; }
     // Whole-journal figures kept up to date by the operations (counted on first use after a

@@ -95,6 +95,12 @@ CKTToolBar::CKTToolBar(QWidget* parent) : QToolBar(ToQ(kt::text::kToolbarTitle),
 
 void CKTToolBar::AddLeftAction(QAction* action) { insertAction(m_firstControl, action); }
 
+void CKTToolBar::AddRightAction(QAction* action) {
+    if (!m_bRightStarted) addSeparator();
+    m_bRightStarted = true;
+    addAction(action);
+}
+
 void CKTToolBar::resizeEvent(QResizeEvent* event) {
     QToolBar::resizeEvent(event);
     if (orientation() != Qt::Horizontal) return;

@@ -23,6 +23,8 @@ public:
 
     // Places a command button before the period controls.
     void AddLeftAction(QAction* action);
+    // Places a command button after the option boxes (a separator comes before the first).
+    void AddRightAction(QAction* action);
 
     // The combo shows `period`; a period outside the list shows no selection. No signal.
     void SetGraphPeriod(int period);
@@ -61,6 +63,7 @@ private:
     CMultiLineCheckBox* m_checkAddToLists = nullptr;  // 2004
     CMultiLineCheckBox* m_checkAutoFill = nullptr;    // 321
     QAction* m_firstControl = nullptr;
+    bool m_bRightStarted = false;
 };
 
 }  // namespace kt::ui

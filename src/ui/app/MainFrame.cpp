@@ -5,24 +5,30 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusTipEvent>
 #include <QTimer>
+#include <QUndoStack>
 
 #include "core/app/ArchiveCommands.h"
 #include "core/app/Commands.h"
+#include "core/app/EditorPane.h"
 #include "core/app/Session.h"
 #include "core/app/Shutdown.h"
 #include "core/app/Texts.h"
 #include "core/app/ToolbarRules.h"
 #include "core/app/WindowLayout.h"
+#include "core/editor/Texts.h"
 #include "core/settings/Preferences.h"
 #include "core/update/FileVersionInfo.h"
 #include "core/update/UpdateSite.h"
 #include "ui/about/AboutDlg.h"
 #include "ui/activities/ActivityCommands.h"
+#include "ui/app/DesktopCommands.h"
+#include "ui/app/EditHistory.h"
 #include "ui/app/KTToolBar.h"
 #include "ui/base/QtText.h"
 #include "ui/base/QtTrash.h"
@@ -45,8 +51,18 @@ QStyle::StandardPixmap ToolbarIcon(int command) {
             return QStyle::SP_DialogResetButton;
         case kt::cmd::kPrintRecords:
             return QStyle::SP_FileDialogDetailedView;
+        case kt::cmd::kShowHideEditor:
+            return QStyle::SP_FileDialogListView;
+        case kt::cmd::kEditorMode:
+            return QStyle::SP_BrowserReload;
+        case kt::cmd::kEditDescriptionsKey:
+            return QStyle::SP_FileDialogInfoView;
         case kt::cmd::kWeightGraphButton:
             return QStyle::SP_FileDialogContentsView;
+        case kt::cmd::kPreferencesButton:
+            return QStyle::SP_ComputerIcon;
+        case kt::cmd::kAbout:
+            return QStyle::SP_MessageBoxInformation;
         default:
             return QStyle::SP_CustomBase;
     }
@@ -63,6 +79,7 @@ CMainFrame::CMainFrame(kt::Session& session, QWidget* parent)
       m_trash(std::make_unique<QtTrash>()),
       m_printCommands(std::make_unique<PrintCommands>(session.doc, this)) {
     setObjectName(QStringLiteral("mainFrame"));
+    m_history = new CEditHistory(m_session, this);
     setWindowTitle(ToQ(kt::text::kAppTitle));
     resize(1280, 900);
     OnCreateClient();
@@ -78,10 +95,13 @@ CMainFrame::CMainFrame(kt::Session& session, QWidget* parent)
     m_statusBar = new CColoredStatusBarCtrl(this);
     setStatusBar(m_statusBar);
     RegisterCommands();
+    RegisterEditorPaneCommands();
     RegisterActivityCommands(m_session, this, [view = QPointer<CDataView>(m_dataView)](kt::OptionListMode list) {
         if (view) view->OnOptionListChanged(list);
     });
+    RegisterDesktopCommands(m_session, this);
     BuildMenus();
+    BuildEditMenu();
     BuildAccelerators();
     BuildToolbarButtons();
     ConnectViews();
@@ -94,8 +114,8 @@ void CMainFrame::OnCreateClient() {
     m_splitter = new QSplitter(Qt::Vertical, this);
     m_splitter->setObjectName(QStringLiteral("splitter"));
     m_splitter->setChildrenCollapsible(true);
-    m_editorView = new CEventRecordView(m_session, m_splitter);
-    m_dataView = new CDataView(m_session, m_splitter);
+    m_editorView = new CEventRecordView(m_session, *m_history, m_splitter);
+    m_dataView = new CDataView(m_session, *m_history, m_splitter);
     m_splitter->addWidget(m_editorView);
     m_splitter->addWidget(m_dataView);
     // A resize keeps the editor row's height and gives the rest to the entry row until the first
@@ -164,6 +184,53 @@ void CMainFrame::RegisterCommands() {
     });
 }
 
+void CMainFrame::RegisterEditorPaneCommands() {
+    using namespace kt::cmd;
+    const QPointer<CMainFrame> self(this);
+    for (int command : {kShowHideEditor, kToggleEditor, kShowRecords, kShowActivities, kShowDataEntry, kEditorMode}) {
+        m_session.commands.Register(command, [self, command] {
+            if (self) self->OnEditorPaneCommand(command);
+        });
+    }
+    QUndoStack* stack = m_history->Stack();
+    m_session.commands.Register(kUndo, [stack] { stack->undo(); });
+    m_session.commands.Register(kRedo, [stack] { stack->redo(); });
+}
+
+void CMainFrame::OnEditorPaneCommand(int command) {
+    const auto mode = static_cast<kt::EditorMode>(m_editorView->EditorMode());
+    const std::optional<kt::EditorPaneStep> step = kt::EditorPaneCommand(command, m_bEditorShown, mode);
+    if (!step) return;
+    m_bEditorShown = step->shown;
+    // The rows first: the editor sets its column widths from the width it has when shown.
+    if (step->layout) LayoutPanes();
+    if (step->fillRecords) m_editorView->FillRecordList();
+    if (step->mode) m_editorView->SetEditorMode(static_cast<int>(*step->mode));
+    if (step->hiddenPrompt) m_dataView->SetPromptLine(ToQ(kt::text::kEditorHiddenPrompt));
+    UpdateActionButton();
+    UpdateMenuCaptions();
+}
+
+void CMainFrame::UpdateActionButton() {
+    m_dataView->SetEditorPane(m_bEditorShown, static_cast<kt::EditorMode>(m_editorView->EditorMode()));
+}
+
+void CMainFrame::BuildEditMenu() {
+    // Our own menu, between the database commands and Help, so every other menu keeps its items.
+    QMenu* edit = new QMenu(ToQ(kt::editor_text::kEditMenu), this);
+    edit->setObjectName(QStringLiteral("editMenu"));
+    QAction* undo = m_history->UndoAction();
+    QAction* redo = m_history->RedoAction();
+    undo->setData(kt::cmd::kUndo);
+    redo->setData(kt::cmd::kRedo);
+    edit->addAction(undo);
+    edit->addAction(redo);
+    m_menuActions[kt::cmd::kUndo] = undo;
+    m_menuActions[kt::cmd::kRedo] = redo;
+    const QList<QAction*> menus = menuBar()->actions();
+    menuBar()->insertMenu(menus.isEmpty() ? nullptr : menus.last(), edit);
+}
+
 void CMainFrame::Dispatch(int command) {
     m_session.commands.Dispatch(command);
     UpdateMenuCaptions();
@@ -209,7 +276,12 @@ void CMainFrame::BuildToolbarButtons() {
         button->setToolTip(ToQ(b.toolTip));
         const int command = b.command;
         connect(button, &QAction::triggered, this, [this, command] { Dispatch(command); });
-        m_toolBar->AddLeftAction(button);
+        if (b.afterControls) {
+            m_toolBar->AddRightAction(button);
+        } else {
+            m_toolBar->AddLeftAction(button);
+        }
+        m_toolbarActions[command] = button;
     }
 }
 
@@ -226,13 +298,27 @@ void CMainFrame::ConnectViews() {
     connect(view, &CDataView::weightFieldRefreshed, bar, &CKTToolBar::RefreshWeightField);
     connect(view, &CDataView::statusPaneChanged, m_statusBar, &CColoredStatusBarCtrl::SetPaneText);
     connect(view, &CDataView::saveAndCloseRequested, this, &CMainFrame::SaveAndClose);
+
+    CEventRecordView* editor = m_editorView;
+    connect(editor, &CEventRecordView::promptChanged, view, &CDataView::SetPromptLine);
+    connect(editor, &CEventRecordView::loadRecordRequested, view, &CDataView::LoadRecordForCorrection);
+    connect(editor, &CEventRecordView::loadActivityRequested, view, &CDataView::LoadActivityForEdit);
+    connect(editor, &CEventRecordView::selectedActivitiesChanged, view, &CDataView::FillActivityCombos);
+    connect(view, &CDataView::syncSelectedActivitiesRequested, editor, &CEventRecordView::SyncSelectedActivities);
+    connect(view, &CDataView::activitiesChanged, editor, &CEventRecordView::RefreshActivities);
+    connect(m_history, &CEditHistory::activitiesRestored, editor, &CEventRecordView::RefreshActivities);
+    connect(m_history, &CEditHistory::activitiesRestored, view, &CDataView::FillActivityCombos);
+    // The View menu's marks follow the bars however they are shown or hidden.
+    connect(m_toolBar, &QToolBar::visibilityChanged, this, [this](bool visible) { m_menuActions[kt::cmd::kViewToolbar]->setChecked(visible); });
 }
 
 QAction* CMainFrame::Action(int command) const {
     auto it = m_menuActions.find(command);
     if (it != m_menuActions.end()) return it->second;
     auto key = m_keyActions.find(command);
-    return key != m_keyActions.end() ? key->second : nullptr;
+    if (key != m_keyActions.end()) return key->second;
+    auto button = m_toolbarActions.find(command);
+    return button != m_toolbarActions.end() ? button->second : nullptr;
 }
 
 bool CMainFrame::OnCreate() {
@@ -249,9 +335,12 @@ bool CMainFrame::OnCreate() {
     if (settings.m_bAutoUpdate) m_versionChecker->Start({false, false, "KT"});
     UpdateMenuCaptions();
 
-    // Every command without a handler stays visible but disabled.
-    for (auto& [command, action] : m_menuActions) action->setEnabled(m_session.commands.Has(command));
+    // Every command without a handler stays visible but disabled; undo and redo follow the history.
+    for (auto& [command, action] : m_menuActions) {
+        if (command != kt::cmd::kUndo && command != kt::cmd::kRedo) action->setEnabled(m_session.commands.Has(command));
+    }
     for (auto& [command, action] : m_keyActions) action->setEnabled(m_session.commands.Has(command));
+    for (auto& [command, action] : m_toolbarActions) action->setEnabled(m_session.commands.Has(command));
     m_menuActions[kt::cmd::kViewToolbar]->setChecked(true);
     m_menuActions[kt::cmd::kViewStatusBar]->setChecked(true);
     return true;

@@ -25,6 +25,7 @@ struct Session;
 namespace kt::ui {
 
 class CDataView;
+class CEditHistory;
 class CEventRecordView;
 class CKTToolBar;
 class CColoredStatusBarCtrl;
@@ -52,13 +53,17 @@ public:
     CColoredStatusBarCtrl* StatusBarCtrl() const { return m_statusBar; }
     PrintCommands& Printing() { return *m_printCommands; }
     QSplitter* Splitter() const { return m_splitter; }
-    // The action of a command number (menu item or accelerator); nullptr when there is none.
+    // The action of a command number (menu item, accelerator or toolbar button, in this order of
+    // preference); nullptr when there is none.
     QAction* Action(int command) const;
     CVersionChecker* VersionChecker() const { return m_versionChecker; }
+    CEditHistory* History() const { return m_history; }
 
     // Row heights from m_bEditorShown (and the editor height the user chose before).
     void LayoutPanes();
     void UpdateMenuCaptions();
+    // The action button's caption from the editor pane, the editor's mode and the replace state.
+    void UpdateActionButton();
     // Window caption from the document's title, with the unsaved-changes mark.
     void UpdateTitle();
     // Saves what changed, then closes the window (nothing is left to ask about).
@@ -96,7 +101,10 @@ private:
     void BuildAccelerators();
     void BuildToolbarButtons();
     void RegisterCommands();
+    void RegisterEditorPaneCommands();
+    void BuildEditMenu();
     void ConnectViews();
+    void OnEditorPaneCommand(int command);
     void Dispatch(int command);
     void OnSize();
     void OnDestroy();
@@ -123,9 +131,11 @@ private:
     CKTToolBar* m_toolBar = nullptr;
     CColoredStatusBarCtrl* m_statusBar = nullptr;
     CVersionChecker* m_versionChecker = nullptr;
+    CEditHistory* m_history = nullptr;
 
     std::map<int, QAction*> m_menuActions;
     std::map<int, QAction*> m_keyActions;
+    std::map<int, QAction*> m_toolbarActions;
     bool m_bShown = false;
     bool m_bDestroyed = false;
 };

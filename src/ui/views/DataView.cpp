@@ -14,7 +14,10 @@
 #include "core/app/ToolbarRules.h"
 #include "core/chart/ChartFill.h"
 #include "core/chart/GraphPeriod.h"
+#include "core/base/Scan.h"
 #include "core/chart/Texts.h"
+#include "core/editor/ActivitySelection.h"
+#include "core/editor/Texts.h"
 #include "core/entry/Correction.h"
 #include "core/entry/EntryPrompt.h"
 #include "core/entry/OptionLists.h"
@@ -25,6 +28,7 @@
 #include "core/stats/Averages.h"
 #include "core/stats/Summaries.h"
 #include "ui/base/QtText.h"
+#include "ui/app/EditHistory.h"
 #include "ui/base/RichTextPainter.h"
 #include "ui/base/ShownColours.h"
 #include "ui/settings/InitialWeightDlg.h"
@@ -67,8 +71,8 @@ QStringList ToQList(const std::vector<std::string>& items) {
 
 }  // namespace
 
-CDataView::CDataView(kt::Session& session, QWidget* parent)
-    : QScrollArea(parent), m_session(session), m_toolbarRules(std::make_unique<kt::ToolbarRules>()) {
+CDataView::CDataView(kt::Session& session, CEditHistory& history, QWidget* parent)
+    : QScrollArea(parent), m_session(session), m_history(history), m_toolbarRules(std::make_unique<kt::ToolbarRules>()) {
     namespace tx = kt::entry_text;
     setObjectName(QStringLiteral("dataView"));
     setFrameShape(QFrame::NoFrame);
@@ -265,6 +269,8 @@ void CDataView::SetEntryPrompt() {
     StyleLabel(m_prompt, p.colour, p.bold, kt::entry_text::kPromptPoints);
 }
 
+void CDataView::SetPromptLine(const QString& text) { m_prompt->setText(text); }
+
 QString CDataView::PromptText() const { return m_prompt->text(); }
 
 kt::CaptureContext CDataView::MakeCaptureContext() {
@@ -279,17 +285,33 @@ kt::CaptureContext CDataView::MakeCaptureContext() {
             FillLocationCombos();
         }
     };
+    context.activityRowChanged = [this](int, const std::string&, const std::string&) { emit activitiesChanged(); };
     return context;
 }
 
 void CDataView::OnActionButton() {
     // A cell editor still open (Ctrl+R while typing) holds the last text: leaving the cell commits it.
     m_gridCtrl->setCurrentIndex(QModelIndex());
-    kt::CaptureContext context = MakeCaptureContext();
-    const kt::ActionResult result = kt::OnActionButton(m_grid, m_state, context);
-    if (result.path == kt::ActionPath::SyncSelectedActivities) {
+    if (kt::ChooseActionPath(m_bEditorShown, m_editorMode, m_state.replace) == kt::ActionPath::SyncSelectedActivities) {
+        emit syncSelectedActivitiesRequested();
         FillActivityCombos();
         return;
+    }
+    kt::CaptureContext context = MakeCaptureContext();
+    kt::ActionResult result;
+    if (m_bEditorShown && m_editorMode == kt::EditorMode::Activities) {
+        // An activity edit changes the activity table, not the journal: its step remembers the
+        // activity as it was.
+        const int index = kt::ScanIntOr(m_grid.Text(kt::kFirstEntryRow, kt::kColDuration), -1);
+        const kt::ActivitySnapshot before = kt::TakeActivitySnapshot(m_session.settings, m_session.activities, index);
+        result = kt::OnActionButton(m_grid, m_state, context);
+        m_history.PushActivities(ToQ(kt::editor_text::kStepActivity), before,
+                                 kt::TakeActivitySnapshot(m_session.settings, m_session.activities, index));
+        // A renamed activity is offered under its new name.
+        FillActivityCombos();
+    } else {
+        const char* step = m_state.replace ? kt::editor_text::kStepReplace : kt::editor_text::kStepCapture;
+        m_history.RecordJournal(ToQ(step), [&] { result = kt::OnActionButton(m_grid, m_state, context); });
     }
     // The journal has told the chart and the summaries already; what is left is this view's own.
     ShowExitCaption();

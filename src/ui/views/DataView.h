@@ -34,6 +34,7 @@ enum class OptionListMode : int;
 
 namespace kt::ui {
 
+class CEditHistory;
 class CGridCtrl;
 class CChartCtrl;
 class COwnerDrawButton;
@@ -42,7 +43,8 @@ class EntryGridModel;
 class CDataView : public QScrollArea, public kt::JournalObserver {
     Q_OBJECT
 public:
-    explicit CDataView(kt::Session& session, QWidget* parent = nullptr);
+    // Captures, corrections and activity edits become steps of `history`.
+    CDataView(kt::Session& session, CEditHistory& history, QWidget* parent = nullptr);
     ~CDataView() override;
 
     // Window creation: the view's state from the settings; the averaging period and the weight
@@ -52,6 +54,8 @@ public:
     // weight field; the edited mark ends cleared. From here on the view follows the journal.
     void OnInitialUpdate();
     void SetEntryPrompt();
+    // Another line in the prompt's place (the database editor's), until SetEntryPrompt rewrites it.
+    void SetPromptLine(const QString& text);
     QString PromptText() const;
 
     void OnActionButton();
@@ -115,6 +119,11 @@ signals:
     void addToListsChanged(bool on);
     // The exit button: everything of the view is settled, the program may store and close.
     void saveAndCloseRequested();
+    // The action button while the editor shows the activities without one loaded: the editor's
+    // ticks become the selected activities.
+    void syncSelectedActivitiesRequested();
+    // An activity's name or MET value was changed from the grid.
+    void activitiesChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -135,6 +144,7 @@ private:
     kt::CaptureContext MakeCaptureContext();
 
     kt::Session& m_session;
+    CEditHistory& m_history;
     kt::EntryGrid m_grid;
     kt::EntryState m_state;
     std::unique_ptr<kt::ToolbarRules> m_toolbarRules;
