@@ -38,7 +38,7 @@ TEST(Editor, ParseListDateReadsTheDayOrFallsBackToTheStartOf1970) {
         {"Fri June 30, 2023", LocalMidnight(2023, 6, 30)},
         {"x Sep 9, 1971", LocalMidnight(1971, 9, 9)},
         {"Mon February 31, 2020", LocalMidnight(2020, 3, 2)},  // past the month's end: into the next
-        {"Wed Smarch 05, 2016", epoch},                         // no month
+        {"Wed Smarch 05, 2016", epoch},                        // no month
         {"Thu January 01, 1970", epoch},
         {"Mon December 31, 1970", epoch},  // year 1970 does not count
         {"Mon January 00, 2016", epoch},
@@ -61,7 +61,7 @@ TEST(Editor, CellTextsAndTheirSortKeys) {
               table.At(97).name + "|" + Format("%2.4lf", table.At(97).met) + "|97");
     EXPECT_EQ(ActivityCellText(table, 310, 0), "");
 
-    const SortKind kinds[] = {SortKind::Date, SortKind::Text, SortKind::Text, SortKind::Number,
+    const SortKind kinds[] = {SortKind::Date, SortKind::Text,   SortKind::Text, SortKind::Number,
                               SortKind::Text, SortKind::Number, SortKind::None, SortKind::None};
     for (int c = 0; c < kListColumns; ++c) EXPECT_EQ(RecordColumnSort(c), kinds[c]) << c;
 
@@ -93,11 +93,11 @@ TEST(Editor, RecordOrderSortsByEachColumnWithTheLowerPositionFirstOnEqualKeys) {
     CKT2Doc doc;
     const Time64 d1 = LocalMidnight(2015, 12, 31), d2 = LocalMidnight(2016, 1, 1);
     doc.SetRecords({
-        Rec(d2, "run", "b", 30.04, "Park", 10),         // 0
-        Rec(d1, "Swim", "a", 29.96, "pool", 10.0004),   // 1
+        Rec(d2, "run", "b", 30.04, "Park", 10),           // 0
+        Rec(d1, "Swim", "a", 29.96, "pool", 10.0004),     // 1
         Rec(d2 + 7200, "RUN", "B", 45, "park", 10.0001),  // 2: same day as 0, another hour
-        Rec(0, "archery", "c", 30.04, "Hall", 5),       // 3: 1970 sorts as "now"
-        Rec(d1, "swim", "A", 29.96, "Pool", 12),        // 4
+        Rec(0, "archery", "c", 30.04, "Hall", 5),         // 3: 1970 sorts as "now"
+        Rec(d1, "swim", "A", 29.96, "Pool", 12),          // 4
     });
     RecordOrder order(doc);
     EXPECT_EQ(Rows(order), (std::vector<size_t>{4, 3, 2, 1, 0}));  // reverse array order
@@ -106,9 +106,9 @@ TEST(Editor, RecordOrderSortsByEachColumnWithTheLowerPositionFirstOnEqualKeys) {
         bool ascending;
         std::vector<size_t> rows;
     } cases[] = {
-        {0, true, {1, 4, 0, 2, 3}},  {0, false, {3, 0, 2, 1, 4}},  {1, true, {3, 0, 2, 1, 4}}, {1, false, {1, 4, 0, 2, 3}},
-        {2, true, {1, 4, 0, 2, 3}},  {2, false, {3, 0, 2, 1, 4}},  {3, true, {1, 4, 0, 3, 2}}, {3, false, {2, 0, 3, 1, 4}},
-        {4, true, {3, 0, 2, 1, 4}},  {5, true, {3, 0, 1, 2, 4}},   {5, false, {4, 0, 1, 2, 3}},
+        {0, true, {1, 4, 0, 2, 3}}, {0, false, {3, 0, 2, 1, 4}}, {1, true, {3, 0, 2, 1, 4}},  {1, false, {1, 4, 0, 2, 3}},
+        {2, true, {1, 4, 0, 2, 3}}, {2, false, {3, 0, 2, 1, 4}}, {3, true, {1, 4, 0, 3, 2}},  {3, false, {2, 0, 3, 1, 4}},
+        {4, true, {3, 0, 2, 1, 4}}, {5, true, {3, 0, 1, 2, 4}},  {5, false, {4, 0, 1, 2, 3}},
     };
     for (const auto& c : cases) {
         order.Sort(c.column, c.ascending, kNow);
@@ -182,7 +182,7 @@ TEST(Editor, ActivityRowsSortByNameMetOrIndex) {
         }
         return mine;
     };
-    EXPECT_EQ(firstThree(0, true), (std::vector<int>{1, 2, 0}));   // equal names: lower index first
+    EXPECT_EQ(firstThree(0, true), (std::vector<int>{1, 2, 0}));  // equal names: lower index first
     EXPECT_EQ(firstThree(0, false), (std::vector<int>{0, 1, 2}));
     EXPECT_EQ(firstThree(1, true), (std::vector<int>{2, 0, 1}));  // 2.5 < 9.5 < 10, not as text
     EXPECT_EQ(firstThree(2, false), (std::vector<int>{2, 1, 0}));
@@ -198,9 +198,9 @@ TEST(Editor, TicksAppendInTickOrderAndUntickRemovesTheFirstOccurrence) {
         bool changes;
         std::vector<uint16_t> after;
     } steps[] = {
-        {5, true, true, {7, 3, 7, 5}}, {2, true, true, {7, 3, 7, 5, 2}}, {5, false, true, {7, 3, 7, 2}},
+        {5, true, true, {7, 3, 7, 5}},    {2, true, true, {7, 3, 7, 5, 2}},  {5, false, true, {7, 3, 7, 2}},
         {5, true, true, {7, 3, 7, 2, 5}}, {3, true, false, {7, 3, 7, 2, 5}}, {7, false, true, {3, 7, 2, 5}},
-        {9, false, false, {3, 7, 2, 5}}, {310, true, false, {3, 7, 2, 5}}, {-1, true, false, {3, 7, 2, 5}},
+        {9, false, false, {3, 7, 2, 5}},  {310, true, false, {3, 7, 2, 5}},  {-1, true, false, {3, 7, 2, 5}},
     };
     for (const auto& s : steps) {
         EXPECT_EQ(ApplyTick(selected, s.index, s.ticked), s.changes) << s.index;
@@ -269,7 +269,8 @@ TEST(Editor, CalculatorMessagesFollowTheResultCodes) {
         {2, "The specified file was not found. "},
         {5, "The operating system denied access to the specified file."},
         {31,
-         "There is no application associated with the given file name extension. This error will also be returned if you attempt to print a "
+         "There is no application associated with the given file name extension. This error will also be returned if you attempt to print "
+         "a "
          "file that is not printable. "},
         {32, "The specified DLL was not found. "},
         {33, ""},

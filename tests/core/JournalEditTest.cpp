@@ -40,7 +40,9 @@ TEST(JournalEdit, UndoPutsEveryRecordBackAndRedoDoesTheStepAgain) {
         std::function<void(CKT2Doc&)> step;
     } cases[] = {
         {"delete", {Rec(1, "a"), Rec(2, "b", 3), Rec(3, "c")}, [](CKT2Doc& d) { d.DeleteRecord(1); }},
-        {"new date keeps the position", {Rec(1, "a"), Rec(2, "b"), Rec(3, "c")}, [](CKT2Doc& d) { d.ChangeDate(0, LocalMidnight(2016, 2, 9)); }},
+        {"new date keeps the position",
+         {Rec(1, "a"), Rec(2, "b"), Rec(3, "c")},
+         [](CKT2Doc& d) { d.ChangeDate(0, LocalMidnight(2016, 2, 9)); }},
         {"correction of an archived record",
          {Rec(1, "a"), Rec(2, "b", 2), Rec(3, "c")},
          [](CKT2Doc& d) {

@@ -10,11 +10,11 @@
 namespace kt {
 
 struct EditorPaneStep {
-    bool shown = false;               // the pane afterwards
-    std::optional<EditorMode> mode;   // the editor's mode to set (SetEditorMode), if any
-    bool fillRecords = false;         // refill the record list before the mode is set
-    bool hiddenPrompt = false;        // the entry prompt becomes the "enter the exercise data" line
-    bool layout = false;              // the row heights follow the pane (LayoutPanes)
+    bool shown = false;              // the pane afterwards
+    std::optional<EditorMode> mode;  // the editor's mode to set (SetEditorMode), if any
+    bool fillRecords = false;        // refill the record list before the mode is set
+    bool hiddenPrompt = false;       // the entry prompt becomes the "enter the exercise data" line
+    bool layout = false;             // the row heights follow the pane (LayoutPanes)
 };
 
 // The step for `command` with the pane `shown` and the editor in `mode`; nullopt for a command

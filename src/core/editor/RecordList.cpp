@@ -94,9 +94,11 @@ std::vector<int64_t> TextKeys(const std::vector<CEventRecord>& records, int colu
 template <typename Key>
 void SortByKeys(std::vector<uint32_t>& order, const std::vector<Key>& keys, bool ascending) {
     if (ascending) {
-        std::sort(order.begin(), order.end(), [&keys](uint32_t a, uint32_t b) { return keys[a] < keys[b] || (keys[a] == keys[b] && a < b); });
+        std::sort(order.begin(), order.end(),
+                  [&keys](uint32_t a, uint32_t b) { return keys[a] < keys[b] || (keys[a] == keys[b] && a < b); });
     } else {
-        std::sort(order.begin(), order.end(), [&keys](uint32_t a, uint32_t b) { return keys[a] > keys[b] || (keys[a] == keys[b] && a < b); });
+        std::sort(order.begin(), order.end(),
+                  [&keys](uint32_t a, uint32_t b) { return keys[a] > keys[b] || (keys[a] == keys[b] && a < b); });
     }
 }
 

@@ -21,9 +21,9 @@ enum class EditorMode : int {
 };
 
 struct EntryState {
-    Time64 entryDate = 0;                                       // local midnight of the day new records receive
-    bool replace = false;                                       // a row loaded from the editor is being corrected
-    int recordPosition = 0;                                     // array position of the record being corrected
+    Time64 entryDate = 0;    // local midnight of the day new records receive
+    bool replace = false;    // a row loaded from the editor is being corrected
+    int recordPosition = 0;  // array position of the record being corrected
     // The record as it was loaded: the correction replaces this record, wherever the array holds
     // it by then, and never another one (see GridCapture).
     std::optional<CEventRecord> correctedRecord;

@@ -64,7 +64,8 @@ public:
         const std::vector<CEventRecord>& records = m_doc.Records();
         m_order.resize(records.size());
         std::iota(m_order.begin(), m_order.end(), 0u);
-        std::stable_sort(m_order.begin(), m_order.end(), [&records](uint32_t a, uint32_t b) { return records[a].m_time < records[b].m_time; });
+        std::stable_sort(m_order.begin(), m_order.end(),
+                         [&records](uint32_t a, uint32_t b) { return records[a].m_time < records[b].m_time; });
         m_identities.resize(records.size());
         for (size_t i = 0; i < records.size(); ++i) m_identities[i] = Identity(records[i]);
     }

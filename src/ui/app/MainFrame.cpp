@@ -309,7 +309,8 @@ void CMainFrame::ConnectViews() {
     connect(m_history, &CEditHistory::activitiesRestored, editor, &CEventRecordView::RefreshActivities);
     connect(m_history, &CEditHistory::activitiesRestored, view, &CDataView::FillActivityCombos);
     // The View menu's marks follow the bars however they are shown or hidden.
-    connect(m_toolBar, &QToolBar::visibilityChanged, this, [this](bool visible) { m_menuActions[kt::cmd::kViewToolbar]->setChecked(visible); });
+    connect(m_toolBar, &QToolBar::visibilityChanged, this,
+            [this](bool visible) { m_menuActions[kt::cmd::kViewToolbar]->setChecked(visible); });
 }
 
 QAction* CMainFrame::Action(int command) const {

@@ -185,7 +185,8 @@ void CEventRecordView::OnTickToggled(int index, bool ticked) {
     const kt::ActivitySnapshot before = kt::TakeActivitySnapshot(settings, m_session.activities);
     kt::ApplyTick(settings.m_arSelectedActivities, index, ticked);
     kt::SaveSelectedActivities(*m_session.store, settings);
-    m_history.PushActivities(ToQ(ticked ? tx::kStepTick : tx::kStepUntick), before, kt::TakeActivitySnapshot(settings, m_session.activities));
+    m_history.PushActivities(ToQ(ticked ? tx::kStepTick : tx::kStepUntick), before,
+                             kt::TakeActivitySnapshot(settings, m_session.activities));
     m_activities->Refresh();
     emit selectedActivitiesChanged();
 }
