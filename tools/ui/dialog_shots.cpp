@@ -2,8 +2,9 @@
 // records and activities modes), of each dialog of the Help menu (update dialog
 // in its four modes, About box, licence, readme, version history), of the Database menu (the trim
 // dialog with and without its calendar, the automatic archive's report, the recombine question),
-// of the print range, the first-run weight question and the default activities, and of the
-// option-lists editor, the preferences and the average details (on a sample journal) into a
+// of the print range, the first-run weight question and the default activities, of the
+// option-lists editor, the preferences and the average details (on a sample journal), and of the
+// database editor alone in both modes, the keyboard shortcuts and the new-date dialog into a
 // folder, so they can be looked at without a desktop (QT_SCALE_FACTOR=2 for the high-density
 // look, --dark for the program's dark palette):
 //   kt-dialog-shots [--dark] OUTDIR [PROGRAM_FOLDER]
@@ -29,6 +30,7 @@
 #include "core/journal/Archive.h"
 #include "core/journal/KT2Doc.h"
 #include "core/print/PrintRange.h"
+#include "core/settings/MemorySettingsStore.h"
 #include "core/settings/Preferences.h"
 #include "core/settings/Settings.h"
 #include "core/stats/AverageDetails.h"
@@ -46,6 +48,8 @@
 #include "ui/app/Demo.h"
 #include "ui/app/KT2App.h"
 #include "ui/app/MainFrame.h"
+#include "ui/app/EditHistory.h"
+#include "ui/app/KbShortcutsDlg.h"
 #include "ui/base/QtPrompter.h"
 #include "ui/base/ShownColours.h"
 #include "ui/journal/ArchiveDlg.h"
@@ -55,6 +59,9 @@
 #include "ui/settings/PreferencesDlg.h"
 #include "ui/stats/AvgDetailsDlg.h"
 #include "ui/update/UpdateDlg.h"
+#include "ui/views/EventRecordView.h"
+#include "ui/views/NewDateDlg.h"
+#include "ui/views/RecordListModel.h"
 
 namespace {
 
@@ -171,6 +178,37 @@ bool ShootMainWindow(const QDir& out, kt::Prompter& prompter) {
     return ok;
 }
 
+// The database editor on sample data: the records sorted by duration with one row loaded for
+// correction, the activities with their ticks; the keyboard shortcuts and the new-date dialog.
+bool ShootEditor(const QDir& out, kt::Prompter& prompter) {
+    const PictureClock clock;
+    kt::Session session(std::make_unique<kt::MemorySettingsStore>(), prompter, clock);
+    kt::sample::Options options;
+    options.lastDay = kt::LocalMidnight(2024, 6, 15);
+    session.doc.SetRecords(kt::sample::GenerateRecords(options));
+    session.settings.m_arSelectedActivities = kt::DefaultSelectedActivities();
+    kt::ui::CEditHistory history(session);
+    kt::ui::CEventRecordView editor(session, history);
+    editor.resize(1100, 360);
+    editor.show();
+    editor.OnInitialUpdate();
+    bool ok = Shoot(editor, out.filePath(QStringLiteral("editor-records.png")));
+    editor.show();
+    editor.OnColumnClick(3);
+    editor.Records()->MarkEdited(2);
+    editor.selectRow(4);
+    ok &= Shoot(editor, out.filePath(QStringLiteral("editor-sorted.png")));
+    editor.show();
+    editor.SetEditorMode(1);
+    ok &= Shoot(editor, out.filePath(QStringLiteral("editor-activities.png")));
+
+    kt::ui::CKbShortcutsDlg shortcuts;
+    ok &= Shoot(shortcuts, out.filePath(QStringLiteral("keyboard-shortcuts.png")));
+    kt::ui::CNewDateDlg newDate(clock.Now());
+    ok &= Shoot(newDate, out.filePath(QStringLiteral("new-date.png")));
+    return ok;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -226,5 +264,6 @@ int main(int argc, char** argv) {
     ok &= ShootMainWindow(out, prompter);
     ok &= ShootArchiveDialogs(out, prompter);
     ok &= ShootSettingsDialogs(out, prompter);
+    ok &= ShootEditor(out, prompter);
     return ok ? 0 : 1;
 }

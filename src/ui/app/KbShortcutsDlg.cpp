@@ -67,9 +67,11 @@ CKbShortcutsDlg::CKbShortcutsDlg(QWidget* parent) : QDialog(parent) {
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_list);
     layout->addWidget(buttons);
-    // Wide enough for the longest function on one line.
+    // Wide enough for the longest function on one line, tall enough for every row.
+    const int rows = static_cast<int>(kt::KeyboardShortcutRows().size());
     resize(m_list->fontMetrics().horizontalAdvance(ToQ(kt::KeyboardShortcutRows()[5].function)) * 4 / 3 + 60,
-           m_list->verticalHeader()->defaultSectionSize() * 12 + 80);
+           m_list->verticalHeader()->defaultSectionSize() * rows + m_list->horizontalHeader()->sizeHint().height() +
+               buttons->sizeHint().height() + 40);
 }
 
 void CKbShortcutsDlg::showEvent(QShowEvent* event) {

@@ -15,6 +15,8 @@ CNewDateDlg::CNewDateDlg(kt::Time64 today, QWidget* parent) : QDialog(parent) {
     m_calendar = new QCalendarWidget(this);
     m_calendar->setObjectName(QStringLiteral("calendar"));
     m_calendar->setVerticalHeaderFormat(QCalendarWidget::ISOWeekNumbers);
+    // Weeks start on Sunday everywhere in the program (charts, averages).
+    m_calendar->setFirstDayOfWeek(Qt::Sunday);
     const kt::LocalDate d = kt::ToLocal(today);
     m_calendar->setSelectedDate(QDate(d.year, d.month, d.day));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
