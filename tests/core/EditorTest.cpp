@@ -44,6 +44,7 @@ TEST(Editor, ParseListDateReadsTheDayOrFallsBackToTheStartOf1970) {
         {"Mon January 00, 2016", epoch},
         {"Mon January 32, 2016", epoch},
         {"Tue January 05 2016", epoch},  // no comma
+        {"Tue January , 2016", epoch},   // no day
         {"garbage", epoch},
         {"", epoch},
     };
@@ -73,6 +74,7 @@ TEST(Editor, CellTextsAndTheirSortKeys) {
     // Numbers compare as their cells show them.
     EXPECT_EQ(NumberSortKey(30.0004), NumberSortKey(30.0001));
     EXPECT_LT(NumberSortKey(29.96), NumberSortKey(30.04));
+    EXPECT_LT(NumberSortKey(10.0004), NumberSortKey(10.004));
     EXPECT_EQ(NumberSortKey(-0.0001), 0.0);
     EXPECT_LT(NumberSortKey(std::nan("")), NumberSortKey(-1e300));
 

@@ -183,8 +183,10 @@ TEST_F(EditorFixture, DeletedRecordComesBackAtItsPlaceWithCtrlZ) {
     EXPECT_FALSE(frame.Doc().IsChanged());  // back at what the file holds
     Key(Qt::Key_Y);
     EXPECT_EQ(frame.Doc().Records().size(), 2u);
-    Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);  // nothing more to redo
+    Key(Qt::Key_Z);
+    Key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(frame.Doc().Records().size(), 2u);
+    EXPECT_EQ(frame->Action(cmd::kRedo)->text().toStdString(), "&Redo");  // nothing left to redo
 
     // A save is a new clean point; undo after it is a change again.
     Key(Qt::Key_S);
@@ -192,6 +194,23 @@ TEST_F(EditorFixture, DeletedRecordComesBackAtItsPlaceWithCtrlZ) {
     Key(Qt::Key_Z);
     EXPECT_EQ(Dump(frame.Doc()), before);
     EXPECT_TRUE(frame.Doc().IsChanged());
+}
+
+// Twins by the duplicate key (same day, type, texts, 30.04 and 29.96 minutes both 300 tenths):
+// the row clicked is the record acted on, not the twin at the lower array position.
+TEST_F(EditorFixture, ActionsTakeTheRecordOfTheRowEvenWhenItHasATwin) {
+    CEventRecord first(LocalMidnight(2016, 1, 4), "Golf, general", "Nine", 30.04, "Park", 100, 80, 1, "first");
+    CEventRecord second = first;
+    second.m_dDuration = 29.96;
+    second.m_strNotes = "second";
+    Start({first, second});
+    CtrlV();
+    ChooseFromContextMenu(1, "Delete Exercise Record");  // row 1 shows position 0
+    ASSERT_EQ(frame.Doc().Records().size(), 1u);
+    EXPECT_EQ(frame.Doc().Records()[0].m_strNotes, "second");
+    Key(Qt::Key_Z);
+    DoubleClickRow(0);
+    EXPECT_EQ(test::Cell(view->GridCtrl(), 1, 6).toStdString(), "second");
 }
 
 TEST_F(EditorFixture, NewDateKeepsThePositionAndCancelChangesNothing) {
