@@ -23,6 +23,7 @@
 #include "core/base/Format.h"
 #include "core/editor/ActivitySelection.h"
 #include "core/settings/Settings.h"
+#include "core/settings/SettingsPersistence.h"
 #include "core/update/UpdateSite.h"
 #include "ui/app/EditHistory.h"
 #include "ui/app/KbShortcutsDlg.h"
@@ -331,6 +332,9 @@ TEST_F(EditorFixture, TicksAppendInTickOrderAndCtrlZTakesATickBack) {
     const QStringList options = test::CellOptions(view->GridCtrl(), 1, 0);
     EXPECT_EQ(options.mid(options.size() - 2).join(QStringLiteral("|")).toStdString(),
               frame.Activities().At(2).name + "|" + frame.Activities().At(3).name);
+    const auto stored = frame.session->store->ReadValue(kSettingsKeyPath, "Events");
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(DecodeSelectedActivities(stored->data), expected);
 
     Key(Qt::Key_Z);
     expected.pop_back();
