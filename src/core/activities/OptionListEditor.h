@@ -32,11 +32,7 @@ struct OptionListStatus {
     friend bool operator==(const OptionListStatus&, const OptionListStatus&) = default;
 };
 
-struct OptionRowColours {
-    Rgb text;
-    Rgb background;
-    friend bool operator==(const OptionRowColours&, const OptionRowColours&) = default;
-};
+using OptionRowColours = TextColours;
 
 enum class RenameResult {
     Renamed,     // the item has the new text

@@ -40,10 +40,7 @@ inline constexpr const char* kAutoFillCaption = "Auto-fill desriptions and locat
 // The date picker's short date, in Qt's date format notation.
 inline constexpr const char* kDatePickerFormat = "MM/dd/yyyy";
 
-struct LabelColours {
-    Rgb text;
-    Rgb background;
-};
+using LabelColours = TextColours;
 inline constexpr LabelColours kGraphPeriodColours{{0, 128, 0}, {220, 255, 220}};
 inline constexpr LabelColours kExerciseDateColours{{0, 0, 255}, {255, 255, 0}};
 inline constexpr LabelColours kLastWeightColours{{128, 0, 0}, {220, 220, 255}};

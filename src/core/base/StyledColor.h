@@ -10,4 +10,11 @@ struct Rgb {
     friend bool operator==(const Rgb&, const Rgb&) = default;
 };
 
+// A text colour and the background it is drawn on (labels, list rows).
+struct TextColours {
+    Rgb text;
+    Rgb background;
+    friend bool operator==(const TextColours&, const TextColours&) = default;
+};
+
 }  // namespace kt

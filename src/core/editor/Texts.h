@@ -33,10 +33,7 @@ inline constexpr const char* kChangeRecordDate = "Change Record Date";
 inline constexpr const char* kNewDateTitle = "Select a new date for this record";
 
 // Row colours (text on background).
-struct RowColours {
-    Rgb text;
-    Rgb background;
-};
+using RowColours = TextColours;
 inline constexpr RowColours kEditedRow{{132, 0, 0}, {255, 255, 0}};
 inline constexpr RowColours kRecordRow{{0, 0, 255}, {202, 202, 202}};
 inline constexpr RowColours kTickedActivity{{255, 0, 0}, {220, 255, 220}};

@@ -14,7 +14,6 @@ constexpr Time64 kAutoArchiveWait = 2678400;  // 31 days: the month before the c
 
 bool Contains(std::string_view text, std::string_view part) { return text.find(part) != std::string_view::npos; }
 
-
 // The names of the regular files in `folder` that `keep` accepts, sorted.
 template <typename Keep>
 std::vector<std::string> ListNames(const std::filesystem::path& folder, Keep keep) {

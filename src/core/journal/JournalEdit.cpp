@@ -1,35 +1,15 @@
 #include "core/journal/JournalEdit.h"
 
 #include <algorithm>
-#include <bit>
 #include <numeric>
-#include <string_view>
 
 #include "core/journal/KT2Doc.h"
 
 namespace kt {
 namespace {
 
-uint64_t Mix(uint64_t h, std::string_view bytes) {
-    for (unsigned char c : bytes) h = (h ^ c) * 0x100000001b3ULL;
-    return (h ^ 0xff) * 0x100000001b3ULL;
-}
-uint64_t Mix(uint64_t h, uint64_t value) { return Mix(h, std::string_view(reinterpret_cast<const char*>(&value), sizeof value)); }
-
 // Tells records apart that share a date, so a reordering is checked record by record.
-uint64_t Identity(const CEventRecord& r) {
-    uint64_t h = 0xcbf29ce484222325ULL;
-    h = Mix(h, static_cast<uint64_t>(r.m_time));
-    h = Mix(h, r.m_strType);
-    h = Mix(h, r.m_strDescription);
-    h = Mix(h, std::bit_cast<uint64_t>(r.m_dDuration));
-    h = Mix(h, r.m_strLocation);
-    h = Mix(h, std::bit_cast<uint64_t>(r.m_dCalories));
-    h = Mix(h, std::bit_cast<uint64_t>(r.m_dWeight));
-    h = Mix(h, static_cast<uint64_t>(r.m_bMetric));
-    h = Mix(h, static_cast<uint64_t>(r.m_nFile));
-    return Mix(h, r.m_strNotes);
-}
+uint64_t Identity(const CEventRecord& r) { return RecordHash(r) ^ (static_cast<uint64_t>(r.m_nFile) * 0x9e3779b97f4a7c15ULL); }
 
 std::vector<CEventRecord> Copy(const std::vector<CEventRecord>& records, size_t first, size_t last) {
     return {records.begin() + static_cast<std::ptrdiff_t>(first), records.begin() + static_cast<std::ptrdiff_t>(last) + 1};

@@ -46,8 +46,14 @@ uint64_t Mix(uint64_t h, std::string_view bytes) {
 }
 uint64_t Mix(uint64_t h, uint64_t value) { return Mix(h, std::string_view(reinterpret_cast<const char*>(&value), sizeof value)); }
 
-// A record's hash over every field as held in memory: equal records hash equal, and any change
-// of a field (a digit of a duration, a letter of a note) changes it.
+void Report(Prompter& prompter, const char* format, const std::filesystem::path& path, const FileError& error) {
+    prompter.Message(Format(format, path.string().c_str(), static_cast<unsigned>(error.code), error.message.c_str()));
+}
+
+bool EarlierDate(const CEventRecord& a, const CEventRecord& b) { return a.m_time < b.m_time; }
+
+}  // namespace
+
 uint64_t RecordHash(const CEventRecord& r) {
     uint64_t h = 0xcbf29ce484222325ULL;
     h = Mix(h, static_cast<uint64_t>(r.m_time));
@@ -61,11 +67,7 @@ uint64_t RecordHash(const CEventRecord& r) {
     return Mix(h, r.m_strNotes);
 }
 
-void Report(Prompter& prompter, const char* format, const std::filesystem::path& path, const FileError& error) {
-    prompter.Message(Format(format, path.string().c_str(), static_cast<unsigned>(error.code), error.message.c_str()));
-}
-
-bool EarlierDate(const CEventRecord& a, const CEventRecord& b) { return a.m_time < b.m_time; }
+namespace {
 
 // Positions in a date-ordered array: the first record dated at or after `t`, and after it.
 size_t PositionFrom(const std::vector<CEventRecord>& records, Time64 t) {

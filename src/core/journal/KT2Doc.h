@@ -246,6 +246,10 @@ private:
     CKT2Doc& m_doc;
 };
 
+// A record's hash over every field as held in memory but its file of origin: equal records hash
+// equal, and any change of a field (a digit of a duration, a letter of a note) changes it.
+uint64_t RecordHash(const CEventRecord& record);
+
 // The database file line of one record (UTF-8, no line end), texts sanitized. Archive and backup
 // files use the same line.
 std::string DatabaseRecordLine(const CEventRecord& record);

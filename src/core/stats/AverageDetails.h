@@ -13,6 +13,7 @@
 #include <string>
 
 #include "core/base/LocalTime.h"
+#include "core/base/StyledColor.h"
 #include "core/base/StyledText.h"
 #include "core/stats/Averages.h"
 
@@ -45,11 +46,7 @@ std::array<int, kDetailsColumnCount> AverageDetailsColumnWidths(int clientWidth)
 // The text of one cell: date "%a %b %d, %Y", minutes "%3.2lf", the stored calories "%3.1lf".
 std::string AverageDetailsCell(const CEventRecord& record, int column);
 
-struct DetailsRowColours {
-    Rgb text;
-    Rgb background;
-    friend bool operator==(const DetailsRowColours&, const DetailsRowColours&) = default;
-};
+using DetailsRowColours = TextColours;
 // The colours of list row `row`, by its position modulo 3.
 DetailsRowColours AverageDetailsRowColours(size_t row);
 

@@ -20,9 +20,8 @@ QVariant COptionListModel::data(const QModelIndex& index, int role) const {
         case Qt::EditRole:
             return ToQ(m_editor.Items()[static_cast<size_t>(index.row())]);
         case Qt::ForegroundRole:
-            return ShownText(ToQColor(m_editor.RowColours(index.row()).text));
         case Qt::BackgroundRole:
-            return ShownFill(ToQColor(m_editor.RowColours(index.row()).background));
+            return ColourRole(m_editor.RowColours(index.row()), role);
         default:
             return {};
     }

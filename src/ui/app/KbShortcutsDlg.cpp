@@ -10,6 +10,7 @@
 #include "core/app/Commands.h"
 #include "core/app/Texts.h"
 #include "ui/base/QtText.h"
+#include "ui/base/ShownColours.h"
 
 namespace kt::ui {
 namespace {
@@ -33,9 +34,8 @@ public:
             case Qt::DisplayRole:
                 return ToQ(index.column() == 0 ? row.keys : row.function);
             case Qt::ForegroundRole:
-                return ToQColor(colours.text);
             case Qt::BackgroundRole:
-                return ToQColor(colours.background);
+                return ColourRole(colours, role);
             default:
                 return {};
         }

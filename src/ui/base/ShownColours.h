@@ -7,9 +7,12 @@
 #include <QApplication>
 #include <QColor>
 #include <QPalette>
+#include <QVariant>
 #include <functional>
 
 #include "core/base/ColourScheme.h"
+#include "core/base/StyledColor.h"
+#include "ui/base/QtText.h"
 
 class QWidget;
 
@@ -19,6 +22,14 @@ QColor Shown(const QColor& colour, kt::ColourUse use);
 inline QColor ShownText(const QColor& colour) { return Shown(colour, kt::ColourUse::Text); }
 inline QColor ShownFill(const QColor& colour) { return Shown(colour, kt::ColourUse::Fill); }
 inline QColor ShownLine(const QColor& colour) { return Shown(colour, kt::ColourUse::Line); }
+
+// What a list model answers for the colour roles of a cell drawn in `c`, as shown; nothing for
+// other roles.
+inline QVariant ColourRole(const kt::TextColours& c, int role) {
+    if (role == Qt::ForegroundRole) return ShownText(ToQColor(c.text));
+    if (role == Qt::BackgroundRole) return ShownFill(ToQColor(c.background));
+    return {};
+}
 
 // Runs `apply` now and again whenever the application palette's window colour changes, for as
 // long as `widget` lives. A later call for the same widget and `key` replaces the earlier one.

@@ -20,9 +20,8 @@ QVariant CAverageDetailsModel::data(const QModelIndex& index, int role) const {
         case Qt::DisplayRole:
             return ToQ(kt::AverageDetailsCell(m_doc.Records()[m_details.PositionOfRow(row)], index.column()));
         case Qt::ForegroundRole:
-            return ShownText(ToQColor(kt::AverageDetailsRowColours(row).text));
         case Qt::BackgroundRole:
-            return ShownFill(ToQColor(kt::AverageDetailsRowColours(row).background));
+            return ColourRole(kt::AverageDetailsRowColours(row), role);
         case Qt::FontRole:
             return m_font;
         default:

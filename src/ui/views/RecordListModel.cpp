@@ -8,6 +8,7 @@
 #include "core/journal/KT2Doc.h"
 #include "core/settings/Settings.h"
 #include "ui/base/QtText.h"
+#include "ui/base/ShownColours.h"
 
 namespace kt::ui {
 namespace {
@@ -38,9 +39,8 @@ QVariant RecordListModel::data(const QModelIndex& index, int role) const {
         case Qt::ToolTipRole:
             return ToQ(kt::RecordCellText(m_doc.Records()[static_cast<size_t>(position)], index.column()));
         case Qt::ForegroundRole:
-            return ToQColor(colours.text);
         case Qt::BackgroundRole:
-            return ToQColor(colours.background);
+            return ColourRole(colours, role);
         default:
             return {};
     }
@@ -194,9 +194,8 @@ QVariant ActivityListModel::data(const QModelIndex& index, int role) const {
             if (index.column() == 0) return ticked ? Qt::Checked : Qt::Unchecked;
             return {};
         case Qt::ForegroundRole:
-            return ToQColor(colours.text);
         case Qt::BackgroundRole:
-            return ToQColor(colours.background);
+            return ColourRole(colours, role);
         default:
             return {};
     }
