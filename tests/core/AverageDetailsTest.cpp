@@ -26,7 +26,7 @@ std::string Rows(const CKT2Doc& doc, int period) {
     const auto details = CollectAverageDetails(doc, period);
     if (!details) return "none";
     std::string out;
-    for (size_t row = 0; row < details->count; ++row) out += doc.Records()[details->PositionOfRow(row)].m_strDescription + " ";
+    for (size_t row = 0; row < details->count; ++row) out += doc.Records()[details->PositionOfRow(row)].m_strDescription.str() + " ";
     return out + FormatTime(details->startDate, "from %m-%d") + (details->shortDatabase ? " short " : " full ") +
            Format("%d", details->EventCount());
 }

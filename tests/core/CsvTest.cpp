@@ -120,8 +120,13 @@ TEST_F(CsvTest, ExportThenImportIntoAnEmptyJournal_GivesTheRecordsBackWithoutThe
     doc.LoadDatabase();
     std::vector<CEventRecord> expected = doc.Records();
     for (CEventRecord& r : expected) {
-        std::replace(r.m_strType.begin(), r.m_strType.end(), ',', '-');
-        for (std::string* text : {&r.m_strDescription, &r.m_strLocation, &r.m_strNotes}) std::replace(text->begin(), text->end(), ',', ' ');
+        const auto replaced = [](const std::string& text, char by) {
+            std::string out = text;
+            std::replace(out.begin(), out.end(), ',', by);
+            return out;
+        };
+        r.m_strType = replaced(r.m_strType, '-');
+        for (SharedText* text : {&r.m_strDescription, &r.m_strLocation, &r.m_strNotes}) *text = replaced(*text, ' ');
     }
     std::stable_sort(expected.begin(), expected.end(), [](const auto& a, const auto& b) { return a.m_time < b.m_time; });
     ASSERT_TRUE(ExportCsv(doc, dir / "all.csv", 0, LocalMidnight(2100, 1, 1), prompter));

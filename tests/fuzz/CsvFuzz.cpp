@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     kt::CsvImport first = kt::PlanCsvImport(bytes, doc, table, selected);
     for (const kt::CEventRecord& r : first.records) {
         kt::fuzz::Expect(kt::MidnightOf(r.m_time) == r.m_time, "a record's date is a local midnight", kt::DatabaseRecordLine(r));
-        for (const std::string* text : {&r.m_strType, &r.m_strDescription, &r.m_strLocation, &r.m_strNotes})
-            kt::fuzz::Expect(text->find_first_of(std::string("\t\r\n\0", 4)) == std::string::npos, "no text breaks a field",
+        for (const kt::SharedText* text : {&r.m_strType, &r.m_strDescription, &r.m_strLocation, &r.m_strNotes})
+            kt::fuzz::Expect(text->str().find_first_of(std::string("\t\r\n\0", 4)) == std::string::npos, "no text breaks a field",
                              kt::DatabaseRecordLine(r));
     }
     const size_t added = first.records.size();

@@ -9,7 +9,9 @@
 
 namespace {
 
-std::string Texts(const kt::CEventRecord& r) { return r.m_strType + "|" + r.m_strDescription + "|" + r.m_strLocation + "|" + r.m_strNotes; }
+std::string Texts(const kt::CEventRecord& r) {
+    return r.m_strType.str() + "|" + r.m_strDescription.str() + "|" + r.m_strLocation.str() + "|" + r.m_strNotes.str();
+}
 
 }  // namespace
 
@@ -27,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     kt::fuzz::Expect(second.Records().size() == 1, "a written record reads back as one record", line1);
     const kt::CEventRecord& r2 = second.Records()[0];
     kt::CEventRecord sanitized = r1;
-    for (std::string* t : {&sanitized.m_strType, &sanitized.m_strDescription, &sanitized.m_strLocation, &sanitized.m_strNotes})
+    for (kt::SharedText* t : {&sanitized.m_strType, &sanitized.m_strDescription, &sanitized.m_strLocation, &sanitized.m_strNotes})
         *t = kt::SanitizeFieldText(*t);
     kt::fuzz::Expect(Texts(r2) == Texts(sanitized), "texts survive a save", Texts(sanitized), Texts(r2));
     kt::fuzz::Expect(r2.m_time == r1.m_time && r2.m_bMetric == (r1.m_bMetric != 0 ? 1 : 0), "date and unit survive a save", line1);

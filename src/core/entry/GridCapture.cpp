@@ -174,7 +174,7 @@ void CaptureRows(EntryGrid& grid, EntryState& state, CaptureContext& context, Ca
         // of this capture stand in date order already, as if appended to the array's end.
         const double perDay = DurationAverage(doc, kOneWeekPeriod, state.entryDate).perDay;
         CEventRecord newest = doc.Records()[*last];
-        newest.m_strNotes = Format(entry_text::kWeeklyNote, perDay) + newest.m_strNotes;
+        newest.m_strNotes = Format(entry_text::kWeeklyNote, perDay) + newest.m_strNotes.str();
         doc.ReplaceRecord(*last, std::move(newest));
     }
     doc.SortByDate();

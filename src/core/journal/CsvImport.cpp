@@ -203,8 +203,9 @@ CsvImport PlanCsvImport(std::string_view bytes, const CKT2Doc& doc, const Activi
         if (!row.caloriesGiven) {
             r.m_dCalories = CalculateCalories(table, selected, doc.m_bMetric, doc.m_dLastWeight, r.m_dDuration,
                                               WeightInDocumentUnit(r, doc), r.m_strType);
-            if (!r.m_strNotes.empty()) r.m_strNotes += ' ';
-            r.m_strNotes += entry_text::kFormulaNote;
+            std::string notes = r.m_strNotes;
+            if (!notes.empty()) notes += ' ';
+            r.m_strNotes = notes + entry_text::kFormulaNote;
         }
         import.records.push_back(std::move(r));
         index.Add(import.records.back());

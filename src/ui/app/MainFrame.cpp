@@ -360,6 +360,7 @@ bool CMainFrame::StartDocument() {
     m_editorView->OnInitialUpdate();
     // Before the first edit: an earlier run's unsaved changes come back, and this run's are kept.
     m_session.StartRecovery();
+    m_bJournalReady = true;
     return true;
 }
 

@@ -43,6 +43,8 @@ public:
     bool OnCreate();
     // The document's new-document step and the views' initial updates.
     bool StartDocument();
+    // The journal is loaded and shown: entry and the commands that need the journal work.
+    bool IsJournalReady() const { return m_bJournalReady; }
     // Shows the window where the last run left it (maximized when it was), or centred on a first
     // run, always on the screen.
     void ShowAsLeft();
@@ -138,6 +140,7 @@ private:
     std::map<int, QAction*> m_toolbarActions;
     bool m_bShown = false;
     bool m_bDestroyed = false;
+    bool m_bJournalReady = false;
 };
 
 }  // namespace kt::ui
