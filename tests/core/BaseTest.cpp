@@ -3,10 +3,13 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <bit>
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 #include <random>
 #include <vector>
@@ -32,6 +35,92 @@ TEST(Format, WritesPrintfFormatsWithDecimalPoint) {
     // Longer than the small buffer: the whole text arrives.
     const std::string long_text(1000, 'x');
     EXPECT_EQ(Format("<%s>", long_text.c_str()), "<" + long_text + ">");
+}
+
+// printf is the judge: ties in binary (0.125), values just off a tie (1.005 is below it, 0.045
+// above), signs of what rounds to zero, and values too large for the integer route.
+TEST(Format, AppendFixedWritesWhatPrintfWrites) {
+    const double values[] = {0.0,
+                             -0.0,
+                             0.125,
+                             0.375,
+                             2.5,
+                             1.005,
+                             2.675,
+                             0.045,
+                             9.995,
+                             0.05,
+                             -0.001,
+                             1e-9,
+                             45.0,
+                             659.19,
+                             81.55,
+                             1e15,
+                             4503599627370495.5,
+                             4.5e14 + 0.125,
+                             1e300,
+                             5e-324,
+                             HUGE_VAL,
+                             -HUGE_VAL,
+                             NAN,
+                             -NAN};
+    for (int decimals = 0; decimals <= 3; ++decimals) {
+        for (const double v : values) {
+            for (const double signedValue : {v, -v}) {
+                std::string out = "x";
+                AppendFixed(out, signedValue, decimals);
+                EXPECT_EQ(out, "x" + Format("%.*f", decimals, signedValue)) << signedValue << " " << decimals;
+            }
+        }
+    }
+    // Every multiple of an eighth and of a thousandth in a range: exact ties and near-ties.
+    std::string mine, printed;
+    for (int i = -4000; i <= 40000; ++i) {
+        for (const double v : {i / 8.0, i / 1000.0, i * 0.005}) {
+            AppendFixed(mine, v, 1 + (i & 1));
+            mine += ' ';
+            printed += Format("%.*f ", 1 + (i & 1), v);
+        }
+    }
+    EXPECT_EQ(mine, printed);
+}
+
+// The general reader is the judge of the shortcuts; where they decline, it reads.
+TEST(Scan, PlainNumbersReadAsTheGeneralReaderReadsThem) {
+    for (const char* text : {"45.00", "312.5", "0", "7.", "0.1", "123456789012345", "99999999999999.9", "1.005", "45kg", "1.5.3", "0x10",
+                             "2.675", "1e3x", "12345678901234567"}) {
+        double quick = -1;
+        const bool taken = ScanPlainDecimal(text, quick);
+        const double general = *ScanDouble(text);
+        if (taken) {
+            EXPECT_EQ(std::bit_cast<uint64_t>(quick), std::bit_cast<uint64_t>(general)) << text;
+        }
+        EXPECT_EQ(taken, std::string_view(text).find_first_of("e") == std::string_view::npos && std::strlen(text) < 17) << text;
+    }
+    for (const char* text : {" 5", "+5", "-5", ".5", "", "e5", "1234567890123456"}) {
+        double quick = 0;
+        EXPECT_FALSE(ScanPlainDecimal(text, quick)) << text;
+    }
+    // Random decimals of up to 15 digits: the quotient is the correctly rounded value.
+    uint64_t state = 88172645463325252ULL;
+    for (int i = 0; i < 200000; ++i) {
+        state ^= state << 13, state ^= state >> 7, state ^= state << 17;
+        const std::string digits = std::to_string(state % 1000000000000000ULL);
+        const size_t point = state % (digits.size() + 1);
+        const std::string text = digits.substr(0, point) + (point > 0 ? "." : "") + digits.substr(point);
+        double quick = 0;
+        double exact = 0;
+        std::from_chars(text.data(), text.data() + text.size(), exact);
+        ASSERT_TRUE(ScanPlainDecimal(text, quick)) << text;
+        ASSERT_EQ(std::bit_cast<uint64_t>(quick), std::bit_cast<uint64_t>(exact)) << text;
+    }
+    uint64_t value = 0;
+    EXPECT_TRUE(ScanPlainUnsigned("1234567890123456789x", value));
+    EXPECT_EQ(value, 1234567890123456789ULL);
+    EXPECT_FALSE(ScanPlainUnsigned("12345678901234567890", value));  // twenty digits may overflow
+    EXPECT_EQ(ScanU64("12345678901234567890"), 12345678901234567890ULL);
+    EXPECT_FALSE(ScanPlainUnsigned(" 1", value));
+    EXPECT_FALSE(ScanPlainUnsigned("-1", value));
 }
 
 TEST(Scan, IntSkipsBlanksStopsAtFirstNonDigitAndReportsNothingRead) {
@@ -98,9 +187,14 @@ TEST(Text, SharedRulesForBlanksCaseFieldsPlainTextAndUnits) {
     EXPECT_TRUE(StartsWithNoCase("DWORD:00000001", "dword:"));
     EXPECT_FALSE(StartsWithNoCase("dwo", "dword:"));
     EXPECT_EQ(SanitizeFieldText(std::string("a\tb\rc\nd\0e f", 11)), "a b c d e f");
-    EXPECT_FALSE(NeedsCoding("plain ASCII ~"));
-    EXPECT_TRUE(NeedsCoding("caf\xC3\xA9"));
-    EXPECT_TRUE(NeedsCoding("esc \x1B"));
+    // Every place of a line of words and a tail, and the bytes around the ones that count.
+    for (size_t at = 0; at < 19; ++at) {
+        for (const unsigned char b : {0x80, 0xFF, 0x9B, 0x1B, 0x1A, 0x1C, 0x7F, 0x3B, 0x00}) {
+            std::string text(19, 'a');
+            text[at] = static_cast<char>(b);
+            EXPECT_EQ(NeedsCoding(text), b >= 0x80 || b == 0x1B) << at << " " << int{b};
+        }
+    }
     EXPECT_DOUBLE_EQ(Kilograms(176, false), 80.0);
     EXPECT_DOUBLE_EQ(Kilograms(80, true), 80.0);
     EXPECT_DOUBLE_EQ(OtherUnit(70, true), 154.0);

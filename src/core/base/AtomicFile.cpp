@@ -4,8 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <limits>
 #include <random>
 
 #include "core/base/TextCodec.h"
@@ -44,6 +46,31 @@ std::filesystem::path ResolveLinks(std::filesystem::path path) {
     return path;
 }
 
+int OpenForReading(const std::filesystem::path& path, FileError* error) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) SetError(error, errno);
+    return fd;
+}
+
+// The size of an open regular file; 0 for anything else (a pipe, a device), which is then read
+// to its end all the same.
+uint64_t SizeOf(int fd) {
+    struct stat info {};
+    return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) ? static_cast<uint64_t>(info.st_size) : 0;
+}
+
+// One read, retried when a signal interrupts it. On an error the file is closed and `error`
+// filled; at the end of the file (0) it is closed too.
+ssize_t ReadSome(int fd, char* into, size_t room, FileError* error) {
+    for (;;) {
+        const ssize_t n = ::read(fd, into, room);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) SetError(error, errno);
+        if (n <= 0) ::close(fd);
+        return n;
+    }
+}
+
 }  // namespace
 
 std::filesystem::path DataFilePath(const std::filesystem::path& folder, const std::string& name) {
@@ -54,7 +81,7 @@ std::filesystem::path DataFilePath(const std::filesystem::path& folder, const st
 void SetAtomicWriteFailureAfterBytesForTesting(long long bytes) { g_failAfterBytes = bytes; }
 long long CompletedAtomicWritesForTesting() { return g_completedWrites; }
 
-bool WriteFileAtomic(const std::filesystem::path& path, std::string_view content, FileError* error) {
+bool WriteFileAtomic(const std::filesystem::path& path, const PieceSource& next, FileError* error) {
     if (path.empty() || !path.has_filename()) {
         SetError(error, ENOENT);
         return false;
@@ -82,24 +109,26 @@ bool WriteFileAtomic(const std::filesystem::path& path, std::string_view content
         }
         ::fchmod(fd, old.st_mode & 07777);
     }
-    size_t limit = content.size();
-    bool simulatedFailure = false;
-    if (g_failAfterBytes >= 0 && static_cast<unsigned long long>(g_failAfterBytes) < content.size()) {
-        limit = static_cast<size_t>(g_failAfterBytes);
-        simulatedFailure = true;
-    }
-    size_t written = 0;
     int failure = 0;
-    while (written < limit) {
-        const ssize_t n = ::write(fd, content.data() + written, limit - written);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            failure = errno;
-            break;
+    long long total = 0;  // bytes written so far, for the test seam
+    for (std::string_view piece = next(); !piece.empty() && !failure; piece = next()) {
+        size_t limit = piece.size();
+        if (g_failAfterBytes >= 0 && static_cast<unsigned long long>(g_failAfterBytes - total) < piece.size()) {
+            limit = static_cast<size_t>(g_failAfterBytes - total);
         }
-        written += static_cast<size_t>(n);
+        size_t written = 0;
+        while (written < limit) {
+            const ssize_t n = ::write(fd, piece.data() + written, limit - written);
+            if (n < 0) {
+                if (errno == EINTR) continue;
+                failure = errno;
+                break;
+            }
+            written += static_cast<size_t>(n);
+        }
+        total += static_cast<long long>(written);
+        if (!failure && limit < piece.size()) failure = ENOSPC;  // the simulated full disk
     }
-    if (!failure && simulatedFailure) failure = ENOSPC;
     if (!failure && ::fsync(fd) != 0) failure = errno;
     if (::close(fd) != 0 && !failure) failure = errno;
     if (!failure && ::rename(temp.c_str(), target.c_str()) != 0) failure = errno;
@@ -119,6 +148,18 @@ bool WriteFileAtomic(const std::filesystem::path& path, std::string_view content
     return true;
 }
 
+bool WriteFileAtomic(const std::filesystem::path& path, std::string_view content, FileError* error) {
+    bool given = false;
+    return WriteFileAtomic(
+        path,
+        [&]() {
+            const std::string_view piece = given ? std::string_view() : content;
+            given = true;
+            return piece;
+        },
+        error);
+}
+
 bool WriteTextFileAtomic(const std::filesystem::path& path, const std::vector<std::string>& lines, FileError* error) {
     return WriteFileAtomic(path, EncodeText(lines), error);
 }
@@ -135,26 +176,45 @@ bool CreateFolder(const std::filesystem::path& folder, FileError* error) {
 
 bool ReadFileBytes(const std::filesystem::path& path, std::string& content, FileError* error) {
     content.clear();
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        SetError(error, errno);
-        return false;
-    }
-    char buffer[1 << 16];
+    const int fd = OpenForReading(path, error);
+    if (fd < 0) return false;
+    // One allocation of the size the file has, and a byte more, so that the read finding the end
+    // needs no room of its own; a file that grows meanwhile is still read to its end.
+    content.resize(static_cast<size_t>(SizeOf(fd)) + 1);
+    size_t filled = 0;
     for (;;) {
-        const ssize_t n = ::read(fd, buffer, sizeof buffer);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            const int e = errno;
-            ::close(fd);
-            SetError(error, e);
-            return false;
+        if (filled == content.size()) content.resize(content.size() * 2);
+        const ssize_t n = ReadSome(fd, content.data() + filled, content.size() - filled, error);
+        if (n <= 0) {
+            content.resize(n == 0 ? filled : 0);
+            return n == 0;
         }
-        if (n == 0) break;
-        content.append(buffer, static_cast<size_t>(n));
+        filled += static_cast<size_t>(n);
     }
-    ::close(fd);
-    return true;
+}
+
+bool ReadFilePieces(const std::filesystem::path& path, const PieceReader& take, FileError* error, size_t pieceSize) {
+    const int fd = OpenForReading(path, error);
+    if (fd < 0) return false;
+    const uint64_t size = SizeOf(fd);
+    // Room for the whole file and one byte more, so that a file read in one piece ends with the
+    // read that finds nothing more, without a second buffer; at most a piece, at least a page.
+    constexpr size_t kMinimum = 4096;
+    std::string buffer(std::max(kMinimum, static_cast<size_t>(std::min<uint64_t>(size + 1, std::max(pieceSize, kMinimum)))), '\0');
+    size_t filled = 0;
+    for (;;) {
+        if (filled == buffer.size()) buffer.resize(buffer.size() * 2);  // a line longer than a piece
+        const ssize_t n = ReadSome(fd, buffer.data() + filled, buffer.size() - filled, error);
+        if (n < 0) return false;
+        filled += static_cast<size_t>(n);
+        const bool last = n == 0;
+        // A file read in one piece is handed over once, with its end.
+        if (!last && filled < buffer.size()) continue;
+        const size_t used = std::min(take(std::string_view(buffer.data(), filled), last, size), filled);
+        if (last) return true;  // the file is closed by the read that found its end
+        std::memmove(buffer.data(), buffer.data() + used, filled - used);
+        filled -= used;
+    }
 }
 
 bool ReadTextFile(const std::filesystem::path& path, std::vector<std::string>& lines, FileError* error) {

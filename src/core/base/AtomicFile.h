@@ -3,7 +3,9 @@
 // in the same folder, flushed to disk, and renamed over the old file only when all of it was
 // written. A failed or interrupted save therefore leaves the previous file as it was.
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,11 +26,26 @@ std::filesystem::path DataFilePath(const std::filesystem::path& folder, const st
 // file is then untouched and no temporary file is left behind.
 bool WriteFileAtomic(const std::filesystem::path& path, std::string_view content, FileError* error = nullptr);
 
+// The same for content made while it is written: each call of `next` returns the next bytes, an
+// empty piece at the end; a piece stays valid until the next call. A large file then needs no
+// buffer of its own size.
+using PieceSource = std::function<std::string_view()>;
+bool WriteFileAtomic(const std::filesystem::path& path, const PieceSource& next, FileError* error = nullptr);
+
 // Encodes `lines` with the text codec (CR LF line ends) and writes them atomically.
 bool WriteTextFileAtomic(const std::filesystem::path& path, const std::vector<std::string>& lines, FileError* error = nullptr);
 
 // Reads a whole file. Returns false when it cannot be opened or read.
 bool ReadFileBytes(const std::filesystem::path& path, std::string& content, FileError* error = nullptr);
+
+// Reads a file through one buffer of about `pieceSize` bytes, for files that need not be held
+// whole (a journal is parsed line by line). `take` receives the bytes not used yet, whether the
+// file ends with them, and the file's size as it was when opened (0 when unknown); it returns
+// how many it used, and the rest is handed over again with the next piece. A piece is full
+// before it is handed over, except the last one; a piece that `take` cannot use at all grows.
+// Returns false, filling `error`, when the file cannot be opened or read.
+using PieceReader = std::function<size_t(std::string_view unread, bool last, uint64_t fileSize)>;
+bool ReadFilePieces(const std::filesystem::path& path, const PieceReader& take, FileError* error = nullptr, size_t pieceSize = 1 << 20);
 
 // Reads a text file of the data folder and decodes it into UTF-8 lines.
 bool ReadTextFile(const std::filesystem::path& path, std::vector<std::string>& lines, FileError* error = nullptr);

@@ -2,9 +2,14 @@
 
 #include <locale.h>
 
+#include <algorithm>
+#include <charconv>
 #include <clocale>
+#include <cmath>
 #include <cstdarg>
+#include <cstdint>
 #include <cstdio>
+#include <iterator>
 
 namespace kt {
 
@@ -48,6 +53,65 @@ std::string Format(const char* fmt, ...) {
     }
     va_end(copy);
     return out;
+}
+
+namespace {
+
+// The numbers of a journal (minutes, kilocalories, weights) with up to nine decimals, by integer
+// arithmetic. printf rounds the exact binary value half to even. The product with the power of
+// ten is rounded once (p); adding and taking away 2^52 rounds p half to even. Only where p lies
+// exactly halfway does the rounding of the product matter: its exact rest, recovered with a fused
+// multiply-add, then says which way the true value lies. Returns nullptr for values this does not
+// cover (2^52 and above, infinities, NaN).
+char* FormatFixedQuickly(char* out, double value, int decimals) {
+    static constexpr double kScales[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
+    constexpr double kTwo52 = 4503599627370496.0;
+    const double scale = kScales[decimals];
+    const double magnitude = std::fabs(value);
+    const double p = magnitude * scale;
+    if (!(p < kTwo52)) return nullptr;
+    double n = (p + kTwo52) - kTwo52;
+    const double t = p - n;  // exact: both are multiples of p's last place
+    if (t == 0.5 || t == -0.5) {
+        const double rest = std::fma(magnitude, scale, -p);
+        if (t == 0.5 && rest > 0) n += 1;
+        if (t == -0.5 && rest < 0) n -= 1;
+    }
+    char digits[24];
+    char* end = std::to_chars(digits, digits + sizeof digits, static_cast<uint64_t>(n)).ptr;
+    const auto length = static_cast<size_t>(end - digits);
+    const auto places = static_cast<size_t>(decimals);
+    if (std::signbit(value)) *out++ = '-';  // printf keeps the sign of what rounds to zero, too
+    if (length <= places) {
+        *out++ = '0';
+        *out++ = '.';
+        out = std::fill_n(out, places - length, '0');
+        return std::copy(digits, end, out);
+    }
+    out = std::copy(digits, end - places, out);
+    if (places == 0) return out;
+    *out++ = '.';
+    return std::copy(end - places, end, out);
+}
+
+}  // namespace
+
+char* FormatFixed(char* out, double value, int decimals) {
+    if (char* end = FormatFixedQuickly(out, value, decimals)) return end;
+    // to_chars writes the exact binary value rounded half to even, digit for digit what printf
+    // writes; infinities and NaN keep printf's own spelling.
+    if (std::isfinite(value)) return std::to_chars(out, out + kFixedRoom, value, std::chars_format::fixed, decimals).ptr;
+    const std::string printed = Format("%.*f", decimals, value);
+    return std::copy(printed.begin(), printed.end(), out);
+}
+
+void AppendFixed(std::string& out, double value, int decimals) {
+    if (decimals < 0 || decimals > kMaxFixedDecimals) {
+        out += Format("%.*f", decimals, value);
+        return;
+    }
+    char text[kFixedRoom];
+    out.append(text, FormatFixed(text, value, decimals));
 }
 
 locale_t CLocaleHandle() {

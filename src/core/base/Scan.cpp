@@ -68,6 +68,7 @@ std::vector<int> ScanInts(std::string_view text, size_t count) {
 }
 
 std::optional<double> ScanDouble(std::string_view text) {
+    if (double plain = 0; ScanPlainDecimal(text, plain)) return plain;
     std::string_view body = SkipSpace(text);
     const bool negative = ReadSign(body);
     // scanf takes one sign; from_chars would take a second '-' itself and read "--5" as 5.
@@ -76,6 +77,7 @@ std::optional<double> ScanDouble(std::string_view text) {
         return negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
     }
     if (StartsWithNoCase(body, "nan")) return std::numeric_limits<double>::quiet_NaN();
+    if (double plain = 0; ScanPlainDecimal(body, plain)) return negative ? -plain : plain;
     // from_chars does not take a leading '+', and it would accept "1e" as 1 only partially; the
     // longest valid prefix is what scanf reads, which from_chars also returns.
     double value = 0.0;
@@ -94,6 +96,7 @@ std::optional<double> ScanDouble(std::string_view text) {
 }
 
 std::optional<uint64_t> ScanU64(std::string_view text) {
+    if (uint64_t plain = 0; ScanPlainUnsigned(text, plain)) return plain;
     std::string_view s = SkipSpace(text);
     const bool negative = ReadSign(s);
     if (s.empty() || !IsDigit(s[0])) return std::nullopt;

@@ -39,6 +39,8 @@ public:
     // True when the text goes into a database line byte for byte: plain ASCII without tab, line
     // break, NUL or ESC (anything else is blanked or escaped on the way out).
     bool IsPlainField() const;
+    // The same, handing over the text in the same look-up.
+    bool IsPlainField(std::string_view& text) const;
 
     // The text if the pool holds it, without adding it; the empty text otherwise (check found).
     static SharedText Find(std::string_view text, bool& found);
@@ -56,16 +58,20 @@ private:
 
 std::ostream& operator<<(std::ostream& out, const SharedText& text);
 
-// A loader's front of the pool: remembers the handles of the texts it met last, so the texts a
-// file repeats on every line cost a compare instead of a locked look-up. Not thread-safe; one
-// per loading thread.
+// A loader's front of the pool: remembers the texts it met last, so the texts a file repeats on
+// every line cost a compare instead of a locked look-up. Not thread-safe; one per loading thread.
 class TextInterner {
 public:
     SharedText operator()(std::string_view text);
 
 private:
-    static constexpr size_t kSlots = 1024;
-    uint32_t m_slots[kSlots] = {};
+    struct Slot {
+        const char* data = nullptr;  // the pool's copy, which never moves
+        uint32_t size = 0;
+        uint32_t id = 0;
+    };
+    static constexpr int kSlotBits = 10;
+    Slot m_slots[1 << kSlotBits];
 };
 
 }  // namespace kt
