@@ -27,7 +27,8 @@ CEventRecord Rec(const std::string& day) {
 }
 std::string Show(const std::vector<CEventRecord>& records) {
     std::string s;
-    for (const CEventRecord& r : records) s += " | " + FormatTime(r.m_time, "%y-%m-%d") + (r.m_strNotes.empty() ? "" : " " + r.m_strNotes.str());
+    for (const CEventRecord& r : records)
+        s += " | " + FormatTime(r.m_time, "%y-%m-%d") + (r.m_strNotes.empty() ? "" : " " + r.m_strNotes.str());
     return s;
 }
 // A database file as the program writes it.

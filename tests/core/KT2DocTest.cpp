@@ -6,6 +6,7 @@
 #include "core/base/AtomicFile.h"
 #include "core/base/Format.h"
 #include "core/base/TextCodec.h"
+#include "core/journal/DatabaseFormat.h"
 #include "core/journal/KT2Doc.h"
 #include "support/TestSupport.h"
 
@@ -108,6 +109,53 @@ TEST_F(KT2DocTest, SaveThenLoad_KeepsOrderTextsAndUnitWithFileRounding) {
                   std::to_string(spring) + "|Walking|Lunch walk|20|Office  block|80|180.6|0|line one line two end",
                   "doc|0|180.6",
               }));
+}
+
+// A file arrives in pieces that may end anywhere: inside a line, between CR and LF, inside a
+// byte-order mark, an escape or a UTF-8 character. Every cut gives the records of one read.
+TEST_F(KT2DocTest, ReadInPieces_GivesTheRecordsOfOneRead) {
+    std::string content =
+        "\xEF\xBB\xBF"
+        "17\r\n";
+    for (const char* name : {"nine_field", "eight_field", "short_lines", "odd_fields", "encoding"})
+        content += ReadAll(JournalData() / name / "input.edb");
+    content +=
+        "5\tEsc\x1B"
+        "000009tab\tD\t1\tL\t2\t3\t1\tn\xE9\x1B"
+        "002026\t\x1B\n9\tno end\t\r";
+    CKT2Doc whole;
+    std::optional<uint64_t> header;
+    whole.ParseDatabaseContent(content, &header);
+    ASSERT_EQ(header, 17u);
+    const std::vector<std::string> expected = Dump(whole, true);
+    for (size_t cut = 0; cut <= content.size(); ++cut) {
+        std::vector<CEventRecord> records;
+        bool metric = false;
+        double weight = 0.0;
+        std::optional<uint64_t> pieceHeader;
+        RecordReader reader(records, metric, weight, &pieceHeader);
+        const size_t used = reader.Read(std::string_view(content).substr(0, cut), false);
+        ASSERT_LE(used, cut);
+        reader.Read(std::string_view(content).substr(used), true);
+        CKT2Doc pieces;
+        pieces.SetRecords(records);
+        pieces.m_bMetric = metric;
+        pieces.m_dLastWeight = weight;
+        ASSERT_EQ(Dump(pieces, true), expected) << "cut at " << cut;
+        ASSERT_EQ(reader.Lines(), static_cast<long long>(SplitLines(content).size()));
+        ASSERT_EQ(pieceHeader, header);
+    }
+
+    // A file of several pieces, with a line longer than a piece, loads as its bytes parse.
+    std::string big = content;
+    big += "6\tLong\tD\t1\tL\t2\t3\t1\t" + std::string(3 << 20, 'x') + "\r\n";
+    while (big.size() < (5 << 20)) big += "1709593200\tRunning\tEasy\t45.00\tPark\t312.5\t78.0\t1\t\r\n";
+    WriteAll(doc.DatabasePath(), big);
+    doc.LoadDatabase();
+    CKT2Doc parsed;
+    parsed.ParseDatabaseContent(big);
+    EXPECT_EQ(Dump(doc, true), Dump(parsed, true));
+    EXPECT_GT(doc.Records().size(), 20000u);
 }
 
 TEST_F(KT2DocTest, Load_FallsBackToOlderNameAndGivesAnEmptyDatabaseWithoutAUsableFile) {

@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <bit>
 #include <cerrno>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <iterator>
 #include <limits>
+#include <memory>
 #include <system_error>
 #include <unordered_set>
 
@@ -16,20 +18,56 @@
 #include "core/base/Text.h"
 #include "core/base/TextCodec.h"
 #include "core/journal/Archive.h"
+#include "core/journal/DatabaseFormat.h"
 #include "core/journal/Texts.h"
 
 namespace kt {
 namespace {
 
-// A NUL would end the text for every C-string writer, cutting the rest of the field off.
-bool HasFieldBreak(const std::string& text) { return text.find_first_of(std::string_view("\t\r\n\0", 4)) != std::string::npos; }
+// The file bytes of records (those `include` takes), the header line first, handed to the
+// writer a piece at a time: each piece is formatted straight into one buffer that is written and
+// filled again, so no line is held on its own, none is copied again to encode it, and a journal
+// of a million records needs a megabyte to be saved. The header is digits, so the file never
+// starts with a byte-order mark's bytes. `count`, when given, receives the records written.
+class RecordPieces {
+public:
+    RecordPieces(const std::vector<CEventRecord>& records, Time64 header, std::function<bool(const CEventRecord&)> include, size_t* count)
+        : m_state(std::make_shared<State>(State{&records, header, std::move(include), count, {}, 0, false})) {}
 
-// Most texts are clean: hand those out as they are and copy only the few that need a blank.
-const char* CleanField(const std::string& text, std::string& scratch) {
-    if (!HasFieldBreak(text)) return text.c_str();
-    scratch = SanitizeFieldText(text);
-    return scratch.c_str();
-}
+    std::string_view operator()() const {
+        constexpr size_t kPiece = 1 << 20;
+        State& s = *m_state;
+        std::string& out = s.buffer;
+        out.clear();
+        if (!s.started) {
+            s.started = true;
+            out.reserve(kPiece + 4096);
+            out += Format(journal::kHeaderFormat, static_cast<unsigned long long>(s.header));
+            out += "\r\n";
+            if (s.count) *s.count = 0;
+        }
+        while (s.next < s.records->size() && out.size() < kPiece) {
+            const CEventRecord& record = (*s.records)[s.next++];
+            if (s.include && !s.include(record)) continue;
+            AppendRecordLine(out, record, true);
+            out += "\r\n";
+            if (s.count) ++*s.count;
+        }
+        return out;
+    }
+
+private:
+    struct State {
+        const std::vector<CEventRecord>* records;
+        Time64 header;
+        std::function<bool(const CEventRecord&)> include;
+        size_t* count;
+        std::string buffer;
+        size_t next;
+        bool started;
+    };
+    std::shared_ptr<State> m_state;  // a PieceSource is copied; the copies go on together
+};
 
 // Durations count as equal when they agree to a tenth of a minute, halves rounded away from zero.
 double Tenths(double minutes) { return std::round(minutes * 10.0); }
@@ -81,14 +119,19 @@ size_t PositionAfter(const std::vector<CEventRecord>& records, Time64 t) {
         records.begin());
 }
 
-}  // namespace
-
-std::string DatabaseRecordLine(const CEventRecord& record) {
-    std::string type, description, location, notes;
-    return Format(journal::kRecordFormat, static_cast<unsigned long long>(record.m_time), CleanField(record.m_strType, type),
-                  CleanField(record.m_strDescription, description), record.m_dDuration, CleanField(record.m_strLocation, location),
-                  record.m_dCalories, record.m_dWeight, record.m_bMetric != 0 ? 1 : 0, CleanField(record.m_strNotes, notes));
+// The lines of `bytes` at most: the line ends and one more. (memchr is several times quicker than
+// a loop over the bytes.)
+size_t CountLines(std::string_view bytes) {
+    size_t lines = 1;
+    const char* end = bytes.data() + bytes.size();
+    for (const char* p = bytes.data(); p < end; ++p, ++lines) {
+        p = static_cast<const char*>(std::memchr(p, '\n', static_cast<size_t>(end - p)));
+        if (!p) break;
+    }
+    return lines;
 }
+
+}  // namespace
 
 bool CKT2Doc::OnNewDocument(Prompter& prompter, const Hooks& hooks) {
     LoadDatabase(&prompter);
@@ -159,9 +202,37 @@ long long CKT2Doc::ReadDatabaseFile(const std::filesystem::path& path, FileError
 }
 
 long long CKT2Doc::AppendDatabaseFile(const std::filesystem::path& path, FileError* error, std::optional<uint64_t>* header) {
-    std::string content;
-    if (!ReadFileBytes(path, content, error)) return -1;
-    return AppendDatabaseContent(content, header);
+    // The file goes through one buffer of a piece's size and its lines are read where they lie,
+    // so a journal costs its records and not also its file's bytes.
+    const size_t before = m_arRecords.size();
+    const bool metric = m_bMetric;
+    const double lastWeight = m_dLastWeight;
+    RecordReader reader(m_arRecords, m_bMetric, m_dLastWeight, header);
+    bool first = true;
+    const bool read = ReadFilePieces(
+        path,
+        [&](std::string_view unread, bool last, uint64_t fileSize) {
+            if (first) {
+                first = false;
+                // The lines of the first piece tell how many the file holds; room that is reserved
+                // but never filled costs address space, not memory.
+                const size_t counted = CountLines(unread);
+                size_t expected = counted;
+                if (!last && !unread.empty()) {
+                    const double perByte = static_cast<double>(counted) / static_cast<double>(unread.size());
+                    expected = static_cast<size_t>(perByte * static_cast<double>(fileSize) * 1.25) + counted;
+                }
+                m_arRecords.reserve(m_arRecords.size() + expected);
+            }
+            return reader.Read(unread, last);
+        },
+        error);
+    if (read) return reader.Lines();
+    // A file that failed half-way changes nothing.
+    m_arRecords.resize(before);
+    m_bMetric = metric;
+    m_dLastWeight = lastWeight;
+    return -1;
 }
 
 long long CKT2Doc::ParseDatabaseContent(std::string_view content, std::optional<uint64_t>* header) {
@@ -175,41 +246,15 @@ long long CKT2Doc::ParseDatabaseContent(std::string_view content, std::optional<
 }
 
 long long CKT2Doc::AppendDatabaseContent(std::string_view content, std::optional<uint64_t>* header) {
-    m_arRecords.reserve(m_arRecords.size() + static_cast<size_t>(std::count(content.begin(), content.end(), '\n')) + 1);
-
-    // Lines are cut as SplitLines cuts them, but as views into the file's bytes, so that a plain
-    // line costs no allocation before its fields become the record's strings.
-    long long lines = 0;
-    std::string decoded;
-    const std::string_view all = SkipByteOrderMark(content);
-    size_t start = 0;
-    while (start < all.size()) {
-        const size_t nl = all.find('\n', start);
-        std::string_view line;
-        if (nl == std::string_view::npos) {
-            line = all.substr(start);
-            start = all.size();
-        } else {
-            size_t end = nl;
-            if (end > start && all[end - 1] == '\r') --end;
-            line = all.substr(start, end - start);
-            start = nl + 1;
-        }
-        if (++lines == 1 && header && line.find('\t') == std::string_view::npos) *header = ScanU64Or(line, 0);
-        // A line of plain ASCII is already its own UTF-8 text; only other lines pay for a copy.
-        if (NeedsCoding(line)) {
-            decoded = DecodeLine(line);
-            ParseRecordView(decoded);
-        } else {
-            ParseRecordView(line);
-        }
-    }
-    return lines;
+    m_arRecords.reserve(m_arRecords.size() + CountLines(content));
+    RecordReader reader(m_arRecords, m_bMetric, m_dLastWeight, header);
+    reader.Read(content, true);
+    return reader.Lines();
 }
 
 void CKT2Doc::ParseRecordLine(const std::string& line) {
     const size_t before = m_arRecords.size();
-    ParseRecordView(line);
+    RecordReader(m_arRecords, m_bMetric, m_dLastWeight).ReadLine(line);
     if (m_arRecords.size() == before) return;
     // The record is in the array already; observers hear of it as of any insertion.
     CEventRecord record = std::move(m_arRecords.back());
@@ -220,46 +265,6 @@ void CKT2Doc::ParseRecordLine(const std::string& line) {
     m_totals.Inserted(m_arRecords, before, before, m_bSorted);
     Notify([before](JournalObserver* o) { o->RecordsInserted(before, before); });
     Touch(true);
-}
-
-void CKT2Doc::ParseRecordView(std::string_view line) {
-    size_t tab = line.find('\t');
-    // The header and empty lines hold no tab: their number means nothing to the database.
-    if (tab == std::string_view::npos) return;
-    const Time64 date = static_cast<Time64>(ScanU64Or(line.substr(0, tab), 0));
-    std::string_view rest = line.substr(tab + 1);
-
-    // type, description, duration, location, calories, weight: each only when a tab ends it.
-    constexpr int kLeadingFields = 6;
-    std::string_view fields[kLeadingFields];
-    int taken = 0;
-    while (taken < kLeadingFields) {
-        tab = rest.find('\t');
-        if (tab == std::string_view::npos) break;
-        fields[taken++] = rest.substr(0, tab);
-        rest = rest.substr(tab + 1);
-    }
-    const double duration = taken > 2 ? ScanDoubleOr(fields[2], 0.0) : 0.0;
-    const double calories = taken > 4 ? ScanDoubleOr(fields[4], 0.0) : 0.0;
-    const double weight = taken > 5 ? ScanDoubleOr(fields[5], 0.0) : 0.0;
-
-    std::string_view notes;
-    if (taken == kLeadingFields) {
-        tab = rest.find('\t');
-        if (tab == std::string_view::npos) {
-            // Files of earlier versions have no unit field; their weights are pounds.
-            notes = rest;
-            m_bMetric = false;
-        } else {
-            m_bMetric = ScanIntOr(rest.substr(0, tab), 0) > 0;
-            // The notes start after the unit field's tab. Every file holds a one-character flag
-            // there; a longer or empty one must not cost the notes a character or add a tab.
-            notes = rest.substr(tab + 1);
-        }
-    }
-    if (weight > 0) m_dLastWeight = weight;
-    m_arRecords.emplace_back(date, std::string(fields[0]), std::string(fields[1]), duration, std::string(fields[3]), calories, weight,
-                             m_bMetric ? 1 : 0, std::string(notes));
 }
 
 std::vector<std::string> CKT2Doc::DatabaseLines(Time64 saveTime) const {
@@ -278,23 +283,25 @@ std::vector<uint64_t> CKT2Doc::Fingerprints() const {
     for (const CEventRecord& r : m_arRecords) sums[FileOf(r)] += RecordHash(r);
     return sums;
 }
-
-std::vector<std::string> CKT2Doc::FileLines(uint32_t file, Time64 header) const {
-    if (m_arFiles.size() < 2) return DatabaseLines(header);
-    std::vector<std::string> lines;
-    lines.push_back(Format(journal::kHeaderFormat, static_cast<unsigned long long>(header)));
-    for (const CEventRecord& record : m_arRecords) {
-        if (FileOf(record) == file) lines.push_back(DatabaseRecordLine(record));
-    }
-    return lines;
+std::string CKT2Doc::DatabaseContent(Time64 saveTime) const {
+    std::string content;
+    const RecordPieces pieces(m_arRecords, saveTime, nullptr, nullptr);
+    for (std::string_view piece = pieces(); !piece.empty(); piece = pieces()) content += piece;
+    return content;
 }
 
-bool CKT2Doc::WriteFileReporting(const std::filesystem::path& path, const std::vector<std::string>& lines, Prompter& prompter) {
+PieceSource CKT2Doc::FilePieces(uint32_t file, Time64 header, size_t* count) const {
+    if (m_arFiles.size() < 2) return RecordPieces(m_arRecords, header, nullptr, count);
+    return RecordPieces(
+        m_arRecords, header, [this, file](const CEventRecord& r) { return FileOf(r) == file; }, count);
+}
+
+bool CKT2Doc::WriteFileReporting(const std::filesystem::path& path, const PieceSource& content, Prompter& prompter) {
     FileError error;
     if (m_strDataFolder.empty()) {
         error.code = ENOENT;
         error.message = std::strerror(ENOENT);
-    } else if (WriteTextFileAtomic(path, lines, &error)) {
+    } else if (WriteFileAtomic(path, content, &error)) {
         return true;
     }
     Report(prompter, journal::kSaveFailedFormat, path, error);
@@ -312,8 +319,8 @@ bool CKT2Doc::ConfirmReplaceUnreadable(Prompter& prompter) const {
 bool CKT2Doc::SaveDatabase(Prompter& prompter, const Clock& clock) {
     if (!ConfirmReplaceUnreadable(prompter)) return false;
     const Time64 now = clock.Now();
-    const std::vector<std::string> activeLines = FileLines(0, now);
-    if (!WriteFileReporting(DatabasePath(), activeLines, prompter)) return false;
+    size_t written = 0;
+    if (!WriteFileReporting(DatabasePath(), FilePieces(0, now, &written), prompter)) return false;
     // The archives of the all-data view: only those whose records were edited are written back.
     if (m_arFiles.size() > 1) {
         const std::vector<uint64_t> sums = Fingerprints();
@@ -321,13 +328,13 @@ bool CKT2Doc::SaveDatabase(Prompter& prompter, const Clock& clock) {
             SourceFile& file = m_arFiles[k];
             if (sums[k] == file.fingerprint) continue;
             const Time64 header = file.header ? static_cast<Time64>(*file.header) : now;
-            if (!WriteFileReporting(DataFilePath(m_strDataFolder, file.name), FileLines(k, header), prompter)) return false;
+            if (!WriteFileReporting(DataFilePath(m_strDataFolder, file.name), FilePieces(k, header, nullptr), prompter)) return false;
             file.fingerprint = sums[k];
         }
     }
     SetChanged(false);
     m_unreadableFile.clear();
-    const SaveReport report{activeLines.size() - 1, DatabasePath()};
+    const SaveReport report{written, DatabasePath()};
     Notify([&report](JournalObserver* o) { o->Saved(report); });
     return true;
 }
@@ -582,7 +589,7 @@ bool CKT2Doc::TrimAndArchive(Time64 cut, Prompter& prompter, const Clock& clock)
         (r.m_time < cut ? archived : kept).push_back(r);
     }
     if (m_strDataFolder.empty()) {
-        WriteFileReporting(DatabasePath(), {}, prompter);
+        WriteFileReporting(DatabasePath(), RecordPieces(kept, now, nullptr, nullptr), prompter);
         return false;
     }
     BackupActiveFile(now, prompter);
@@ -612,17 +619,13 @@ bool CKT2Doc::TrimAndArchive(Time64 cut, Prompter& prompter, const Clock& clock)
     merged.AppendRecords(std::move(added));
     if (writeArchive) {
         merged.SortByDate();
-        if (!WriteTextFileAtomic(archivePath, merged.DatabaseLines(cut - kSecondsPerDay), &error)) {
+        if (!WriteFileAtomic(archivePath, RecordPieces(merged.m_arRecords, cut - kSecondsPerDay, nullptr, nullptr), &error)) {
             Report(prompter, journal::kArchiveFailedFormat, archivePath, error);
             return false;
         }
     }
 
-    std::vector<std::string> activeLines;
-    activeLines.reserve(kept.size() + 1);
-    activeLines.push_back(Format(journal::kHeaderFormat, static_cast<unsigned long long>(now)));
-    for (const CEventRecord& r : kept) activeLines.push_back(DatabaseRecordLine(r));
-    if (!WriteFileReporting(DatabasePath(), activeLines, prompter)) {
+    if (!WriteFileReporting(DatabasePath(), RecordPieces(kept, now, nullptr, nullptr), prompter)) {
         // The active file still holds every record: put the archive back so none is in two files.
         std::error_code ignored;
         if (writeArchive && existed) WriteFileAtomic(archivePath, previous);
@@ -692,7 +695,7 @@ long long CKT2Doc::RecombineDatabases(Prompter& prompter, Trash& trash, const Co
     // keep their files, so a failure leaves a consistent all-data view.
     const std::filesystem::path active = DatabasePath();
     const std::filesystem::path combined = active.string() + ".recombined";
-    if (!WriteFileReporting(combined, DatabaseLines(clock.Now()), prompter)) return lines;
+    if (!WriteFileReporting(combined, RecordPieces(m_arRecords, clock.Now(), nullptr, nullptr), prompter)) return lines;
     const std::vector<std::string> names = ListDatabaseFiles(m_strDataFolder);
     FileError firstError;
     bool failed = false;

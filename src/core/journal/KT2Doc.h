@@ -29,6 +29,7 @@
 #include "core/base/LocalTime.h"
 #include "core/base/Prompter.h"
 #include "core/base/Trash.h"
+#include "core/journal/DatabaseFormat.h"
 #include "core/journal/EventRecord.h"
 #include "core/journal/JournalObserver.h"
 #include "core/journal/JournalTotals.h"
@@ -159,6 +160,9 @@ public:
     // The file lines of the database as UTF-8 text, ready for WriteTextFileAtomic (which encodes
     // them): the header with `saveTime`, then one line per record in array order.
     std::vector<std::string> DatabaseLines(Time64 saveTime) const;
+    // The bytes of the database file of every record: what WriteTextFileAtomic makes of
+    // DatabaseLines, built at once.
+    std::string DatabaseContent(Time64 saveTime) const;
     std::filesystem::path DatabasePath() const;       // <data folder>/ExerciseData.edb
     std::filesystem::path OlderDatabasePath() const;  // <data folder>/ExerciseRecord2.txt
 
@@ -190,8 +194,10 @@ private:
     // The file a record is written to in the all-data view; an unknown index counts as active.
     uint32_t FileOf(const CEventRecord& record) const;
     std::vector<uint64_t> Fingerprints() const;
-    std::vector<std::string> FileLines(uint32_t file, Time64 header) const;
-    bool WriteFileReporting(const std::filesystem::path& path, const std::vector<std::string>& lines, Prompter& prompter);
+    // The file bytes of the records of `file` (of every record when the view holds one file), as
+    // the writer takes them; `count` receives how many records were written.
+    PieceSource FilePieces(uint32_t file, Time64 header, size_t* count) const;
+    bool WriteFileReporting(const std::filesystem::path& path, const PieceSource& content, Prompter& prompter);
     bool ConfirmReplaceUnreadable(Prompter& prompter) const;
     void BackupActiveFile(Time64 now, Prompter& prompter) const;
     void UseActiveViewOf(std::vector<CEventRecord> records);
@@ -207,8 +213,7 @@ private:
         std::vector<JournalObserver*> list;
     };
 
-    // The loaders' step for one line, without notices: the loaders report the whole load.
-    void ParseRecordView(std::string_view line);
+    // The loaders, without notices: they report the whole load.
     long long AppendDatabaseFile(const std::filesystem::path& path, FileError* error, std::optional<uint64_t>* header = nullptr);
     long long AppendDatabaseContent(std::string_view content, std::optional<uint64_t>* header = nullptr);
     // The active database file (or the older name) into the array; an unreadable one is noted.
@@ -249,9 +254,5 @@ private:
 // A record's hash over every field as held in memory but its file of origin: equal records hash
 // equal, and any change of a field (a digit of a duration, a letter of a note) changes it.
 uint64_t RecordHash(const CEventRecord& record);
-
-// The database file line of one record (UTF-8, no line end), texts sanitized. Archive and backup
-// files use the same line.
-std::string DatabaseRecordLine(const CEventRecord& record);
 
 }  // namespace kt

@@ -1,0 +1,266 @@
+#include "core/journal/DatabaseFormat.h"
+
+#include <algorithm>
+#include <bit>
+#include <charconv>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+#include "core/base/Format.h"
+#include "core/base/Scan.h"
+#include "core/base/Text.h"
+#include "core/base/TextCodec.h"
+
+namespace kt {
+namespace {
+
+// One text as a database line holds it: a tab or a line break would shift the fields after it and a
+// NUL would end the text for C-string readers, so they become blanks. Most texts have none, and
+// the pool knows which, so those go in as they are.
+void AppendField(std::string& out, const SharedText& text, bool encode) {
+    if (text.IsPlainField()) {
+        out += text.view();
+        return;
+    }
+    const std::string clean = SanitizeFieldText(text.str());
+    out += encode ? EncodeLine(clean) : clean;
+}
+
+// Where the tabs, the line ends and the bytes the codec must see (0x80 and above, ESC) lie among
+// 64 bytes: bit i stands for byte i.
+struct ByteClasses {
+    uint64_t tabs = 0;
+    uint64_t newlines = 0;
+    uint64_t coded = 0;
+};
+
+constexpr size_t kBlock = 64;
+
+// The classes of fewer than a block's bytes (the end of the bytes), and of every block where
+// there is no vector unit to ask.
+ByteClasses ClassifyBytes(const char* p, size_t count) {
+    ByteClasses classes;
+    for (size_t i = 0; i < count; ++i) {
+        const auto c = static_cast<unsigned char>(p[i]);
+        const uint64_t bit = uint64_t{1} << i;
+        if (c == '\t') classes.tabs |= bit;
+        if (c == '\n') classes.newlines |= bit;
+        if (c >= 0x80 || c == 0x1B) classes.coded |= bit;
+    }
+    return classes;
+}
+
+ByteClasses ClassifyBlock(const char* p) {
+#if defined(__SSE2__)
+    // Sixteen bytes per compare; every x86-64 processor has these instructions.
+    ByteClasses classes;
+    const __m128i tab = _mm_set1_epi8('\t');
+    const __m128i newline = _mm_set1_epi8('\n');
+    const __m128i escape = _mm_set1_epi8(0x1B);
+    for (size_t i = 0; i < kBlock; i += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i));
+        const auto mask = [](__m128i m) { return static_cast<uint64_t>(static_cast<uint32_t>(_mm_movemask_epi8(m))); };
+        classes.tabs |= mask(_mm_cmpeq_epi8(bytes, tab)) << i;
+        classes.newlines |= mask(_mm_cmpeq_epi8(bytes, newline)) << i;
+        // The top bit of a byte is the top bit of 0x80 and above.
+        classes.coded |= (mask(bytes) | mask(_mm_cmpeq_epi8(bytes, escape))) << i;
+    }
+    return classes;
+#else
+    return ClassifyBytes(p, kBlock);
+#endif
+}
+
+// The bits below bit `n` (n up to 64).
+uint64_t BitsBelow(size_t n) { return n >= kBlock ? ~uint64_t{0} : (uint64_t{1} << n) - 1; }
+
+// The unit field is one digit in every file this program writes.
+bool UnitFlag(std::string_view field) {
+    if (field.size() == 1 && field[0] >= '0' && field[0] <= '9') return field[0] > '0';
+    return ScanIntOr(field, 0) > 0;
+}
+
+}  // namespace
+
+void AppendRecordLine(std::string& out, const CEventRecord& record, bool encode) {
+    // The texts are the only part that can hold anything but ASCII, and ASCII separates them, so
+    // encoding them one by one gives the bytes of the encoded line.
+    const SharedText* texts[] = {&record.m_strType, &record.m_strDescription, &record.m_strLocation, &record.m_strNotes};
+    std::string_view plain[4];
+    size_t textBytes = 0;
+    bool allPlain = true;
+    for (size_t i = 0; i < 4; ++i) {
+        allPlain = texts[i]->IsPlainField(plain[i]) && allPlain;
+        textBytes += plain[i].size();
+    }
+    // "%2.2f", "%3.1f" and "%2.1f": the widths never pad, as every number, "inf" and "nan" are as wide.
+    constexpr size_t kLine = 4096;
+    constexpr size_t kNumbers = 24 + 3 * kFixedRoom + 16;  // the date, three numbers, tabs and flag
+    if (allPlain && textBytes <= kLine - kNumbers) {
+        // The usual line: put together on the stack and appended at once.
+        char line[kLine];
+        char* p = std::to_chars(line, line + 24, static_cast<unsigned long long>(record.m_time)).ptr;
+        const auto text = [&p](std::string_view t) {
+            *p++ = '\t';
+            p = std::copy(t.begin(), t.end(), p);
+        };
+        text(plain[0]);
+        text(plain[1]);
+        *p++ = '\t';
+        p = FormatFixed(p, record.m_dDuration, 2);
+        text(plain[2]);
+        *p++ = '\t';
+        p = FormatFixed(p, record.m_dCalories, 1);
+        *p++ = '\t';
+        p = FormatFixed(p, record.m_dWeight, 1);
+        *p++ = '\t';
+        *p++ = record.m_bMetric != 0 ? '1' : '0';
+        text(plain[3]);
+        out.append(line, p);
+        return;
+    }
+    char date[24];
+    out.append(date, std::to_chars(date, date + sizeof date, static_cast<unsigned long long>(record.m_time)).ptr);
+    out += '\t';
+    AppendField(out, record.m_strType, encode);
+    out += '\t';
+    AppendField(out, record.m_strDescription, encode);
+    out += '\t';
+    AppendFixed(out, record.m_dDuration, 2);
+    out += '\t';
+    AppendField(out, record.m_strLocation, encode);
+    out += '\t';
+    AppendFixed(out, record.m_dCalories, 1);
+    out += '\t';
+    AppendFixed(out, record.m_dWeight, 1);
+    out += record.m_bMetric != 0 ? "\t1\t" : "\t0\t";
+    AppendField(out, record.m_strNotes, encode);
+}
+
+std::string DatabaseRecordLine(const CEventRecord& record) {
+    std::string line;
+    AppendRecordLine(line, record, false);
+    return line;
+}
+
+RecordReader::RecordReader(std::vector<CEventRecord>& records, bool& metric, double& lastWeight, std::optional<uint64_t>* header)
+    : m_records(records), m_metric(metric), m_lastWeight(lastWeight), m_header(header) {}
+
+size_t RecordReader::Read(std::string_view bytes, bool last) {
+    size_t start = 0;
+    if (!m_started) {
+        // A byte-order mark is recognised only whole.
+        constexpr size_t kMarkSize = 3;
+        if (bytes.size() < kMarkSize && !last) return 0;
+        m_started = true;
+        start = bytes.size() - SkipByteOrderMark(bytes).size();
+    }
+    // One pass over the bytes, a block at a time, finds the line ends, the tabs and whether a line
+    // needs the codec; each line is read as its end comes by.
+    const char* data = bytes.data();
+    const size_t size = bytes.size();
+    size_t tabs[kTabs];
+    int tabCount = 0;
+    size_t coded = kNone;  // the first byte of the line the codec must see
+    const auto firstCoded = [&](uint64_t bits, size_t block) {
+        if (coded == kNone && bits != 0) coded = block + static_cast<size_t>(std::countr_zero(bits)) - start;
+    };
+    for (size_t block = start; block < size; block += kBlock) {
+        const size_t count = std::min(kBlock, size - block);
+        const ByteClasses classes = count == kBlock ? ClassifyBlock(data + block) : ClassifyBytes(data + block, count);
+        size_t lineBit = start - std::min(start, block);  // where the current line starts in this block
+        for (uint64_t events = classes.tabs | classes.newlines; events != 0; events &= events - 1) {
+            const auto bit = static_cast<size_t>(std::countr_zero(events));
+            const size_t at = block + bit;
+            if ((classes.newlines >> bit & 1) == 0) {
+                if (tabCount < kTabs) tabs[tabCount++] = at - start;
+                continue;
+            }
+            firstCoded(classes.coded & BitsBelow(bit) & ~BitsBelow(lineBit), block);
+            const size_t end = at > start && data[at - 1] == '\r' ? at - 1 : at;
+            ReadFileLine(bytes.substr(start, end - start), tabs, tabCount, coded);
+            start = at + 1;
+            lineBit = bit + 1;
+            tabCount = 0;
+            coded = kNone;
+        }
+        firstCoded(classes.coded & ~BitsBelow(lineBit), block);
+    }
+    if (start < size && last) {
+        // A last line without a line end is taken as it stands, a CR included.
+        ReadFileLine(bytes.substr(start), tabs, tabCount, coded);
+        start = size;
+    }
+    return start;
+}
+
+void RecordReader::ReadFileLine(std::string_view line, const size_t* tabs, int tabCount, size_t coded) {
+    if (++m_lines == 1 && m_header && tabCount == 0) *m_header = ScanU64Or(line, 0);
+    // A line of plain ASCII is already its own UTF-8 text.
+    if (coded == kNone) {
+        AddRecord(line, tabs, tabCount, std::nullopt);
+        return;
+    }
+    // Only the notes need the codec, as when someone wrote in a script of their own: the fields
+    // before them are the same bytes decoded or not, and whatever the notes decode to (a tab
+    // included) stays in the notes.
+    if (tabCount == kTabs && coded > tabs[kTabs - 1]) {
+        m_decoded = DecodeLine(line.substr(tabs[kTabs - 1] + 1));
+        AddRecord(line, tabs, tabCount, m_decoded);
+        return;
+    }
+    // Anything else is decoded whole first: a decoded tab before the notes cuts a field.
+    m_decoded = DecodeLine(line);
+    ReadLine(m_decoded);
+}
+
+void RecordReader::ReadLine(std::string_view line) {
+    size_t tabs[kTabs];
+    int tabCount = 0;
+    for (size_t tab = line.find('\t'); tab != std::string_view::npos && tabCount < kTabs; tab = line.find('\t', tab + 1))
+        tabs[tabCount++] = tab;
+    AddRecord(line, tabs, tabCount, std::nullopt);
+}
+
+void RecordReader::AddRecord(std::string_view line, const size_t* tabs, int tabCount, std::optional<std::string_view> decodedNotes) {
+    // The header and empty lines hold no tab: their number means nothing to the database.
+    if (tabCount == 0) return;
+    const std::string_view dateField = line.substr(0, tabs[0]);
+    uint64_t date = 0;
+    if (!ScanPlainUnsigned(dateField, date)) date = ScanU64Or(dateField, 0);
+    // Type, description, duration, location, calories, weight: each only when a tab ends it; the
+    // fields after the first one without are left empty.
+    constexpr int kLeadingFields = 6;
+    const int taken = std::min(tabCount - 1, kLeadingFields);
+    const auto field = [&](int i) { return i < taken ? line.substr(tabs[i] + 1, tabs[i + 1] - tabs[i] - 1) : std::string_view(); };
+    const auto number = [&](int i) {
+        double value = 0.0;
+        if (i < taken && !ScanPlainDecimal(field(i), value)) value = ScanDoubleOr(field(i), 0.0);
+        return value;
+    };
+    const double duration = number(2);
+    const double calories = number(4);
+    const double weight = number(5);
+    std::string_view notes;
+    if (taken == kLeadingFields) {
+        if (tabCount == kLeadingFields + 1) {
+            // Files of earlier versions have no unit field; their weights are pounds.
+            notes = line.substr(tabs[kLeadingFields] + 1);
+            m_metric = false;
+        } else {
+            const size_t flag = tabs[kLeadingFields] + 1;
+            m_metric = UnitFlag(line.substr(flag, tabs[kLeadingFields + 1] - flag));
+            // The notes start after the unit field's tab. Every file holds a one-character flag
+            // there; a longer or empty one must not cost the notes a character or add a tab.
+            notes = decodedNotes ? *decodedNotes : line.substr(tabs[kLeadingFields + 1] + 1);
+        }
+    }
+    if (weight > 0) m_lastWeight = weight;
+    m_records.emplace_back(static_cast<Time64>(date), m_texts(field(0)), m_texts(field(1)), duration, m_texts(field(3)), calories, weight,
+                           m_metric ? 1 : 0, m_texts(notes));
+}
+
+}  // namespace kt

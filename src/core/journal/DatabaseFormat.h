@@ -1,0 +1,65 @@
+#pragma once
+// The lines of a database file (the active journal, archives and backups): reading them into
+// records and writing records as lines. Both run once per record of a journal of a million, so
+// they work on the bytes where they lie: the reader cuts a line into fields in one pass and takes
+// its texts from the text pool, the writer appends to the one buffer that becomes the file.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/base/SharedText.h"
+#include "core/journal/EventRecord.h"
+
+namespace kt {
+
+// Appends the line of `record` (no line end): the time, type, description, duration with two
+// decimals, location, calories and weight with one, the unit flag (1 for kilograms) and the
+// notes, separated by tabs. Tabs, line breaks and NULs in the texts become blanks. With `encode`
+// the texts are written in the file's bytes (see TextCodec.h), otherwise as UTF-8.
+void AppendRecordLine(std::string& out, const CEventRecord& record, bool encode);
+
+// The line of one record as UTF-8 text, texts sanitized.
+std::string DatabaseRecordLine(const CEventRecord& record);
+
+// Reads the lines of a database file into records appended to `records`. A line without a tab (the
+// header, an empty line) makes no record; a line that ends early gives a record with the missing
+// fields empty or 0. Every line with a unit field sets `metric`, an older line without one sets
+// pounds, and a record takes the unit as it then is; a weight above 0 becomes `lastWeight`.
+class RecordReader {
+public:
+    // `header`, when given, receives the number of a first line that holds no tab.
+    RecordReader(std::vector<CEventRecord>& records, bool& metric, double& lastWeight, std::optional<uint64_t>* header = nullptr);
+
+    // Reads the complete lines at the start of `bytes`, and with `last` the rest as the last line,
+    // and returns how many bytes that took; the rest is the start of a line the next bytes go on.
+    // LF or CR LF end a line. A UTF-8 byte-order mark at the start of the first bytes is skipped.
+    size_t Read(std::string_view bytes, bool last);
+    // Reads one line, decoded to UTF-8, its end removed.
+    void ReadLine(std::string_view line);
+    // How many lines were read.
+    long long Lines() const { return m_lines; }
+
+private:
+    // The tabs of a line up to the one that ends the unit field.
+    static constexpr int kTabs = 8;
+    static constexpr size_t kNone = std::string_view::npos;
+    // A line as the file holds it, with the places of its first tabs and of its first byte the
+    // codec must see (kNone: none).
+    void ReadFileLine(std::string_view line, const size_t* tabs, int tabCount, size_t coded);
+    // The record of a UTF-8 line, the notes given apart when they had to be decoded on their own.
+    void AddRecord(std::string_view line, const size_t* tabs, int tabCount, std::optional<std::string_view> decodedNotes);
+
+    std::vector<CEventRecord>& m_records;
+    bool& m_metric;
+    double& m_lastWeight;
+    std::optional<uint64_t>* m_header;
+    long long m_lines = 0;
+    bool m_started = false;  // past the place of a byte-order mark
+    TextInterner m_texts;
+    std::string m_decoded;
+};
+
+}  // namespace kt
