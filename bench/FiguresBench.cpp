@@ -13,7 +13,7 @@
 //                      date, and the auto-fill after choosing an activity; against one frame (16 ms)
 //                      and 1 ms.
 //
-//   bench_Figures [--sizes 10000,100000,1000000] [--runs N]
+//   bench_FiguresBench [--sizes 10000,100000,1000000] [--runs N] [--only load,save,startup,memory,window]
 //
 // The journals come from the sample generator (33 years ending today, as a user who has kept the
 // journal for decades). Qt runs on its offscreen platform unless another is chosen. Start-up and
@@ -321,12 +321,15 @@ int ChildProgramLoaded(int argc, char** argv) {
     timer.start();
     while (!frame->IsJournalReady() && timer.elapsed() < 120000) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     QApplication::processEvents();
-    std::printf("%zu %.1f\n", frame->DataView() ? static_cast<size_t>(1) : 0, PeakMiB());
+    const size_t shown = frame->DataView() ? 1 : 0;
+    std::printf("%zu %.1f\n", shown, PeakMiB());
     return frame->IsJournalReady() ? 0 : 1;
 }
 
 int ChildFloorReader(const char* file) {
-    std::printf("%zu %.1f\n", FloorRead(file) > 0 ? static_cast<size_t>(1) : 0, PeakMiB());
+    // The peak is read after the reading (arguments of one call have no order).
+    const size_t read = FloorRead(file) > 0 ? 1 : 0;
+    std::printf("%zu %.1f\n", read, PeakMiB());
     return 0;
 }
 
@@ -451,10 +454,15 @@ void PrintTable() {
 struct Options {
     std::vector<size_t> sizes = {10000, 100000, 1000000};
     int runs = 9;
+    std::string only;  // the groups to measure, comma-separated; all when empty
+    bool Wants(const char* group) const {
+        return only.empty() || ("," + only + ",").find("," + std::string(group) + ",") != std::string::npos;
+    }
 };
 
 void MeasureLoadAndSave(Workspace& ws, const Options& o) {
     for (size_t records : o.sizes) {
+        if (!o.Wants("load")) break;
         const Home& home = ws.HomeFor(records);
         kt::CKT2Doc doc;
         doc.m_strDataFolder = home.DataFolder().string();
@@ -472,6 +480,7 @@ void MeasureLoadAndSave(Workspace& ws, const Options& o) {
         AddRatio("load", records, Median(load), Median(floor), "ms", "<= 1.5x");
     }
     // Saving the largest journal; the floor writes the very bytes of the saved file.
+    if (!o.Wants("save")) return;
     const size_t records = o.sizes.back();
     const Home& home = ws.HomeFor(records);
     kt::CKT2Doc doc;
@@ -591,6 +600,8 @@ Options ParseOptions(int argc, char** argv) {
                 o.sizes.push_back(std::stoul(list.substr(pos, comma - pos)));
                 pos = comma == std::string::npos ? list.size() : comma + 1;
             }
+        } else if (arg == "--only") {
+            o.only = argv[i + 1];
         } else if (arg == "--runs") {
             o.runs = std::max(1, std::atoi(argv[i + 1]));
         }
@@ -618,13 +629,19 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "writing the %s journal\n", SizeName(records).c_str());
             ws.HomeFor(records);
         }
-        std::fprintf(stderr, "load and save\n");
-        MeasureLoadAndSave(ws, options);
-        std::fprintf(stderr, "start-up\n");
-        MeasureStartup(ws, options);
-        std::fprintf(stderr, "peak memory\n");
-        MeasureMemory(ws, options);
-        {
+        if (options.Wants("load") || options.Wants("save")) {
+            std::fprintf(stderr, "load and save\n");
+            MeasureLoadAndSave(ws, options);
+        }
+        if (options.Wants("startup")) {
+            std::fprintf(stderr, "start-up\n");
+            MeasureStartup(ws, options);
+        }
+        if (options.Wants("memory")) {
+            std::fprintf(stderr, "peak memory\n");
+            MeasureMemory(ws, options);
+        }
+        if (options.Wants("window")) {
             QApplication app(argc, argv);
             kt::ForceCLocale();
             std::fprintf(stderr, "capture, chart, date and auto-fill\n");
