@@ -77,21 +77,21 @@ char* FormatFixedQuickly(char* out, double value, int decimals) {
         if (t == 0.5 && rest > 0) n += 1;
         if (t == -0.5 && rest < 0) n -= 1;
     }
-    char digits[24];
-    char* end = std::to_chars(digits, digits + sizeof digits, static_cast<uint64_t>(n)).ptr;
-    const auto length = static_cast<size_t>(end - digits);
-    const auto places = static_cast<size_t>(decimals);
+    // Written from the end: the decimals, the point, then the whole part (at least its 0).
+    auto rest = static_cast<uint64_t>(n);
+    const uint64_t whole = rest / static_cast<uint64_t>(scale);
+    int wholeDigits = 1;
+    for (uint64_t w = whole; w >= 10; w /= 10) ++wholeDigits;
     if (std::signbit(value)) *out++ = '-';  // printf keeps the sign of what rounds to zero, too
-    if (length <= places) {
-        *out++ = '0';
-        *out++ = '.';
-        out = std::fill_n(out, places - length, '0');
-        return std::copy(digits, end, out);
-    }
-    out = std::copy(digits, end - places, out);
-    if (places == 0) return out;
-    *out++ = '.';
-    return std::copy(end - places, end, out);
+    char* const end = out + wholeDigits + (decimals > 0 ? decimals + 1 : 0);
+    char* at = end;
+    for (int i = 0; i < decimals; ++i, rest /= 10) *--at = static_cast<char>('0' + rest % 10);
+    if (decimals > 0) *--at = '.';
+    do {
+        *--at = static_cast<char>('0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    return end;
 }
 
 }  // namespace

@@ -18,15 +18,39 @@ namespace kt {
 namespace {
 
 // One text as a database line holds it: a tab or a line break would shift the fields after it and a
-// NUL would end the text for C-string readers, so they become blanks. Most texts have none, and
-// the pool knows which, so those go in as they are.
-void AppendField(std::string& out, const SharedText& text, bool encode) {
-    if (text.IsPlainField()) {
-        out += text.view();
-        return;
-    }
-    const std::string clean = SanitizeFieldText(text.str());
-    out += encode ? EncodeLine(clean) : clean;
+// NUL would end the text for C-string readers, so they become blanks. With `encode` in the file's
+// bytes (see TextCodec.h), otherwise as UTF-8.
+std::string FieldForm(const SharedText& text, bool encode) {
+    std::string clean = SanitizeFieldText(text.str());
+    return encode ? EncodeLine(clean) : clean;
+}
+
+// The most a line takes besides its texts: the date, three numbers, eight tabs, the flag, CR LF.
+constexpr size_t kLineRoom = 24 + 3 * kFixedRoom + 16;
+
+// Writes the line of `record` at `p` (which has room for kLineRoom and the texts), the texts
+// given in the form they take; returns the end. "%2.2f", "%3.1f" and "%2.1f": the widths never
+// pad, as every number, "inf" and "nan" are as wide.
+char* WriteLine(char* p, const CEventRecord& record, const std::string_view* texts) {
+    p = std::to_chars(p, p + 24, static_cast<unsigned long long>(record.m_time)).ptr;
+    const auto text = [&p](std::string_view t) {
+        *p++ = '\t';
+        std::memcpy(p, t.data(), t.size());
+        p += t.size();
+    };
+    text(texts[0]);
+    text(texts[1]);
+    *p++ = '\t';
+    p = FormatFixed(p, record.m_dDuration, 2);
+    text(texts[2]);
+    *p++ = '\t';
+    p = FormatFixed(p, record.m_dCalories, 1);
+    *p++ = '\t';
+    p = FormatFixed(p, record.m_dWeight, 1);
+    *p++ = '\t';
+    *p++ = record.m_bMetric != 0 ? '1' : '0';
+    text(texts[3]);
+    return p;
 }
 
 // Where the tabs, the line ends and the bytes the codec must see (0x80 and above, ESC) lie among
@@ -89,55 +113,62 @@ void AppendRecordLine(std::string& out, const CEventRecord& record, bool encode)
     // The texts are the only part that can hold anything but ASCII, and ASCII separates them, so
     // encoding them one by one gives the bytes of the encoded line.
     const SharedText* texts[] = {&record.m_strType, &record.m_strDescription, &record.m_strLocation, &record.m_strNotes};
-    std::string_view plain[4];
+    std::string held[4];
+    std::string_view forms[4];
     size_t textBytes = 0;
-    bool allPlain = true;
     for (size_t i = 0; i < 4; ++i) {
-        allPlain = texts[i]->IsPlainField(plain[i]) && allPlain;
-        textBytes += plain[i].size();
+        if (!texts[i]->IsPlainField(forms[i])) forms[i] = held[i] = FieldForm(*texts[i], encode);
+        textBytes += forms[i].size();
     }
-    // "%2.2f", "%3.1f" and "%2.1f": the widths never pad, as every number, "inf" and "nan" are as wide.
-    constexpr size_t kLine = 4096;
-    constexpr size_t kNumbers = 24 + 3 * kFixedRoom + 16;  // the date, three numbers, tabs and flag
-    if (allPlain && textBytes <= kLine - kNumbers) {
-        // The usual line: put together on the stack and appended at once.
-        char line[kLine];
-        char* p = std::to_chars(line, line + 24, static_cast<unsigned long long>(record.m_time)).ptr;
-        const auto text = [&p](std::string_view t) {
-            *p++ = '\t';
-            p = std::copy(t.begin(), t.end(), p);
-        };
-        text(plain[0]);
-        text(plain[1]);
-        *p++ = '\t';
-        p = FormatFixed(p, record.m_dDuration, 2);
-        text(plain[2]);
-        *p++ = '\t';
-        p = FormatFixed(p, record.m_dCalories, 1);
-        *p++ = '\t';
-        p = FormatFixed(p, record.m_dWeight, 1);
-        *p++ = '\t';
-        *p++ = record.m_bMetric != 0 ? '1' : '0';
-        text(plain[3]);
-        out.append(line, p);
+    constexpr size_t kStack = 4096;
+    if (kLineRoom + textBytes <= kStack) {
+        char line[kStack];
+        out.append(line, WriteLine(line, record, forms));
         return;
     }
-    char date[24];
-    out.append(date, std::to_chars(date, date + sizeof date, static_cast<unsigned long long>(record.m_time)).ptr);
-    out += '\t';
-    AppendField(out, record.m_strType, encode);
-    out += '\t';
-    AppendField(out, record.m_strDescription, encode);
-    out += '\t';
-    AppendFixed(out, record.m_dDuration, 2);
-    out += '\t';
-    AppendField(out, record.m_strLocation, encode);
-    out += '\t';
-    AppendFixed(out, record.m_dCalories, 1);
-    out += '\t';
-    AppendFixed(out, record.m_dWeight, 1);
-    out += record.m_bMetric != 0 ? "\t1\t" : "\t0\t";
-    AppendField(out, record.m_strNotes, encode);
+    std::string line(kLineRoom + textBytes, '\0');
+    line.resize(static_cast<size_t>(WriteLine(line.data(), record, forms) - line.data()));
+    out += line;
+}
+
+bool RecordFileWriter::MakeRoom(size_t room, bool always) {
+    if (m_used + room <= m_buffer.size()) return true;
+    // The buffer grows to a piece and a little more, so that a small file costs a small buffer.
+    constexpr size_t kFull = kPieceSize + kPieceSize / 16;
+    constexpr size_t kFirst = 64 << 10;
+    if (!always && m_used > 0 && m_used + room > kFull) return false;
+    m_buffer.resize(std::max(m_used + room, std::min(kFull, std::max(kFirst, 2 * m_buffer.size()))));
+    return true;
+}
+
+void RecordFileWriter::AddText(std::string_view text) {
+    MakeRoom(text.size(), true);
+    std::memcpy(m_buffer.data() + m_used, text.data(), text.size());
+    m_used += text.size();
+}
+
+bool RecordFileWriter::Add(const CEventRecord& record) {
+    const SharedText* texts[] = {&record.m_strType, &record.m_strDescription, &record.m_strLocation, &record.m_strNotes};
+    std::string_view forms[4];
+    size_t textBytes = 0;
+    for (size_t i = 0; i < 4; ++i) {
+        if (!texts[i]->IsPlainField(forms[i])) {
+            // The few texts that need blanks or escapes recur on many lines (an activity name with
+            // a character above U+00FF): each is worked out once per file.
+            auto [it, added] = m_coded.try_emplace(texts[i]->Id());
+            if (added) it->second = FieldForm(*texts[i], true);
+            forms[i] = it->second;
+        }
+        textBytes += forms[i].size();
+    }
+    // A full piece leaves the line to the next one; a line longer than a piece is a piece of its own.
+    if (!MakeRoom(kLineRoom + textBytes + 2, false)) return false;
+    char* const start = m_buffer.data() + m_used;
+    char* p = WriteLine(start, record, forms);
+    *p++ = '\r';
+    *p++ = '\n';
+    m_used += static_cast<size_t>(p - start);
+    return true;
 }
 
 std::string DatabaseRecordLine(const CEventRecord& record) {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "core/base/SharedText.h"
@@ -23,6 +24,31 @@ void AppendRecordLine(std::string& out, const CEventRecord& record, bool encode)
 
 // The line of one record as UTF-8 text, texts sanitized.
 std::string DatabaseRecordLine(const CEventRecord& record);
+
+// The bytes of a database file made a piece at a time in one buffer, so a saved journal of any
+// size needs a megabyte besides its records: lines are added until the piece is full, the piece
+// is written, cleared and filled again.
+class RecordFileWriter {
+public:
+    static constexpr size_t kPieceSize = 1 << 20;
+    // Adds bytes as they are (the header line).
+    void AddText(std::string_view text);
+    // Adds the line of `record` in the file's bytes and its CR LF; false, adding nothing, when the
+    // line does not fit in what is left of the piece (a line never fits only in an empty piece).
+    bool Add(const CEventRecord& record);
+    bool Full() const { return m_used >= kPieceSize; }
+    std::string_view Piece() const { return std::string_view(m_buffer.data(), m_used); }
+    void Clear() { m_used = 0; }
+
+private:
+    // Room for `room` more bytes: true when there is or was made, false when the piece has other
+    // lines and no room for these (unless `always`).
+    bool MakeRoom(size_t room, bool always);
+
+    std::string m_buffer;
+    size_t m_used = 0;
+    std::unordered_map<uint32_t, std::string> m_coded;  // the file form of texts that are not plain
+};
 
 // Reads the lines of a database file into records appended to `records`. A line without a tab (the
 // header, an empty line) makes no record; a line that ends early gives a record with the missing

@@ -32,28 +32,24 @@ namespace {
 class RecordPieces {
 public:
     RecordPieces(const std::vector<CEventRecord>& records, Time64 header, std::function<bool(const CEventRecord&)> include, size_t* count)
-        : m_state(std::make_shared<State>(State{&records, header, std::move(include), count, {}, 0, false})) {}
+        : m_state(std::make_shared<State>(State{&records, header, std::move(include), count, RecordFileWriter(), 0, false})) {}
 
     std::string_view operator()() const {
-        constexpr size_t kPiece = 1 << 20;
         State& s = *m_state;
-        std::string& out = s.buffer;
-        out.clear();
+        RecordFileWriter& out = s.writer;
+        out.Clear();
         if (!s.started) {
             s.started = true;
-            out.reserve(kPiece + 4096);
-            out += Format(journal::kHeaderFormat, static_cast<unsigned long long>(s.header));
-            out += "\r\n";
+            out.AddText(Format(journal::kHeaderFormat, static_cast<unsigned long long>(s.header)) + "\r\n");
             if (s.count) *s.count = 0;
         }
-        while (s.next < s.records->size() && out.size() < kPiece) {
-            const CEventRecord& record = (*s.records)[s.next++];
+        for (; s.next < s.records->size() && !out.Full(); ++s.next) {
+            const CEventRecord& record = (*s.records)[s.next];
             if (s.include && !s.include(record)) continue;
-            AppendRecordLine(out, record, true);
-            out += "\r\n";
+            if (!out.Add(record)) break;
             if (s.count) ++*s.count;
         }
-        return out;
+        return out.Piece();
     }
 
 private:
@@ -62,7 +58,7 @@ private:
         Time64 header;
         std::function<bool(const CEventRecord&)> include;
         size_t* count;
-        std::string buffer;
+        RecordFileWriter writer;
         size_t next;
         bool started;
     };
@@ -214,12 +210,14 @@ long long CKT2Doc::AppendDatabaseFile(const std::filesystem::path& path, FileErr
         [&](std::string_view unread, bool last, uint64_t fileSize) {
             if (first) {
                 first = false;
-                // The lines of the first piece tell how many the file holds; room that is reserved
-                // but never filled costs address space, not memory.
-                const size_t counted = CountLines(unread);
+                // The lines of the first 64 KiB tell how many the file holds; room that is
+                // reserved but never filled costs address space, not memory.
+                constexpr size_t kSample = 64 << 10;
+                const std::string_view sample = unread.substr(0, kSample);
+                const size_t counted = CountLines(sample);
                 size_t expected = counted;
-                if (!last && !unread.empty()) {
-                    const double perByte = static_cast<double>(counted) / static_cast<double>(unread.size());
+                if (!sample.empty() && sample.size() < fileSize) {
+                    const double perByte = static_cast<double>(counted) / static_cast<double>(sample.size());
                     expected = static_cast<size_t>(perByte * static_cast<double>(fileSize) * 1.25) + counted;
                 }
                 m_arRecords.reserve(m_arRecords.size() + expected);
