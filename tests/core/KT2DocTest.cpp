@@ -156,6 +156,8 @@ TEST_F(KT2DocTest, ReadInPieces_GivesTheRecordsOfOneRead) {
     parsed.ParseDatabaseContent(big);
     EXPECT_EQ(Dump(doc, true), Dump(parsed, true));
     EXPECT_GT(doc.Records().size(), 20000u);
+    // Saved a piece at a time, the long line a piece of its own: the bytes of the lines encoded whole.
+    EXPECT_EQ(doc.DatabaseContent(1), EncodeText(doc.DatabaseLines(1)));
 }
 
 TEST_F(KT2DocTest, Load_FallsBackToOlderNameAndGivesAnEmptyDatabaseWithoutAUsableFile) {

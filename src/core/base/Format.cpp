@@ -79,7 +79,8 @@ char* FormatFixedQuickly(char* out, double value, int decimals) {
     }
     // Written from the end: the decimals, the point, then the whole part (at least its 0).
     auto rest = static_cast<uint64_t>(n);
-    const uint64_t whole = rest / static_cast<uint64_t>(scale);
+    // The decimals of a journal's numbers divide by a constant, which costs a multiply.
+    const uint64_t whole = decimals == 1 ? rest / 10 : decimals == 2 ? rest / 100 : rest / static_cast<uint64_t>(scale);
     int wholeDigits = 1;
     for (uint64_t w = whole; w >= 10; w /= 10) ++wholeDigits;
     if (std::signbit(value)) *out++ = '-';  // printf keeps the sign of what rounds to zero, too

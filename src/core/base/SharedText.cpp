@@ -132,10 +132,22 @@ SharedText TextInterner::operator()(std::string_view text) {
     // different for the texts a journal repeats (activities that share a first word differ in
     // their last bytes).
     const size_t n = text.size();
+    // Loads of a fixed size (a copy of a length known only at run time is a call).
+    const char* d = text.data();
+    const auto load = [](const char* at, auto word) {
+        std::memcpy(&word, at, sizeof word);
+        return static_cast<uint64_t>(word);
+    };
     uint64_t head = 0;
     uint64_t tail = 0;
-    std::memcpy(&head, text.data(), std::min<size_t>(n, sizeof head));
-    if (n > sizeof tail) std::memcpy(&tail, text.data() + n - sizeof tail, sizeof tail);
+    if (n >= 8) {
+        head = load(d, uint64_t{});
+        tail = load(d + n - 8, uint64_t{});
+    } else if (n >= 4) {
+        head = load(d, uint32_t{}) | load(d + n - 4, uint32_t{}) << 32;
+    } else {
+        head = load(d, uint8_t{}) | load(d + n / 2, uint8_t{}) << 8 | load(d + n - 1, uint8_t{}) << 16;
+    }
     const uint64_t mixed = (head ^ (tail * 0x9E3779B97F4A7C15ULL) ^ n) * 0xFF51AFD7ED558CCDULL;
     Slot& slot = m_slots[mixed >> (64 - kSlotBits)];
     if (slot.id != 0 && slot.size == n && SameBytes(slot.data, text.data(), n)) {
