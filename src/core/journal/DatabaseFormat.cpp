@@ -35,8 +35,7 @@ char* WriteLine(char* p, const CEventRecord& record, const std::string_view* tex
     p = std::to_chars(p, p + 24, static_cast<unsigned long long>(record.m_time)).ptr;
     const auto text = [&p](std::string_view t) {
         *p++ = '\t';
-        std::memcpy(p, t.data(), t.size());
-        p += t.size();
+        p = std::copy(t.begin(), t.end(), p);  // an empty text may have no bytes at all to copy from
     };
     text(texts[0]);
     text(texts[1]);
