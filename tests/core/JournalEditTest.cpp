@@ -57,7 +57,7 @@ TEST(JournalEdit, UndoPutsEveryRecordBackAndRedoDoesTheStepAgain) {
              d.AddRecord(Rec(2, "x"));
              const size_t last = d.AddRecord(Rec(2, "y"));
              CEventRecord noted = d.Records()[last];
-             noted.m_strNotes = "week " + noted.m_strNotes;
+             noted.m_strNotes = "week " + noted.m_strNotes.str();
              d.ReplaceRecord(last, noted);
              d.MarkChanged();
              d.SortByDate();
