@@ -23,7 +23,12 @@ struct Entry {
 };
 
 std::atomic<Entry*> g_chunks[kMaxChunks];
-constinit const std::string kEmpty;
+// A local static, not a global: a text read during another file's static start-up must still
+// find it built (clang does not take an empty std::string as a constant initializer).
+const std::string& EmptyText() {
+    static const std::string empty;
+    return empty;
+}
 
 struct Index {
     std::mutex lock;
@@ -89,7 +94,7 @@ SharedText& SharedText::operator=(std::string_view text) {
     return *this;
 }
 
-const std::string& SharedText::Lookup(uint32_t id) { return id == 0 ? kEmpty : EntryOf(id).text; }
+const std::string& SharedText::Lookup(uint32_t id) { return id == 0 ? EmptyText() : EntryOf(id).text; }
 
 const std::string& SharedText::str() const { return Lookup(m_id); }
 
