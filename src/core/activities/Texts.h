@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "core/base/FontSpec.h"
+#include "core/base/FontStyle.h"
 #include "core/base/StyledColor.h"
 
 namespace kt::activities_text {
@@ -53,7 +53,7 @@ inline constexpr const char* kDefaultsHeading = "Default Activity Types";
 inline constexpr const char* kNameColumn = "Activity Description";
 inline constexpr const char* kMetColumn = "METS";
 inline constexpr const char* kMetFormat = "%2.3lf";
-inline constexpr FontSpec kDefaultsHeadingFont{"", 18, true, false};  // the dialog's own family
+inline constexpr FontStyle kDefaultsHeadingFont{"", 18, true, false};  // the dialog's own family
 inline constexpr Rgb kDefaultsHeadingColour{0, 0, 255};
 // Rows alternate, the first (row 0) even.
 inline constexpr Rgb kEvenRowText{0, 0, 128};

@@ -2,7 +2,7 @@
 // The application shell's own texts, fonts and colours: the program's names, the toolbar's
 // labels and option boxes, and the status bar.
 
-#include "core/base/FontSpec.h"
+#include "core/base/FontStyle.h"
 #include "core/base/StyledColor.h"
 
 namespace kt::text {
@@ -47,9 +47,9 @@ inline constexpr LabelColours kLastWeightColours{{128, 0, 0}, {220, 220, 255}};
 
 // A little larger than 8 and 7.5 points so the captions stay readable on today's screens; the
 // option boxes' long captions stay smaller, so the whole toolbar fits a 1024 pixel window.
-inline constexpr FontSpec kToolbarLabelFont{"Arial", 9, true, false};
-inline constexpr FontSpec kToolbarWeightFont{"Times New Roman", 9, true, true};
-inline constexpr FontSpec kToolbarOptionFont{"Times New Roman", 8, true, true};
+inline constexpr FontStyle kToolbarLabelFont{"Arial", 9, true, false};
+inline constexpr FontStyle kToolbarWeightFont{"Times New Roman", 9, true, true};
+inline constexpr FontStyle kToolbarOptionFont{"Times New Roman", 8, true, true};
 
 // The keyboard-shortcuts dialog: rows 0, 2, ... and rows 1, 3, ... (text on background).
 inline constexpr const char* kShortcutsTitle = "Keyboard Shortcuts";

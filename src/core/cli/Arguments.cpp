@@ -14,13 +14,13 @@
 namespace kt::cli {
 namespace {
 
-struct CommandSpec {
+struct CommandInfo {
     Command command;
     const char* name;
     int operands;  // how many FILE operands the command takes (exactly)
 };
 
-constexpr CommandSpec kCommands[] = {
+constexpr CommandInfo kCommands[] = {
     {Command::Summary, "summary", 0}, {Command::ExportCsv, "export-csv", 1}, {Command::ImportCsv, "import-csv", 1},
     {Command::Add, "add", 0},         {Command::Check, "check", 0},
 };
@@ -28,7 +28,7 @@ constexpr CommandSpec kCommands[] = {
 // An option's value goes through its reader, which stores it or says what is wrong with it.
 using Reader = std::function<std::string(Arguments&, const std::string& value)>;
 
-struct OptionSpec {
+struct OptionInfo {
     const char* name;
     Command command;  // None: every command takes it
     bool takesValue;
@@ -45,8 +45,8 @@ std::string ReadText(std::optional<std::string>& into, const std::string& value)
     return "";
 }
 
-const std::vector<OptionSpec>& Options() {
-    static const std::vector<OptionSpec> options = {
+const std::vector<OptionInfo>& Options() {
+    static const std::vector<OptionInfo> options = {
         {"--data-folder", Command::None, true,
          [](Arguments& a, const std::string& v) {
              if (v.empty()) return std::string("--data-folder takes a folder");
@@ -133,8 +133,8 @@ std::string CheckComplete(const Arguments& a, int operands, int wanted) {
 }  // namespace
 
 const char* CommandName(Command command) {
-    for (const CommandSpec& spec : kCommands) {
-        if (spec.command == command) return spec.name;
+    for (const CommandInfo& entry : kCommands) {
+        if (entry.command == command) return entry.name;
     }
     return "";
 }
@@ -182,15 +182,15 @@ ParseResult ParseArguments(const std::vector<std::string>& words) {
         if (word.size() > 2 && word.compare(0, 2, "--") == 0) {
             const size_t equals = word.find('=');
             const std::string name = word.substr(0, equals);
-            const OptionSpec* spec = nullptr;
-            for (const OptionSpec& option : Options()) {
-                if (name == option.name) spec = &option;
+            const OptionInfo* entry = nullptr;
+            for (const OptionInfo& option : Options()) {
+                if (name == option.name) entry = &option;
             }
-            if (!spec) {
+            if (!entry) {
                 result.error = Format("unknown option %s", name.c_str());
                 return result;
             }
-            if (spec->command != Command::None && spec->command != a.command) {
+            if (entry->command != Command::None && entry->command != a.command) {
                 result.error = a.command == Command::None ? Format("%s comes after the command that takes it", name.c_str())
                                                           : Format("%s does not take %s", CommandName(a.command), name.c_str());
                 return result;
@@ -200,7 +200,7 @@ ParseResult ParseArguments(const std::vector<std::string>& words) {
                 return result;
             }
             std::string value;
-            if (spec->takesValue) {
+            if (entry->takesValue) {
                 if (equals != std::string::npos) {
                     value = word.substr(equals + 1);
                 } else if (i + 1 < words.size()) {
@@ -213,15 +213,15 @@ ParseResult ParseArguments(const std::vector<std::string>& words) {
                 result.error = Format("%s takes no value", name.c_str());
                 return result;
             }
-            result.error = spec->read(a, value);
+            result.error = entry->read(a, value);
             if (!result.error.empty()) return result;
             continue;
         }
         if (a.command == Command::None) {
-            for (const CommandSpec& spec : kCommands) {
-                if (word == spec.name) {
-                    a.command = spec.command;
-                    wanted = spec.operands;
+            for (const CommandInfo& entry : kCommands) {
+                if (word == entry.name) {
+                    a.command = entry.command;
+                    wanted = entry.operands;
                 }
             }
             if (a.command == Command::None) {

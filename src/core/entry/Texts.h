@@ -2,7 +2,7 @@
 // Every text the data entry view shows or writes, in one place. They are the program's own
 // wording and are kept exactly as users have always seen them.
 
-#include "core/base/FontSpec.h"
+#include "core/base/FontStyle.h"
 #include "core/base/StyledColor.h"
 
 namespace kt::entry_text {
@@ -58,7 +58,7 @@ inline constexpr const char* kAveragingHeading = "Select the period over which t
 
 // The three owner-drawn buttons of the form.
 struct ButtonStyle {
-    FontSpec font;
+    FontStyle font;
     Rgb background;
     Rgb text;
 };

@@ -4,7 +4,7 @@
 
 namespace kt {
 
-struct FontSpec {
+struct FontStyle {
     const char* family = "";
     double points = 0.0;
     bool bold = false;
