@@ -45,12 +45,13 @@ void JournalTotals::Update(const Records& records, bool sorted) {
 }
 
 void JournalTotals::Count(const Records& records, bool sorted) {
-    const auto newest = std::move(m_newest);
     *this = JournalTotals();
-    m_newest = newest;
+    m_newestCounted = true;
     for (size_t i = 0; i < records.size(); ++i) {
         AddRecord(records[i], 1);
         m_dateChanges += DateChangeAt(records, i);
+        Newest& newest = NewestSlot(records[i].m_strType.Id());
+        if (newest.state == Newest::kNone || newest.time < records[i].m_time) newest = {Newest::kAt, records[i].m_time};
     }
     m_daysValid = sorted;
     if (sorted) {
@@ -167,27 +168,40 @@ double JournalTotals::Calories(const ActivityTable& table, const std::vector<uin
 }
 
 void JournalTotals::NoteNewest(const CEventRecord& record) {
-    const auto it = m_newest.find(record.m_strType);
-    if (it != m_newest.end() && (!it->second || *it->second < record.m_time)) it->second = record.m_time;
+    Newest& newest = NewestSlot(record.m_strType.Id());
+    if (newest.state == Newest::kNone || (newest.state == Newest::kAt && newest.time < record.m_time)) {
+        newest = {Newest::kAt, record.m_time};
+    }
 }
 
 void JournalTotals::ForgetNewest(const CEventRecord& record) {
     // Another record of the type may share the date or come before it; the next question walks.
-    const auto it = m_newest.find(record.m_strType);
-    if (it != m_newest.end() && it->second == record.m_time) m_newest.erase(it);
+    Newest& newest = NewestSlot(record.m_strType.Id());
+    if (newest.state == Newest::kAt && newest.time == record.m_time) newest.state = Newest::kUnknown;
+}
+
+JournalTotals::Newest& JournalTotals::NewestSlot(uint32_t id) const {
+    if (id >= m_newest.size()) m_newest.resize(id + 1, Newest{m_newestCounted ? Newest::kNone : Newest::kUnknown, 0});
+    return m_newest[id];
 }
 
 std::optional<Time64> JournalTotals::NewestOfType(const Records& records, const std::string& type) const {
-    if (const auto it = m_newest.find(type); it != m_newest.end()) return it->second;
-    std::optional<Time64> newest;
-    for (auto it = records.rbegin(); it != records.rend(); ++it) {
-        if (it->m_strType == type) {
-            newest = it->m_time;
-            break;
+    bool pooled = false;
+    const SharedText text = SharedText::Find(type, pooled);
+    // A text the pool never held names no record.
+    if (!pooled) return std::nullopt;
+    Newest& newest = NewestSlot(text.Id());
+    if (newest.state == Newest::kUnknown) {
+        newest = {Newest::kNone, 0};
+        for (auto it = records.rbegin(); it != records.rend(); ++it) {
+            if (it->m_strType == text) {
+                newest = {Newest::kAt, it->m_time};
+                break;
+            }
         }
     }
-    m_newest.emplace(type, newest);
-    return newest;
+    if (newest.state == Newest::kNone) return std::nullopt;
+    return newest.time;
 }
 
 }  // namespace kt

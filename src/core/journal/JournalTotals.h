@@ -10,8 +10,8 @@
 // - for an array in date order, one entry per date with that date's chart bar (its minutes added
 //   in array order, its last weight, its lightest and heaviest weight), so the chart "From the
 //   beginning" reads tens of thousands of days instead of a million records;
-// - the newest date of each activity asked for, so the auto-fill finds its record with a binary
-//   search.
+// - the newest date of each activity, so the auto-fill finds its record with a binary search;
+//   the count notes every activity's, so even an activity the journal never saw costs no walk.
 //
 // The document owns one and tells it of every change of its array (CKT2Doc). After a load or a
 // reordering everything is counted again on the next use, one walk over the array, which is where
@@ -70,9 +70,9 @@ public:
     // One entry per date in date order; none while the array is not in date order.
     const std::vector<DayTotal>* Days() const { return m_daysValid ? &m_days : nullptr; }
 
-    // Newest date of a record of `type`, for an array in date order: found by walking back from
-    // the end the first time a type is asked for, and kept up to date from then on. None when no
-    // record has that type.
+    // Newest date of a record of `type`, for an array in date order: noted by the count and kept
+    // up to date from then on; before the count, or after the type's newest record left, found
+    // by walking back from the end. None when no record has that type.
     std::optional<Time64> NewestOfType(const Records& records, const std::string& type) const;
 
 private:
@@ -95,8 +95,16 @@ private:
     int64_t m_dateChanges = 0;
     bool m_daysValid = false;
     std::vector<DayTotal> m_days;
-    // Asked-for activity -> newest date, or none when the journal holds no record of it.
-    mutable std::unordered_map<std::string, std::optional<Time64>> m_newest;
+    // Newest date by the activity's pooled-text handle. A handle past the end is kNone once
+    // counted (a record of a newer text is noted as it comes), kUnknown before.
+    struct Newest {
+        enum State : uint8_t { kUnknown, kNone, kAt };
+        State state = kUnknown;
+        Time64 time = 0;
+    };
+    Newest& NewestSlot(uint32_t id) const;
+    mutable std::vector<Newest> m_newest;
+    bool m_newestCounted = false;
     // The day of a record that left or changed, recounted once the array shows the change.
     std::optional<Time64> m_pendingDay;
 };
