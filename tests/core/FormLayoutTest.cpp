@@ -91,10 +91,21 @@ TEST(WindowLayout, PanesTitleStatusWidthsAndPlacement) {
     EXPECT_EQ(FrameTitle("Kinetrax 2: Records starting March 05, 2024", true),
               "Kinetrax 2: Records starting March 05, 2024 (demo journal in a temporary folder)[*] - KT2");
 
-    for (const auto& [bar, each] : std::vector<std::pair<int, int>>{{2560, 400}, {1240, 400}, {1239, 399}, {1024, 330}, {0, 0}}) {
-        EXPECT_EQ(StatusWidths(bar).prompt, each) << bar;
-        EXPECT_EQ(StatusWidths(bar).day, each) << bar;
-    }
+    // bar, day need, summary need -> prompt/day widths (pane 2 gets the rest)
+    const auto panes = [](int bar, int day, int summary) {
+        const StatusPaneWidths w = StatusWidths(bar, day, summary);
+        return Format("%d/%d", w.prompt, w.day);
+    };
+    EXPECT_EQ(panes(2560, 330, 540), "400/400");
+    EXPECT_EQ(panes(1340, 330, 540), "400/400");  // exactly room for 400, 400 and the summary
+    EXPECT_EQ(panes(1339, 330, 540), "400/399");  // the day pane keeps what the prompt leaves
+    EXPECT_EQ(panes(1200, 330, 100), "400/400");  // pane 2 keeps 400 even for a short summary
+    EXPECT_EQ(panes(1000, 330, 540), "130/330");  // the prompt gives way first
+    EXPECT_EQ(panes(970, 330, 540), "100/330");   // down to its minimum
+    EXPECT_EQ(panes(969, 330, 540), "100/329");   // then the day and summary panes share
+    EXPECT_EQ(panes(700, 500, 800), "100/200");   // a day text beyond 400 counts as 400
+    EXPECT_EQ(panes(240, 0, 0), "80/0");          // nothing to show yet
+    EXPECT_EQ(panes(0, 330, 540), "0/0");
 
     const auto place = [](std::optional<WindowRect> saved, WindowRect screen) {
         const WindowRect r = PlaceWindow(saved, screen, 640, 480);

@@ -31,9 +31,17 @@ std::string FrameTitle(const std::string& documentTitle, bool demo) {
     return (documentTitle.empty() ? std::string("Kinetrax 2") : documentTitle) + (demo ? text::kDemoTitleMark : "") + "[*] - KT2";
 }
 
-StatusPaneWidths StatusWidths(int barWidth) {
-    const int each = std::clamp(barWidth * 10 / 31, 0, kStatusPaneWidth);
-    return {each, each};
+StatusPaneWidths StatusWidths(int barWidth, int dayNeed, int summaryNeed) {
+    barWidth = std::max(barWidth, 0);
+    const int day = std::clamp(dayNeed, 0, kStatusPaneWidth);
+    const int summary = std::max(summaryNeed, kStatusPaneWidth);
+    if (barWidth >= 2 * kStatusPaneWidth + summary) return {kStatusPaneWidth, kStatusPaneWidth};
+    const int prompt = std::clamp(barWidth - day - summary, std::min(kStatusPromptMinimum, barWidth / 3), kStatusPaneWidth);
+    const int rest = barWidth - prompt;
+    if (rest >= day + summary) return {prompt, rest - summary};
+    // 64-bit: a need may be any size a text measures.
+    const int shared = day + summary == 0 ? rest / 2 : static_cast<int>(static_cast<int64_t>(rest) * day / (day + summary));
+    return {prompt, shared};
 }
 
 WindowRect PlaceWindow(const std::optional<WindowRect>& saved, const WindowRect& available, int minimumWidth, int minimumHeight) {

@@ -27,14 +27,17 @@ PaneHeights LayoutPanes(int clientHeight, bool editorShown, int rememberedEditor
 // A demo journal says so after the document's title, so nobody takes it for their own.
 std::string FrameTitle(const std::string& documentTitle, bool demo = false);
 
-// Widths of status panes 0 and 1 for a bar `barWidth` pixels wide (pane 2 takes the rest): 400
-// each while the bar has room for three such panes, shares of the bar on a narrower window, so
-// all three stay visible.
+// Widths of status panes 0 and 1 for a bar `barWidth` pixels wide (pane 2 takes the rest), where
+// the texts of panes 1 and 2 need `dayNeed` and `summaryNeed` pixels: 400 each while pane 2 keeps
+// at least 400 and all it needs. On a narrower bar the summaries are what the user reads, so the
+// prompt pane ("Ready" most of the time) gives way first, down to `kStatusPromptMinimum`; only
+// then do panes 1 and 2 share what is left in proportion to their needs. All three stay visible.
+inline constexpr int kStatusPromptMinimum = 100;
 struct StatusPaneWidths {
     int prompt = 0;
     int day = 0;
 };
-StatusPaneWidths StatusWidths(int barWidth);
+StatusPaneWidths StatusWidths(int barWidth, int dayNeed, int summaryNeed);
 
 // Where the main window opens on a screen whose free area is `available`: the place it was left
 // (`saved`), moved and shrunk as far as needed to lie on the screen (another monitor, a lower

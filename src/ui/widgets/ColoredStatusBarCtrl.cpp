@@ -1,7 +1,9 @@
 #include "ui/widgets/ColoredStatusBarCtrl.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QPainter>
+#include <QStyle>
 
 #include "core/app/Texts.h"
 #include "core/app/WindowLayout.h"
@@ -43,7 +45,13 @@ CColoredStatusBarCtrl::CColoredStatusBarCtrl(QWidget* parent) : QStatusBar(paren
 }
 
 void CColoredStatusBarCtrl::FitPanes() {
-    const kt::StatusPaneWidths widths = kt::StatusWidths(width());
+    // A pane's text starts 2 pixels in; the bar's own spacing and the size grip take the rest.
+    const auto need = [](const ColoredPane* pane) {
+        return pane->text.isEmpty() ? 0 : pane->fontMetrics().horizontalAdvance(pane->text) + 8;
+    };
+    const int reserved =
+        (isSizeGripEnabled() ? style()->pixelMetric(QStyle::PM_SizeGripSize, nullptr, this) : 0) + 3 * layout()->spacing() + 12;
+    const kt::StatusPaneWidths widths = kt::StatusWidths(width() - reserved, need(m_panes[1]), need(m_panes[2]));
     m_prompt->setFixedWidth(widths.prompt);
     m_panes[1]->setFixedWidth(widths.day);
 }
@@ -59,6 +67,7 @@ void CColoredStatusBarCtrl::SetPaneText(int index, const QString& text, const QC
     pane->text = text;
     pane->color = color;
     pane->setToolTip(text);
+    FitPanes();
     repaint();
 }
 
@@ -68,6 +77,12 @@ QString CColoredStatusBarCtrl::PaneText(int index) const {
 
 QColor CColoredStatusBarCtrl::PaneColor(int index) const {
     return index >= 1 && index <= 2 ? m_panes[static_cast<size_t>(index)]->color : QColor();
+}
+
+bool CColoredStatusBarCtrl::ShowsWholeText(int index) const {
+    if (index < 1 || index > 2) return false;
+    const ColoredPane* pane = m_panes[static_cast<size_t>(index)];
+    return pane->fontMetrics().horizontalAdvance(pane->text) <= pane->width() - 2;
 }
 
 void CColoredStatusBarCtrl::SetPrompt(const QString& prompt) {

@@ -1,7 +1,8 @@
 #pragma once
 // The status bar: pane 0 shows command prompts ("Ready" when idle); panes 1 and 2 show a stored
 // text in a stored colour, drawn by the program without a background of their own. The panes
-// share the bar's width (StatusWidths), and a text too long for its pane ends in "...".
+// share the bar's width by what their texts need (StatusWidths), and a text too long for its pane
+// ends in "..." with all of it in the tool tip.
 
 #include <QColor>
 #include <QStatusBar>
@@ -22,6 +23,8 @@ public:
     void SetPaneText(int index, const QString& text, const QColor& color);
     QString PaneText(int index) const;
     QColor PaneColor(int index) const;
+    // Whether pane 1 or 2 shows its whole text, without "...".
+    bool ShowsWholeText(int index) const;
 
     // Pane 0: the prompt of the command under the mouse, or "Ready".
     void SetPrompt(const QString& prompt);
