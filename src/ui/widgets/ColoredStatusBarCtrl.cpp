@@ -12,9 +12,22 @@
 
 namespace kt::ui {
 
-class ColoredPane : public QWidget {
+// The width FitPanes chose is only a wish: a pane may shrink below it, so the bar never holds
+// the window wider than the user makes it.
+template <class Base>
+class FittedPane : public Base {
 public:
-    explicit ColoredPane(QWidget* parent) : QWidget(parent) { setMinimumHeight(fontMetrics().height() + 4); }
+    using Base::Base;
+    int wanted = 0;
+    QSize sizeHint() const override { return {wanted, Base::sizeHint().height()}; }
+    QSize minimumSizeHint() const override { return {0, Base::minimumSizeHint().height()}; }
+};
+
+class ColoredPane : public FittedPane<QWidget> {
+public:
+    explicit ColoredPane(QWidget* parent) : FittedPane<QWidget>(parent) { setMinimumHeight(fontMetrics().height() + 4); }
+    QSize sizeHint() const override { return {wanted, minimumHeight()}; }
+    QSize minimumSizeHint() const override { return {0, minimumHeight()}; }
     QString text;
     QColor color;
 
@@ -29,14 +42,13 @@ protected:
 
 CColoredStatusBarCtrl::CColoredStatusBarCtrl(QWidget* parent) : QStatusBar(parent) {
     setSizeGripEnabled(true);
-    m_prompt = new QLabel(ToQ(kt::text::kReady), this);
+    m_prompt = new FittedPane<QLabel>(ToQ(kt::text::kReady), this);
     m_prompt->setObjectName(QStringLiteral("statusPrompt"));
-    // The panes have fixed widths (FitPanes), so a long prompt (a save names its file) is cut at
-    // its pane's edge instead of widening the bar; its tool tip shows all of it.
+    // The panes have the widths FitPanes gives them, so a long prompt (a save names its file) is
+    // cut at its pane's edge instead of widening the bar; its tool tip shows all of it.
     addWidget(m_prompt);
     for (int i = 1; i <= 2; ++i) {
         m_panes[static_cast<size_t>(i)] = new ColoredPane(this);
-        m_panes[static_cast<size_t>(i)]->setMinimumWidth(1);
         addWidget(m_panes[static_cast<size_t>(i)], i == 2 ? 1 : 0);
     }
     m_panes[1]->color = ToQColor(kt::text::kDayPaneInitialColour);
@@ -49,11 +61,16 @@ void CColoredStatusBarCtrl::FitPanes() {
     const auto need = [](const ColoredPane* pane) {
         return pane->text.isEmpty() ? 0 : pane->fontMetrics().horizontalAdvance(pane->text) + 8;
     };
-    const int reserved =
-        (isSizeGripEnabled() ? style()->pixelMetric(QStyle::PM_SizeGripSize, nullptr, this) : 0) + 3 * layout()->spacing() + 12;
+    const int reserved = (isSizeGripEnabled() ? style()->pixelMetric(QStyle::PM_SizeGripSize, nullptr, this) : 0) +
+                         3 * (layout() ? layout()->spacing() : 0) + 12;
     const kt::StatusPaneWidths widths = kt::StatusWidths(width() - reserved, need(m_panes[1]), need(m_panes[2]));
-    m_prompt->setFixedWidth(widths.prompt);
-    m_panes[1]->setFixedWidth(widths.day);
+    static_cast<FittedPane<QLabel>*>(m_prompt)->wanted = widths.prompt;
+    m_panes[1]->wanted = widths.day;
+    // Pane 2 stretches over the rest.
+    m_panes[2]->wanted = 1;
+    for (QWidget* pane : {static_cast<QWidget*>(m_prompt), static_cast<QWidget*>(m_panes[1]), static_cast<QWidget*>(m_panes[2])}) {
+        pane->updateGeometry();
+    }
 }
 
 void CColoredStatusBarCtrl::resizeEvent(QResizeEvent* event) {
