@@ -75,6 +75,7 @@ TEST(AvgDetailsDlg, DetailsButtonListsTheWeeksRecordsNewestFirstAndEscChangesNot
         const QAbstractItemModel* m = dlg->List()->model();
         for (int c = 0; c < m->columnCount(); ++c) {
             row += test::Text(m->headerData(c, Qt::Horizontal).toString() + QLatin1Char('=') + m->index(1, c).data().toString()) + "|";
+            EXPECT_EQ(m->index(1, c).data(Qt::ToolTipRole), m->index(1, c).data()) << c;
         }
         EXPECT_EQ(row, "Date=Mon Jan 11, 2016|Activity=Golf, general|Description=Round 11|Minutes=45.00|Place=Club|Calories=0.0|Notes=|");
         const QFont font = m->index(0, 3).data(Qt::FontRole).value<QFont>();

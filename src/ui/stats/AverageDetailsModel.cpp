@@ -17,7 +17,9 @@ QVariant CAverageDetailsModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= m_details.EventCount()) return {};
     const auto row = static_cast<size_t>(index.row());
     switch (role) {
+        // The columns share the dialog's width, so a long activity name is cut; its tip shows it whole.
         case Qt::DisplayRole:
+        case Qt::ToolTipRole:
             return ToQ(kt::AverageDetailsCell(m_doc.Records()[m_details.PositionOfRow(row)], index.column()));
         case Qt::ForegroundRole:
         case Qt::BackgroundRole:
