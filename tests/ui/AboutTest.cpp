@@ -67,6 +67,8 @@ TEST(AboutDlgUi, ShowsVersionMakerAndLinksAndOpensTheDocuments) {
     EXPECT_EQ(dlg.CopyrightLabel()->text(), QStringLiteral("Copyright (C) Quorvane Software"));
     EXPECT_EQ(dlg.DescriptionLabel()->text(), QStringLiteral("Kinetrax Exercise Journal"));
     EXPECT_EQ(dlg.WebLink()->Text(), QStringLiteral("www.example.org"));
+    // Drawn from a vector, so it stays sharp on a screen at twice the scale.
+    EXPECT_EQ(dlg.WebLink()->Icon().pixmap(QSize(16, 16), 2.0).size(), QSize(32, 32));
     EXPECT_EQ(dlg.MailLink()->Url().toString(), QStringLiteral("mailto:help@example.org"));
 
     // The documents are found beside the program when the current folder has none.

@@ -76,7 +76,7 @@ CAboutDlg::CAboutDlg(const kt::CFileVersionInfo& info, const kt::UpdateSite& sit
     QFont webFont(QStringLiteral("Arial"));
     webFont.setWeight(QFont::Medium);
     m_webLink =
-        new CHyperLink(ToQ(site.webHost), QUrl(ToQ(kt::WebSiteUrl(site))), webFont, style()->standardIcon(QStyle::SP_DriveNetIcon), this);
+        new CHyperLink(ToQ(site.webHost), QUrl(ToQ(kt::WebSiteUrl(site))), webFont, QIcon(QStringLiteral(":/icons/web-site.svg")), this);
     m_webLink->setObjectName(QStringLiteral("webLink"));
     QFont mailFont(QStringLiteral("Times New Roman"));
     mailFont.setWeight(QFont::Normal);

@@ -19,6 +19,7 @@ public:
     bool Visited() const { return m_visited; }
     // The colour the text is drawn in now.
     QColor TextColour() const;
+    const QIcon& Icon() const { return m_icon; }
     QSize sizeHint() const override;
 
     static QColor LinkColour() { return QColor(0, 0, 255); }
