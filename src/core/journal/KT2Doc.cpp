@@ -417,15 +417,9 @@ bool CKT2Doc::DeleteRecord(size_t position) {
 
 bool CKT2Doc::ChangeDate(size_t position, Time64 day) {
     if (position >= m_arRecords.size()) return false;
-    m_totals.AboutToChange(m_arRecords, position);
-    Notify([position](JournalObserver* o) { o->RecordsAboutToChange(position, position); });
-    m_arRecords[position].m_time = day;
-    m_bSorted = m_bSorted && InOrderAt(position);
-    m_totals.Changed(m_arRecords, position, m_bSorted);
-    Notify([position](JournalObserver* o) { o->RecordsChanged(position, position); });
-    SetChanged(true);
-    Touch(true);
-    return true;
+    CEventRecord record = m_arRecords[position];
+    record.m_time = day;
+    return ReplaceRecord(position, std::move(record));
 }
 
 void CKT2Doc::SetRecords(std::vector<CEventRecord> records) { ReplaceArray(std::move(records)); }
