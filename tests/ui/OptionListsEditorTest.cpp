@@ -1,28 +1,13 @@
 // The option-lists editor driven as a user does: Ctrl+E and the menu commands open it, rows are
 // clicked, buttons pressed, labels edited with F2, new items typed into their own small dialog.
-#include <gtest/gtest.h>
-
 #include <QAbstractItemModelTester>
-#include <QAction>
-#include <QApplication>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTableView>
-#include <QTest>
 
-#include "core/app/Commands.h"
-#include "core/base/Format.h"
 #include "core/settings/FileSettingsStore.h"
 #include "core/settings/SettingsKey.h"
 #include "core/settings/SettingsPersistence.h"
+#include "ui/Scenario.h"
 #include "ui/activities/EditComboOptionsDlg.h"
 #include "ui/activities/GetNewItemDlg.h"
-#include "ui/activities/OptionListModel.h"
-#include "ui/app/MainFrame.h"
-#include "ui/support/UiTestSupport.h"
-#include "ui/views/DataView.h"
-#include "ui/widgets/GridCtrl.h"
 
 namespace kt {
 namespace {
@@ -48,13 +33,10 @@ void ClickRow(Dlg* dlg, int row) {
 
 void Click(Dlg* dlg, B b) { QTest::mouseClick(dlg->GetButton(b), Qt::LeftButton); }
 
-// The label editor open over the list, if any.
-QLineEdit* LabelEditor(Dlg* dlg) { return dlg->List()->viewport()->findChild<QLineEdit*>(); }
-
 // Replaces the open label editor's text and ends the edit with Return. Keys go to the editor
 // itself, so the test does not depend on which window the platform made active.
 void TypeLabel(Dlg* dlg, const QString& text) {
-    QLineEdit* editor = LabelEditor(dlg);
+    QLineEdit* editor = dlg->List()->viewport()->findChild<QLineEdit*>();
     ASSERT_TRUE(editor);
     QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(editor, Qt::Key_Backspace);
@@ -62,8 +44,9 @@ void TypeLabel(Dlg* dlg, const QString& text) {
     QTest::keyClick(editor, Qt::Key_Return);
 }
 
-// F2 on the selected row, then the new text.
-void EditLabel(Dlg* dlg, const QString& text) {
+// F2 on row `row`, then the new text.
+void EditLabel(Dlg* dlg, int row, const QString& text) {
+    ClickRow(dlg, row);
     QTest::keyClick(dlg->List(), Qt::Key_F2);
     TypeLabel(dlg, text);
 }
@@ -77,7 +60,9 @@ void AddItem(Dlg* dlg, const QString& text) {
     Click(dlg, B::Add);
 }
 
-QStringList Options(ui::CMainFrame& frame, int column) { return test::CellOptions(frame.DataView()->GridCtrl(), 1, column); }
+std::string Options(test::App& frame, int column, int count = -1) {
+    return test::Text(test::CellOptions(frame->DataView()->GridCtrl(), 1, column).mid(0, count).join(QLatin1Char('|')));
+}
 
 test::App Start() {
     auto frame = test::StartMainFrame("80");
@@ -96,36 +81,25 @@ TEST(OptionListsEditor, CtrlEEditsTheDescriptionsAndOkStoresThem) {
     bool seen = false;
     test::OnNextDialog<Dlg>([&](Dlg* dlg) {
         seen = true;
-        EXPECT_EQ(test::Text(dlg->windowTitle()), "Edit the Activity Description Options");
-        EXPECT_EQ(test::Text(dlg->List()->model()->headerData(0, Qt::Horizontal).toString()), "Description Item");
-        EXPECT_EQ(test::Text(dlg->GetButton(B::Switch)->text()), "Edit Locations");
+        QAbstractItemModelTester tester(dlg->List()->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
         EXPECT_FALSE(dlg->GetButton(B::SaveChanges)->isEnabled());
-        EXPECT_TRUE(dlg->GetButton(B::Add)->isEnabled() && dlg->GetButton(B::Switch)->isEnabled());
         EXPECT_EQ(Status(dlg), "0,0,128 There are 10 Descriptions in the list. Click an item twice to edit the item text.");
-
         // Three Move Ups of one item count once; removing another turns the line red.
         ClickRow(dlg, 3);
         for (int i = 0; i < 3; ++i) Click(dlg, B::MoveUp);
         EXPECT_EQ(dlg->List()->currentIndex().row(), 0);
         ClickRow(dlg, 5);
         Click(dlg, B::Remove);
-        EXPECT_EQ(Rows(dlg), "D3|D0|D1|D2|D4|D6|D7|D8|D9|");
         EXPECT_EQ(Status(dlg),
                   "200,0,0 There are 9 Descriptions in the list. 1 Description has been deleted, 1 Description has been repositioned "
                   "or renamed and 0 Descriptions have been added. Click an item twice to edit the item text.");
         EXPECT_TRUE(dlg->GetButton(B::SaveChanges)->isEnabled());
-        const QModelIndex moved = dlg->List()->model()->index(0, 0);
-        EXPECT_EQ(moved.data(Qt::BackgroundRole).value<QColor>(), QColor(255, 255, 0));
-        EXPECT_EQ(moved.data(Qt::ForegroundRole).value<QColor>(), QColor(132, 0, 0));
-
         // A new item is added once; the same text again is ignored.
         AddItem(dlg, QStringLiteral("Tempo"));
         AddItem(dlg, QStringLiteral("D1"));
         EXPECT_EQ(dlg->List()->currentIndex().row(), 9);
-
         // A label edited with F2; one emptied after clicking its row twice keeps its text.
-        ClickRow(dlg, 1);
-        EditLabel(dlg, QStringLiteral("Easy run"));
+        EditLabel(dlg, 1, QStringLiteral("Easy run"));
         ClickRow(dlg, 2);
         QTest::qWait(QApplication::doubleClickInterval() + 50);
         ClickRow(dlg, 2);
@@ -137,9 +111,7 @@ TEST(OptionListsEditor, CtrlEEditsTheDescriptionsAndOkStoresThem) {
     test::PressKey(Qt::Key_E, Qt::ControlModifier);
     ASSERT_TRUE(seen);
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    const std::vector<std::string> expected = {"D3", "Easy run", "D1", "D2", "D4", "D6", "D7", "D8", "D9", "Tempo"};
-    EXPECT_EQ(frame.Settings().m_arDescriptions, expected);
-    EXPECT_EQ(test::Text(Options(*frame.get(), 1).join(QLatin1Char('|'))), "D3|Easy run|D1|D2|D4|D6|D7|D8|D9|Tempo");
+    EXPECT_EQ(Options(frame, 1), "D3|Easy run|D1|D2|D4|D6|D7|D8|D9|Tempo");
     // OK writes the user data file at once.
     EXPECT_EQ(test::ReadAll(home.DataFolder() / "KTUserData.cfg"), "D3\tEasy run\tD1\tD2\tD4\tD6\tD7\tD8\tD9\tTempo\r\nPark\tPool\r\n");
     EXPECT_TRUE(home.prompter.questions.empty());
@@ -159,32 +131,27 @@ TEST(OptionListsEditor, SwitchingListsAsksFirstAndAppliedListsSurviveCancel) {
         EXPECT_EQ(home.prompter.questions,
                   std::vector<std::string>{"Changes have been made to the Description options. Do you wish to save those changes?"});
         EXPECT_EQ(test::Text(dlg->windowTitle()), "Edit the Activity Location Options");
-        EXPECT_EQ(test::Text(dlg->GetButton(B::Switch)->text()), "Edit Descriptions");
         EXPECT_EQ(Rows(dlg), "Park|Pool|");
         EXPECT_EQ(frame.Settings().m_arDescriptions.size(), 10u);
-
         // Yes applies the locations before switching back.
         ClickRow(dlg, 0);
         Click(dlg, B::MoveDown);
         home.prompter.answers = {true};
         Click(dlg, B::Switch);
-        EXPECT_EQ(home.prompter.questions.back(), "Changes have been made to the Location options. Do you wish to save those changes?");
-        EXPECT_EQ(frame.Settings().m_arLocations, (std::vector<std::string>{"Pool", "Park"}));
-        EXPECT_EQ(test::Text(Options(*frame.get(), 4).join(QLatin1Char('|'))), "Pool|Park");
+        EXPECT_EQ(home.prompter.questions.size(), 2u);
+        EXPECT_EQ(Options(frame, 4), "Pool|Park");
         EXPECT_EQ(test::Text(dlg->windowTitle()), "Edit the Activity Description Options");
-
         // "Save Changes" applies the descriptions; Cancel afterwards keeps them.
         ClickRow(dlg, 9);
         Click(dlg, B::MoveToTop);
         Click(dlg, B::SaveChanges);
         EXPECT_FALSE(dlg->GetButton(B::SaveChanges)->isEnabled());
-        EXPECT_EQ(test::Text(Options(*frame.get(), 1).first()), "D9");
+        EXPECT_EQ(Options(frame, 1, 1), "D9");
         ClickRow(dlg, 1);
         Click(dlg, B::MoveToBottom);
         Click(dlg, B::Cancel);
     });
     frame->Action(cmd::kEditDescriptions)->trigger();
-    EXPECT_EQ(frame.Settings().m_arDescriptions.front(), "D9");
     EXPECT_EQ(frame.Settings().m_arDescriptions.back(), "D8");
     EXPECT_FALSE(std::filesystem::exists(home.DataFolder() / "KTUserData.cfg"));
     // What was applied is stored when the window closes.
@@ -198,19 +165,15 @@ TEST(OptionListsEditor, ActivityTypeOrderMovesToTopAndStoresThePositionsAtOnce) 
     auto frame = Start();
     ASSERT_TRUE(frame);
     test::OnNextDialog<Dlg>([&](Dlg* dlg) {
-        EXPECT_EQ(test::Text(dlg->windowTitle()), "Edit the Activity Type Order");
         for (B b : {B::Add, B::SaveChanges, B::Switch}) EXPECT_FALSE(dlg->GetButton(b)->isVisible() || dlg->GetButton(b)->isEnabled());
-        EXPECT_EQ(Status(dlg), "0,0,128 There are 14 Activity Types in the exercise event type list");
         ASSERT_EQ(dlg->Editor().Items()[11], "Swimming butterfly 248");
         ClickRow(dlg, 11);
         Click(dlg, B::MoveToTop);
         // An edit that names no activity is refused and explained; the row keeps its text.
-        ClickRow(dlg, 1);
-        EditLabel(dlg, QStringLiteral("Golf"));
+        EditLabel(dlg, 1, QStringLiteral("Golf"));
         QTest::qWait(50);
         EXPECT_EQ(dlg->Editor().Items()[1], "Aerobics, general 0");
-        ClickRow(dlg, 2);
-        EditLabel(dlg, QStringLiteral("Golf, general 97"));
+        EditLabel(dlg, 2, QStringLiteral("Golf, general 97"));
         Click(dlg, B::Ok);
     });
     frame->Action(cmd::kEditActivityOrder)->trigger();
@@ -218,30 +181,12 @@ TEST(OptionListsEditor, ActivityTypeOrderMovesToTopAndStoresThePositionsAtOnce) 
     EXPECT_EQ(home.prompter.messages[0].rfind("An activity type item must end with a blank and its activity number (0 to 309)", 0), 0u);
     const std::vector<uint16_t> order = {248, 0, 97, 60, 86, 97, 106, 109, 127, 132, 152, 191, 281, 299};
     EXPECT_EQ(frame.Settings().m_arSelectedActivities, order);
-    EXPECT_EQ(test::Text(Options(*frame.get(), 0).mid(0, 3).join(QLatin1Char('|'))), "Swimming butterfly|Aerobics, general|Golf, general");
+    EXPECT_EQ(Options(frame, 0, 3), "Swimming butterfly|Aerobics, general|Golf, general");
     // Written to the store at once, not only at exit.
     FileSettingsStore store(FileSettingsStore::DefaultPath());
     CSettingsKey key(store);
     ASSERT_TRUE(key.Open(kSettingsKeyPath, false));
     EXPECT_EQ(DecodeSelectedActivities(key.ReadString("Events", "")), order);
-}
-
-TEST(OptionListsEditor, ListModelPassesTheQtModelChecksThroughEveryEdit) {
-    ui::COptionListModel model(OptionListEditor(OptionListMode::Descriptions, {"a", "b", "c"}));
-    QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    int edits = 0;
-    QObject::connect(&model, &ui::COptionListModel::edited, [&] { ++edits; });
-    EXPECT_EQ(model.MoveDown(0), 1);
-    EXPECT_EQ(model.MoveToBottom(0), 2);
-    EXPECT_EQ(model.Add(QStringLiteral("d")), 3);
-    EXPECT_EQ(model.Add(QStringLiteral("d")), std::nullopt);
-    EXPECT_TRUE(model.setData(model.index(1, 0), QStringLiteral("z")));
-    EXPECT_FALSE(model.setData(model.index(1, 0), QString()));
-    EXPECT_TRUE(model.Remove(0));
-    EXPECT_EQ(edits, 5);
-    EXPECT_EQ(test::Text(model.index(0, 0).data().toString() + model.index(1, 0).data().toString() + model.index(2, 0).data().toString()),
-              "zbd");
-    EXPECT_EQ(model.flags(model.index(0, 0)) & Qt::ItemIsEditable, Qt::ItemIsEditable);
 }
 
 }  // namespace
