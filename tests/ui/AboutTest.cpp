@@ -1,16 +1,10 @@
-#include <gtest/gtest.h>
 
 #include <QDir>
-#include <QPushButton>
-#include <QTest>
-#include <QTextBrowser>
-#include <QTextEdit>
 
-#include "support/UiTestSupport.h"
+#include "ui/Scenario.h"
 #include "ui/about/AboutDlg.h"
 #include "ui/about/ReaderDlg.h"
 #include "ui/about/VersionHistoryDlg.h"
-#include "ui/base/DesktopOpener.h"
 #include "ui/base/QtText.h"
 #include "ui/widgets/HyperLink.h"
 
@@ -58,19 +52,14 @@ TEST(AboutDlgUi, ButtonsOpenTheDocumentsAndLinksOpenWithTheDesktop) {
               "KT Version History: " + QUrl::fromLocalFile(ToQ((program / "KTVersionHistory.htm").string())).toString().toStdString());
     EXPECT_NE(history.second.find("Version 2.0.0"), std::string::npos) << history.second;
 
-    std::vector<QString> opened;
-    SetDesktopOpenerForTesting([&](const QUrl& url) {
-        opened.push_back(url.toString());
-        return true;
-    });
+    kt::test::DesktopOpens opener;
     EXPECT_EQ(dlg.WebLink()->TextColour(), QColor(0, 0, 255));
     // Its globe is drawn from a vector, so it stays sharp on a screen at twice the scale.
     EXPECT_EQ(dlg.WebLink()->Icon().pixmap(QSize(16, 16), 2.0).size(), QSize(32, 32));
     QTest::mouseClick(dlg.WebLink(), Qt::LeftButton, {}, QPoint(4, 4));
     dlg.MailLink()->setFocus();
     QTest::keyClick(dlg.MailLink(), Qt::Key_Space);
-    SetDesktopOpenerForTesting(nullptr);
-    EXPECT_EQ(opened, (std::vector<QString>{QStringLiteral("https://www.example.org/"), QStringLiteral("mailto:help@example.org")}));
+    EXPECT_EQ(opener.opened, (std::vector<std::string>{"https://www.example.org/", "mailto:help@example.org"}));
     EXPECT_EQ(dlg.WebLink()->TextColour(), QColor(0, 128, 0));  // visited
 
     // Without documents anywhere the reader is empty and the history names the hlp folder.

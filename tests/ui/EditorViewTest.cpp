@@ -16,7 +16,6 @@
 #include "core/update/UpdateSite.h"
 #include "ui/Scenario.h"
 #include "ui/app/KbShortcutsDlg.h"
-#include "ui/base/DesktopOpener.h"
 #include "ui/views/EventRecordView.h"
 #include "ui/views/NewDateDlg.h"
 
@@ -126,7 +125,7 @@ TEST_F(EditorFixture, CtrlVShowsTheRecordsNewestFirstTheModeButtonSwitchesAndCtr
     EXPECT_EQ(frame->Action(cmd::kToggleEditor)->text().toStdString(), "Edit the exercise database");
 }
 
-TEST_F(EditorFixture, DeletedRecordComesBackAtItsPlaceWithCtrlZ) {
+TEST_F(EditorFixture, DeletedOrRedatedRecordComesBackAtItsPlaceWithCtrlZ) {
     StartOn();
     Key(Qt::Key_V);
     const std::string before = Dump(frame.Doc());
@@ -149,6 +148,22 @@ TEST_F(EditorFixture, DeletedRecordComesBackAtItsPlaceWithCtrlZ) {
     Key(Qt::Key_Z);
     EXPECT_EQ(Dump(frame.Doc()), before);
     EXPECT_TRUE(frame.Doc().IsChanged());
+
+    // A new date keeps the record's position; Cancel changes nothing.
+    test::OnNextDialog<ui::CNewDateDlg>([](ui::CNewDateDlg* dlg) { dlg->reject(); });
+    ChooseFromContextMenu(2, "Change Record Date");
+    EXPECT_EQ(Dump(frame.Doc()), before);
+    test::OnNextDialog<ui::CNewDateDlg>([](ui::CNewDateDlg* dlg) {
+        EXPECT_EQ(dlg->Calendar()->selectedDate(), QDate(2016, 1, 13));  // opens on today
+        dlg->Calendar()->setSelectedDate(QDate(2016, 2, 29));
+        test::OkButton(dlg)->click();
+    });
+    ChooseFromContextMenu(2, "Change Record Date");  // row 2 shows position 0
+    EXPECT_EQ(frame.Doc().Records()[0].m_time, LocalMidnight(2016, 2, 29));
+    EXPECT_EQ(frame.Doc().Records()[0].m_strDescription, "Front nine");
+    EXPECT_EQ(CellText(2, 0), "Mon February 29, 2016");
+    Key(Qt::Key_Z);
+    EXPECT_EQ(Dump(frame.Doc()), before);
 }
 
 // Twins by the duplicate key (same day, type, texts, 30.04 and 29.96 minutes both 300 tenths):
@@ -166,26 +181,6 @@ TEST_F(EditorFixture, ActionsTakeTheRecordOfTheRowEvenWhenItHasATwin) {
     Key(Qt::Key_Z);
     DoubleClickRow(0);
     EXPECT_EQ(test::Cell(view->GridCtrl(), 1, 6).toStdString(), "second");
-}
-
-TEST_F(EditorFixture, NewDateKeepsThePositionAndCancelChangesNothing) {
-    StartOn();
-    Key(Qt::Key_V);
-    const std::string before = Dump(frame.Doc());
-    test::OnNextDialog<ui::CNewDateDlg>([](ui::CNewDateDlg* dlg) { dlg->reject(); });
-    ChooseFromContextMenu(2, "Change Record Date");
-    EXPECT_EQ(Dump(frame.Doc()), before);
-    test::OnNextDialog<ui::CNewDateDlg>([](ui::CNewDateDlg* dlg) {
-        EXPECT_EQ(dlg->Calendar()->selectedDate(), QDate(2016, 1, 13));  // opens on today
-        dlg->Calendar()->setSelectedDate(QDate(2016, 2, 29));
-        test::OkButton(dlg)->click();
-    });
-    ChooseFromContextMenu(2, "Change Record Date");  // row 2 shows position 0
-    EXPECT_EQ(frame.Doc().Records()[0].m_time, LocalMidnight(2016, 2, 29));
-    EXPECT_EQ(frame.Doc().Records()[0].m_strDescription, "Front nine");
-    EXPECT_EQ(CellText(2, 0), "Mon February 29, 2016");
-    Key(Qt::Key_Z);
-    EXPECT_EQ(Dump(frame.Doc()), before);
 }
 
 TEST_F(EditorFixture, DoubleClickedRecordIsReplacedInPlaceUnlessItWasDeletedMeanwhile) {
@@ -315,11 +310,7 @@ TEST_F(EditorFixture, CalculatorHelpWebSiteAndShortcutsOpenFromTheirCommands) {
     for (int i = 0; i < 100 && !std::filesystem::exists(marker); ++i) QTest::qWait(20);
     EXPECT_TRUE(std::filesystem::exists(marker));
 
-    std::vector<QUrl> opened;
-    ui::SetDesktopOpenerForTesting([&opened](const QUrl& url) {
-        opened.push_back(url);
-        return true;
-    });
+    test::DesktopOpens opener;
     const QString old = QDir::currentPath();
     QDir::setCurrent(QString::fromStdString(home.home().string()));
     Key(Qt::Key_F1, Qt::NoModifier);  // no help file here: nothing happens
@@ -327,9 +318,9 @@ TEST_F(EditorFixture, CalculatorHelpWebSiteAndShortcutsOpenFromTheirCommands) {
     Key(Qt::Key_F1, Qt::NoModifier);
     frame->Action(cmd::kWebSite)->trigger();
     QDir::setCurrent(old);
-    ui::SetDesktopOpenerForTesting(nullptr);
-    EXPECT_EQ(opened, (std::vector<QUrl>{QUrl::fromLocalFile(QString::fromStdString((home.home() / "KT.chm").string())),
-                                         QUrl(QString::fromStdString(WebSiteUrl(ConfiguredUpdateSite())))}));
+    EXPECT_EQ(opener.opened, (std::vector<std::string>{
+                                 test::Text(QUrl::fromLocalFile(QString::fromStdString((home.home() / "KT.chm").string())).toString()),
+                                 WebSiteUrl(ConfiguredUpdateSite())}));
     EXPECT_EQ(home.prompter.messages.size(), 1u);
 }
 

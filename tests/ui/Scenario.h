@@ -22,6 +22,7 @@
 #include "core/base/LocalTime.h"
 #include "ui/app/KTToolBar.h"
 #include "ui/app/MainFrame.h"
+#include "ui/base/DesktopOpener.h"
 #include "ui/support/UiTestSupport.h"
 #include "ui/views/DataView.h"
 #include "ui/widgets/GridCtrl.h"
@@ -33,6 +34,15 @@ namespace kt::test {
 inline Time64 Wednesday() { return MakeLocalTime(2016, 1, 13, 12, 0, 0); }
 
 inline QPushButton* OkButton(QWidget* dialog) { return dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok); }
+
+// Records, for its lifetime, what would have been opened with the desktop's handlers.
+struct DesktopOpens {
+    DesktopOpens() {
+        kt::ui::SetDesktopOpenerForTesting([this](const QUrl& url) { return opened.push_back(Text(url.toString())), true; });
+    }
+    ~DesktopOpens() { kt::ui::SetDesktopOpenerForTesting(nullptr); }
+    std::vector<std::string> opened;
+};
 
 // The program in its own home at a fixed "now".
 struct Program {

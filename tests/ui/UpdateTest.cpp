@@ -6,7 +6,6 @@
 #include "core/update/UpdateSite.h"
 #include "ui/Scenario.h"
 #include "ui/about/AboutDlg.h"
-#include "ui/base/DesktopOpener.h"
 #include "ui/base/QtText.h"
 #include "ui/support/LocalHttpServer.h"
 #include "ui/update/UpdateDlg.h"
@@ -24,18 +23,6 @@ kt::CFileVersionInfo Own(int a, int b, int c, int d) {
     strings[6] = "Kinetrax";
     return kt::CFileVersionInfo(kt::VersionNumber{{a, b, c, d}}, strings);
 }
-
-// Records what would have been opened with the desktop's handlers.
-struct OpenRecorder {
-    OpenRecorder() {
-        SetDesktopOpenerForTesting([this](const QUrl& url) {
-            opened.push_back(url.toString());
-            return true;
-        });
-    }
-    ~OpenRecorder() { SetDesktopOpenerForTesting(nullptr); }
-    std::vector<QString> opened;
-};
 
 // The visible buttons' captions, and the message's start.
 std::string Shown(CUpdateDlg* dlg) {
@@ -116,7 +103,7 @@ std::string FileUrl(const std::filesystem::path& path) { return QUrl::fromLocalF
 
 TEST(UpdateDialogUi, DownloadOnlyThenInstallAndUpdateNowOpenTheFetchedFile) {
     kt::test::UiHome home;
-    OpenRecorder opener;
+    kt::test::DesktopOpens opener;
     LocalHttpServer server;
     server.Serve(QStringLiteral("/KTSetup.exe"), HttpAnswer{200, QByteArray(1000, 'x'), std::nullopt, false});
     CUpdateDlg dlg(NewerRequest(), server.Site(), kt::test::HomePrompter());
@@ -143,10 +130,8 @@ TEST(UpdateDialogUi, DownloadOnlyThenInstallAndUpdateNowOpenTheFetchedFile) {
     CUpdateDlg site(NewerRequest(), server.Site(), kt::test::HomePrompter());
     QTest::mouseClick(site.WebsiteButton(), Qt::LeftButton);
     EXPECT_EQ(site.result(), CUpdateDlg::kWebsiteResult);
-    std::vector<std::string> opened;
-    for (const QString& url : opener.opened) opened.push_back(kt::test::Text(url));
-    EXPECT_EQ(opened, (std::vector<std::string>{FileUrl(folder), FileUrl(folder / "KTSetup.exe"), FileUrl(folder / "KTSetup.exe"),
-                                                "http://" + server.Host() + "/"}));
+    EXPECT_EQ(opener.opened, (std::vector<std::string>{FileUrl(folder), FileUrl(folder / "KTSetup.exe"), FileUrl(folder / "KTSetup.exe"),
+                                                       "http://" + server.Host() + "/"}));
     EXPECT_TRUE(home.prompter.messages.empty());
 }
 
@@ -210,7 +195,7 @@ void Serve(LocalHttpServer& server, const kt::test::UiHome& home, int revision, 
 TEST(MainFrameUpdate, StartUpCheckOffersTheUpdateAndTheInstallerEndsTheProgramThroughTheSaveQuestion) {
     kt::test::UiHome home;
     kt::test::ScopedClock now(kt::test::Wednesday());
-    OpenRecorder opener;
+    kt::test::DesktopOpens opener;
     LocalHttpServer server;
     Serve(server, home, 1, true);
     server.Serve(QStringLiteral("/KTSetup.exe"), HttpAnswer{200, QByteArray(1000, 's'), std::nullopt, false});
@@ -229,7 +214,7 @@ TEST(MainFrameUpdate, StartUpCheckOffersTheUpdateAndTheInstallerEndsTheProgramTh
     });
     ASSERT_TRUE(QTest::qWaitFor([&] { return !home.prompter.questions.empty(); }, 10000));
     EXPECT_NE(shown.find("|There is a newer version of Kinetrax"), std::string::npos) << shown;
-    EXPECT_EQ(opener.opened, std::vector<QString>{ToQ(FileUrl(home.home() / "Downloads/Quorvane/KTSetup.exe"))});
+    EXPECT_EQ(opener.opened, std::vector<std::string>{FileUrl(home.home() / "Downloads/Quorvane/KTSetup.exe")});
     // The program ended by its own close: it asked, and the answer saved the new record.
     EXPECT_EQ(home.prompter.questions.size(), 1u);
     EXPECT_NE(kt::test::ReadAll(home.DataFolder() / "ExerciseData.edb").find("Range"), std::string::npos);
