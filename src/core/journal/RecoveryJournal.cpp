@@ -209,7 +209,7 @@ void RecoveryJournal::AppendRecordSteps(char op, size_t first, size_t last) {
     const auto& records = m_doc.Records();
     for (size_t i = first; i <= last && i < records.size(); ++i) {
         m_pending += Format("%c\t%zu\t%u\t", op, i, static_cast<unsigned>(records[i].m_nFile));
-        m_pending += EncodeLine(DatabaseRecordLine(records[i]));
+        AppendRecordLine(m_pending, records[i], true);
         m_pending += "\r\n";
     }
 }
