@@ -9,6 +9,7 @@
 #include "core/activities/ActivityTable.h"
 #include "core/base/Format.h"
 #include "core/chart/ChartFill.h"
+#include "core/journal/JournalEdit.h"
 #include "core/journal/KT2Doc.h"
 #include "core/settings/Settings.h"
 #include "support/TestSupport.h"
@@ -42,12 +43,30 @@ private:
     std::mt19937_64 m_rng;
 };
 
-// Every way the journal changes; some keep the array in date order, the others need not. Undo,
-// redo and new operations join this table.
+// The undo history as the edit history keeps it: each step recorded as it ran, the newest last.
+// A step that replaced the whole array (a trim) starts it again; a new step drops what was undone.
+struct History {
+    std::vector<JournalEdit> done;
+    std::vector<JournalEdit> undone;
+    void Add(JournalEdit edit) {
+        if (!edit.Reversible()) {
+            done.clear();
+            undone.clear();
+        } else if (!edit.Empty()) {
+            done.push_back(std::move(edit));
+            undone.clear();
+        }
+    }
+};
+
+// Every way the journal changes; some keep the array in date order, the others need not. An undo
+// or redo brings back an array the steps before made, so it keeps the order while they do.
 struct Operation {
     const char* name;
     bool keepsOrder;
     std::function<void(CKT2Doc&, RandomJournal&)> apply;
+    // Undo and redo: they replay steps of the history instead of being one.
+    std::function<void(CKT2Doc&, RandomJournal&, History&)> replay = nullptr;
 };
 
 Time64 Newest(const CKT2Doc& doc, RandomJournal& r) { return doc.Records().empty() ? r.Day() : doc.Records().back().m_time; }
@@ -85,6 +104,22 @@ const std::vector<Operation>& Operations() {
              doc.AppendRecords({r.Record(), r.Record(), r.Record()});
          }},
         {"read a line", false, [](CKT2Doc& doc, RandomJournal& r) { doc.ParseRecordLine(DatabaseRecordLine(r.Record())); }},
+        {"undo", true, nullptr,
+         [](CKT2Doc& doc, RandomJournal& r, History& h) {
+             for (size_t n = 1 + r.Below(3); n > 0 && !h.done.empty(); --n) {
+                 h.done.back().Undo(doc);
+                 h.undone.push_back(std::move(h.done.back()));
+                 h.done.pop_back();
+             }
+         }},
+        {"redo", true, nullptr,
+         [](CKT2Doc& doc, RandomJournal& r, History& h) {
+             for (size_t n = 1 + r.Below(2); n > 0 && !h.undone.empty(); --n) {
+                 h.undone.back().Redo(doc);
+                 h.done.push_back(std::move(h.undone.back()));
+                 h.undone.pop_back();
+             }
+         }},
     };
     return operations;
 }
@@ -135,7 +170,7 @@ void ExpectAsCountedAgain(const CKT2Doc& doc, const std::string& after) {
     EXPECT_EQ(a.m_dMinWeight, b.m_dMinWeight);
 }
 
-TEST(JournalTotals, KeptFiguresEqualACountFromScratchAfterEveryOperation) {
+TEST(JournalTotals, KeptFiguresEqualACountFromScratchAfterEveryOperationUndoAndRedo) {
     test::TempDir dir;
     for (uint64_t seed = 1; seed <= 6; ++seed) {
         RandomJournal random(seed);
@@ -150,11 +185,16 @@ TEST(JournalTotals, KeptFiguresEqualACountFromScratchAfterEveryOperation) {
         // Asking for a type before the changes, so the kept newest dates are exercised too.
         for (const std::string& type : kTypes) doc.LastRecordOfType(type);
         ExpectAsCountedAgain(doc, "load");
+        History history;
         // Mostly in date order, as the journal is kept, then anything.
         for (int step = 0; step < 160; ++step) {
             const Operation& op = Operations()[random.Below(Operations().size())];
             if (step < 100 && !op.keepsOrder) continue;
-            op.apply(doc, random);
+            if (op.replay) {
+                op.replay(doc, random, history);
+            } else {
+                history.Add(JournalEdit::Record(doc, [&] { op.apply(doc, random); }));
+            }
             ExpectAsCountedAgain(doc, Format("seed %llu step %d: %s", static_cast<unsigned long long>(seed), step, op.name));
             if (::testing::Test::HasFailure()) return;
         }

@@ -342,7 +342,9 @@ void CKT2Doc::SortByDate() {
     // needed only when a deletion may have put an unordered array in order.
     if (m_bSorted) return;
     if (std::is_sorted(m_arRecords.begin(), m_arRecords.end(), EarlierDate)) {
+        // The totals were kept for an unordered array, without the days of the chart.
         m_bSorted = true;
+        m_totals.Invalidate();
         return;
     }
     Notify([](JournalObserver* o) { o->AboutToReorder(); });
