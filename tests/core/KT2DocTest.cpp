@@ -146,6 +146,33 @@ TEST_F(KT2DocTest, ReadInPieces_GivesTheRecordsOfOneRead) {
         ASSERT_EQ(pieceHeader, header);
     }
 
+    // A line whose texts need the codec is read as the line decoded whole, whichever field holds
+    // the coded bytes (an escaped digit in a number, a decoded tab that cuts a field or stays in
+    // the notes), the first time its texts come by and when they come again.
+    const std::string esc = "\x1B";
+    const std::vector<std::string> codedLines = {
+        "1" + esc + "000037\tT\tD\t1\tL\t2\t3\t1\tn\xE9",
+        "7\tT" + esc + "002026\tD\xE9\t1" + esc + "000035\tL\t2\t3\t1\t",
+        "7\tT\tD\t1\tL\xE9\t2" + esc + "000035\t3\t1\t",
+        "7\tT\xE9\tD\t1\tL\t2\t3" + esc + "00002E5\t1\t",
+        "7\tT\xE9\tD\t1\tL\t2\t3\t" + esc + "000031\tn",
+        "7\tT\tD\xE9\t1\tL\t2\t3\t1\t",
+        "7\tT\tD\t1\tL\t2\t3\t1\tn\xE9",
+        "7\tT\tD" + esc + "000009x\t1\tL\t2\t3\t1\tn",
+        "7\tT\tD\t1\tL" + esc + "000009\t2\t3\t1\tn",
+        "7\tT\xE9\tD\t1\tL\t2\t3\t1\tn" + esc + "000009\t" + esc + "002026",
+        "7\tT" + esc + "00002\tD\t1\tL\t2\t3\t1\t" + esc,
+        "7\tT\xE9\tD\t1\tL\t2\t3\t1",
+        "7\tT\xE9\tD\t1\tL\t2\t3",
+    };
+    for (const std::string& line : codedLines) {
+        CKT2Doc read;
+        CKT2Doc decoded;
+        read.ParseDatabaseContent(line + "\r\n" + line + "\r\n");
+        for (int twice = 0; twice < 2; ++twice) decoded.ParseRecordLine(DecodeLine(line));
+        EXPECT_EQ(Dump(read, true), Dump(decoded, true)) << line;
+    }
+
     // A file of several pieces, with a line longer than a piece, loads as its bytes parse.
     std::string big = content;
     big += "6\tLong\tD\t1\tL\t2\t3\t1\t" + std::string(3 << 20, 'x') + "\r\n";

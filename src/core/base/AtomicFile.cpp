@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <limits>
+#include <memory>
 #include <random>
 
 #include "core/base/TextCodec.h"
@@ -209,20 +210,28 @@ bool ReadFilePieces(const std::filesystem::path& path, const PieceReader& take, 
     const uint64_t size = SizeOf(fd);
     // Room for the whole file and one byte more, so that a file read in one piece ends with the
     // read that finds nothing more, without a second buffer; at most a piece, at least a page.
+    // The room is not cleared first: only the bytes read are looked at.
     constexpr size_t kMinimum = 4096;
-    std::string buffer(std::max(kMinimum, static_cast<size_t>(std::min<uint64_t>(size + 1, std::max(pieceSize, kMinimum)))), '\0');
+    size_t capacity = std::max(kMinimum, static_cast<size_t>(std::min<uint64_t>(size + 1, std::max(pieceSize, kMinimum))));
+    auto buffer = std::make_unique_for_overwrite<char[]>(capacity);
     size_t filled = 0;
     for (;;) {
-        if (filled == buffer.size()) buffer.resize(buffer.size() * 2);  // a line longer than a piece
-        const ssize_t n = ReadSome(fd, buffer.data() + filled, buffer.size() - filled, error);
+        if (filled == capacity) {
+            // A line longer than a piece.
+            auto larger = std::make_unique_for_overwrite<char[]>(2 * capacity);
+            std::memcpy(larger.get(), buffer.get(), filled);
+            buffer = std::move(larger);
+            capacity *= 2;
+        }
+        const ssize_t n = ReadSome(fd, buffer.get() + filled, capacity - filled, error);
         if (n < 0) return false;
         filled += static_cast<size_t>(n);
         const bool last = n == 0;
         // A file read in one piece is handed over once, with its end.
-        if (!last && filled < buffer.size()) continue;
-        const size_t used = std::min(take(std::string_view(buffer.data(), filled), last, size), filled);
+        if (!last && filled < capacity) continue;
+        const size_t used = std::min(take(std::string_view(buffer.get(), filled), last, size), filled);
         if (last) return true;  // the file is closed by the read that found its end
-        std::memmove(buffer.data(), buffer.data() + used, filled - used);
+        std::memmove(buffer.get(), buffer.get() + used, filled - used);
         filled -= used;
     }
 }

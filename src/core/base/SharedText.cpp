@@ -70,21 +70,6 @@ uint32_t Intern(std::string_view text) {
     return id;
 }
 
-// memcmp for the short texts of a journal, without a call: eight bytes at a time.
-bool SameBytes(const char* a, const char* b, size_t n) {
-    for (; n >= sizeof(uint64_t); a += sizeof(uint64_t), b += sizeof(uint64_t), n -= sizeof(uint64_t)) {
-        uint64_t x = 0;
-        uint64_t y = 0;
-        std::memcpy(&x, a, sizeof x);
-        std::memcpy(&y, b, sizeof y);
-        if (x != y) return false;
-    }
-    for (; n > 0; --n, ++a, ++b) {
-        if (*a != *b) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 SharedText::SharedText(std::string_view text) : m_id(Intern(text)) {}
@@ -130,38 +115,10 @@ size_t SharedText::PoolSize() {
 
 std::ostream& operator<<(std::ostream& out, const SharedText& text) { return out << text.str(); }
 
-SharedText TextInterner::operator()(std::string_view text) {
+SharedText TextInterner::Miss(Slot& slot, std::string_view text, Words words) {
     SharedText result;
-    if (text.empty()) return result;
-    // The slot from the length and the first and last eight bytes: two loads and a multiply, and
-    // different for the texts a journal repeats (activities that share a first word differ in
-    // their last bytes).
-    const size_t n = text.size();
-    // Loads of a fixed size (a copy of a length known only at run time is a call).
-    const char* d = text.data();
-    const auto load = [](const char* at, auto word) {
-        std::memcpy(&word, at, sizeof word);
-        return static_cast<uint64_t>(word);
-    };
-    uint64_t head = 0;
-    uint64_t tail = 0;
-    if (n >= 8) {
-        head = load(d, uint64_t{});
-        tail = load(d + n - 8, uint64_t{});
-    } else if (n >= 4) {
-        head = load(d, uint32_t{}) | load(d + n - 4, uint32_t{}) << 32;
-    } else {
-        head = load(d, uint8_t{}) | load(d + n / 2, uint8_t{}) << 8 | load(d + n - 1, uint8_t{}) << 16;
-    }
-    const uint64_t mixed = (head ^ (tail * 0x9E3779B97F4A7C15ULL) ^ n) * 0xFF51AFD7ED558CCDULL;
-    Slot& slot = m_slots[mixed >> (64 - kSlotBits)];
-    if (slot.id != 0 && slot.size == n && SameBytes(slot.data, text.data(), n)) {
-        result.m_id = slot.id;
-        return result;
-    }
     result.m_id = Intern(text);
-    const std::string& held = SharedText::Lookup(result.m_id);
-    slot = {held.data(), static_cast<uint32_t>(n), result.m_id};
+    slot = {words, SharedText::Lookup(result.m_id).data(), static_cast<uint32_t>(text.size()), result.m_id};
     return result;
 }
 

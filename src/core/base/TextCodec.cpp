@@ -123,8 +123,17 @@ std::string EncodeLine(std::string_view utf8) {
 }
 
 std::string DecodeLine(std::string_view bytes) {
-    if (!NeedsCoding(bytes)) return std::string(bytes);
     std::string out;
+    DecodeLineInto(bytes, out);
+    return out;
+}
+
+void DecodeLineInto(std::string_view bytes, std::string& out) {
+    out.clear();
+    if (!NeedsCoding(bytes)) {
+        out.assign(bytes);
+        return;
+    }
     out.reserve(bytes.size() + bytes.size() / 2);
     for (size_t i = 0; i < bytes.size(); ++i) {
         // Runs of plain bytes go over as they are.
@@ -153,7 +162,6 @@ std::string DecodeLine(std::string_view bytes) {
         }
         AppendUtf8(out, b);
     }
-    return out;
 }
 
 std::vector<std::string> SplitLines(std::string_view content) {

@@ -27,6 +27,9 @@ bool NeedsCoding(std::string_view text);
 std::string EncodeLine(std::string_view utf8);
 // File bytes of one line (line end already removed) -> UTF-8 text.
 std::string DecodeLine(std::string_view bytes);
+// The same into `out`, replacing what it held, so that a reader decoding line after line reuses
+// one buffer.
+void DecodeLineInto(std::string_view bytes, std::string& out);
 
 // Splits file content into lines: LF or CR LF end a line; a final line without an end counts,
 // an empty content or a trailing line end adds no empty last line.

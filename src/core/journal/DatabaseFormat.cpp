@@ -202,18 +202,20 @@ size_t RecordReader::Read(std::string_view bytes, bool last) {
         const size_t count = std::min(kBlock, size - block);
         const ByteClasses classes = count == kBlock ? ClassifyBlock(data + block) : ClassifyBytes(data + block, count);
         size_t lineBit = start - std::min(start, block);  // where the current line starts in this block
-        for (uint64_t events = classes.tabs | classes.newlines; events != 0; events &= events - 1) {
-            const auto bit = static_cast<size_t>(std::countr_zero(events));
-            const size_t at = block + bit;
-            if ((classes.newlines >> bit & 1) == 0) {
-                if (tabCount < kTabs) tabs[tabCount++] = at - start;
-                continue;
-            }
-            firstCoded(classes.coded & BitsBelow(bit) & ~BitsBelow(lineBit), block);
+        // Line by line: the tabs before the line's end (its first few only), then the line.
+        uint64_t tabBits = classes.tabs;
+        for (uint64_t ends = classes.newlines;; ends &= ends - 1) {
+            const size_t endBit = ends != 0 ? static_cast<size_t>(std::countr_zero(ends)) : kBlock;
+            for (uint64_t t = tabBits & BitsBelow(endBit); t != 0 && tabCount < kTabs; t &= t - 1)
+                tabs[tabCount++] = block + static_cast<size_t>(std::countr_zero(t)) - start;
+            if (ends == 0) break;
+            firstCoded(classes.coded & BitsBelow(endBit) & ~BitsBelow(lineBit), block);
+            const size_t at = block + endBit;
             const size_t end = at > start && data[at - 1] == '\r' ? at - 1 : at;
             ReadFileLine(bytes.substr(start, end - start), tabs, tabCount, coded);
             start = at + 1;
-            lineBit = bit + 1;
+            lineBit = endBit + 1;
+            tabBits &= ~BitsBelow(lineBit);
             tabCount = 0;
             coded = kNone;
         }
@@ -231,20 +233,53 @@ void RecordReader::ReadFileLine(std::string_view line, const size_t* tabs, int t
     if (++m_lines == 1 && m_header && tabCount == 0) *m_header = ScanU64Or(line, 0);
     // A line of plain ASCII is already its own UTF-8 text.
     if (coded == kNone) {
-        AddRecord(line, tabs, tabCount, std::nullopt);
+        AddRecord(line, tabs, tabCount, nullptr);
         return;
     }
-    // Only the notes need the codec, as when someone wrote in a script of their own: the fields
-    // before them are the same bytes decoded or not, and whatever the notes decode to (a tab
-    // included) stays in the notes.
-    if (tabCount == kTabs && coded > tabs[kTabs - 1]) {
-        m_decoded = DecodeLine(line.substr(tabs[kTabs - 1] + 1));
-        AddRecord(line, tabs, tabCount, m_decoded);
-        return;
-    }
+    if (tabCount == kTabs && AddCodedRecord(line, tabs, coded)) return;
     // Anything else is decoded whole first: a decoded tab before the notes cuts a field.
-    m_decoded = DecodeLine(line);
+    DecodeLineInto(line, m_decoded);
     ReadLine(m_decoded);
+}
+
+bool RecordReader::AddCodedRecord(std::string_view line, const size_t* tabs, size_t coded) {
+    // The line's nine fields; the notes run to the line's end.
+    const auto field = [&](int i) {
+        const size_t from = i == 0 ? 0 : tabs[i - 1] + 1;
+        return line.substr(from, i < kTabs ? tabs[i] - from : kNone);
+    };
+    // The date, the numbers and the unit flag are read as the bytes stand only when the codec
+    // leaves them so (a field before the first coded byte is plain ASCII).
+    for (int i : {0, 3, 5, 6, 7}) {
+        if (tabs[i] > coded && NeedsCoding(field(i))) return false;
+    }
+    constexpr int kTextFields[] = {1, 2, 4, kTabs};
+    SharedText texts[4];
+    for (size_t k = 0; k < 4; ++k) {
+        const std::string_view bytes = field(kTextFields[k]);
+        const size_t end = kTextFields[k] < kTabs ? tabs[kTextFields[k]] : line.size();
+        if (end <= coded || !NeedsCoding(bytes)) {
+            texts[k] = m_texts(bytes);
+            continue;
+        }
+        // The coded texts of a file recur on many lines (an activity named with a character
+        // beyond Latin-1, a note in a script of its own): each is decoded once per file, up to
+        // a number that keeps a file of ever new ones from costing a second copy of them.
+        constexpr size_t kMaxDecodedTexts = 4096;
+        DecodedText decoded;
+        if (const auto found = m_decodedTexts.find(bytes); found != m_decodedTexts.end()) {
+            decoded = found->second;
+        } else {
+            DecodeLineInto(bytes, m_decoded);
+            decoded = {m_texts(m_decoded), m_decoded.find('\t') != std::string::npos};
+            if (m_decodedTexts.size() < kMaxDecodedTexts) m_decodedTexts.emplace(m_codedBytes.emplace_back(bytes), decoded);
+        }
+        // A tab decoded before the notes cuts a field: the line is read decoded whole.
+        if (decoded.tab && kTextFields[k] < kTabs) return false;
+        texts[k] = decoded.text;
+    }
+    AddRecord(line, tabs, kTabs, texts);
+    return true;
 }
 
 void RecordReader::ReadLine(std::string_view line) {
@@ -252,10 +287,10 @@ void RecordReader::ReadLine(std::string_view line) {
     int tabCount = 0;
     for (size_t tab = line.find('\t'); tab != std::string_view::npos && tabCount < kTabs; tab = line.find('\t', tab + 1))
         tabs[tabCount++] = tab;
-    AddRecord(line, tabs, tabCount, std::nullopt);
+    AddRecord(line, tabs, tabCount, nullptr);
 }
 
-void RecordReader::AddRecord(std::string_view line, const size_t* tabs, int tabCount, std::optional<std::string_view> decodedNotes) {
+void RecordReader::AddRecord(std::string_view line, const size_t* tabs, int tabCount, const SharedText* texts) {
     // The header and empty lines hold no tab: their number means nothing to the database.
     if (tabCount == 0) return;
     const std::string_view dateField = line.substr(0, tabs[0]);
@@ -285,12 +320,19 @@ void RecordReader::AddRecord(std::string_view line, const size_t* tabs, int tabC
             m_metric = UnitFlag(line.substr(flag, tabs[kLeadingFields + 1] - flag));
             // The notes start after the unit field's tab. Every file holds a one-character flag
             // there; a longer or empty one must not cost the notes a character or add a tab.
-            notes = decodedNotes ? *decodedNotes : line.substr(tabs[kLeadingFields + 1] + 1);
+            notes = line.substr(tabs[kLeadingFields + 1] + 1);
         }
     }
     if (weight > 0) m_lastWeight = weight;
-    m_records.emplace_back(static_cast<Time64>(date), m_texts(field(0)), m_texts(field(1)), duration, m_texts(field(3)), calories, weight,
-                           m_metric ? 1 : 0, m_texts(notes));
+    const auto time = static_cast<Time64>(date);
+    m_inDateOrder = m_inDateOrder && time >= m_lastDate;
+    m_lastDate = time;
+    if (texts) {
+        m_records.emplace_back(time, texts[0], texts[1], duration, texts[2], calories, weight, m_metric ? 1 : 0, texts[3]);
+    } else {
+        m_records.emplace_back(time, m_texts(field(0)), m_texts(field(1)), duration, m_texts(field(3)), calories, weight, m_metric ? 1 : 0,
+                               m_texts(notes));
+    }
 }
 
 }  // namespace kt

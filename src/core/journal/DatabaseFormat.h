@@ -5,6 +5,8 @@
 // its texts from the text pool, the writer appends to the one buffer that becomes the file.
 
 #include <cstdint>
+#include <deque>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -67,6 +69,9 @@ public:
     void ReadLine(std::string_view line);
     // How many lines were read.
     long long Lines() const { return m_lines; }
+    // The records read so far are in date order among themselves (none earlier than the one
+    // before), so a loader need not walk them again to know.
+    bool InDateOrder() const { return m_inDateOrder; }
 
 private:
     // The tabs of a line up to the one that ends the unit field.
@@ -75,8 +80,13 @@ private:
     // A line as the file holds it, with the places of its first tabs and of its first byte the
     // codec must see (kNone: none).
     void ReadFileLine(std::string_view line, const size_t* tabs, int tabCount, size_t coded);
-    // The record of a UTF-8 line, the notes given apart when they had to be decoded on their own.
-    void AddRecord(std::string_view line, const size_t* tabs, int tabCount, std::optional<std::string_view> decodedNotes);
+    // A line of every field whose texts need the codec: reads it with those texts decoded one by
+    // one, which is the line decoded whole as long as no text before the notes decodes to a tab
+    // and the date, numbers and unit flag need no decoding. False, reading nothing, otherwise.
+    bool AddCodedRecord(std::string_view line, const size_t* tabs, size_t coded);
+    // The record of a UTF-8 line; `texts`, when given, are its type, description, location and
+    // notes already made.
+    void AddRecord(std::string_view line, const size_t* tabs, int tabCount, const SharedText* texts);
 
     std::vector<CEventRecord>& m_records;
     bool& m_metric;
@@ -84,8 +94,17 @@ private:
     std::optional<uint64_t>* m_header;
     long long m_lines = 0;
     bool m_started = false;  // past the place of a byte-order mark
+    bool m_inDateOrder = true;
+    Time64 m_lastDate = std::numeric_limits<Time64>::min();  // of the last record read
     TextInterner m_texts;
     std::string m_decoded;
+    // The texts the codec had to see, by their bytes in the file (kept in m_codedBytes).
+    struct DecodedText {
+        SharedText text;
+        bool tab = false;  // the decoded text holds a tab
+    };
+    std::unordered_map<std::string_view, DecodedText> m_decodedTexts;
+    std::deque<std::string> m_codedBytes;
 };
 
 }  // namespace kt

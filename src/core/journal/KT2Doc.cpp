@@ -159,13 +159,13 @@ std::filesystem::path CKT2Doc::OlderDatabasePath() const { return DataFilePath(m
 void CKT2Doc::LoadDatabase(Prompter* prompter) {
     Notify([](JournalObserver* o) { o->AboutToReset(); });
     m_arRecords.clear();
+    m_bSorted = true;
     m_bAllData = false;
     m_arFiles.clear();
     m_unreadableFile.clear();
     // Without a data folder the bare file name would be looked up in whatever the current folder
     // happens to be; there is simply no database then.
     if (!m_strDataFolder.empty()) ReadActiveDatabase(prompter);
-    m_bSorted = std::is_sorted(m_arRecords.begin(), m_arRecords.end(), EarlierDate);
     m_totals.Invalidate();
     Notify([](JournalObserver* o) { o->Reset(); });
     Touch(true, true);
@@ -190,7 +190,6 @@ void CKT2Doc::ReadActiveDatabase(Prompter* prompter) {
 long long CKT2Doc::ReadDatabaseFile(const std::filesystem::path& path, FileError* error, std::optional<uint64_t>* header) {
     Notify([](JournalObserver* o) { o->AboutToReset(); });
     const long long lines = AppendDatabaseFile(path, error, header);
-    m_bSorted = std::is_sorted(m_arRecords.begin(), m_arRecords.end(), EarlierDate);
     m_totals.Invalidate();
     Notify([](JournalObserver* o) { o->Reset(); });
     Touch(true, true);
@@ -203,6 +202,10 @@ long long CKT2Doc::AppendDatabaseFile(const std::filesystem::path& path, FileErr
     const size_t before = m_arRecords.size();
     const bool metric = m_bMetric;
     const double lastWeight = m_dLastWeight;
+    // The order is known for the records there are (an unordered array may have become ordered
+    // by a deletion) and noted by the reader for the new ones, so no walk follows the load.
+    const auto begin = m_arRecords.begin();
+    m_bSorted = m_bSorted || std::is_sorted(begin, begin + static_cast<std::ptrdiff_t>(before), EarlierDate);
     RecordReader reader(m_arRecords, m_bMetric, m_dLastWeight, header);
     bool first = true;
     const bool read = ReadFilePieces(
@@ -225,7 +228,11 @@ long long CKT2Doc::AppendDatabaseFile(const std::filesystem::path& path, FileErr
             return reader.Read(unread, last);
         },
         error);
-    if (read) return reader.Lines();
+    if (read) {
+        const bool joined = before == 0 || before == m_arRecords.size() || !EarlierDate(m_arRecords[before], m_arRecords[before - 1]);
+        m_bSorted = m_bSorted && reader.InDateOrder() && joined;
+        return reader.Lines();
+    }
     // A file that failed half-way changes nothing.
     m_arRecords.resize(before);
     m_bMetric = metric;
