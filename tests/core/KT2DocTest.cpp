@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
 #include <optional>
 
@@ -40,6 +41,8 @@ CEventRecord Rec(Time64 time, const std::string& type, double duration = 30, con
                  const std::string& location = "") {
     return CEventRecord(time, type, description, duration, location, 0, 0, 1, "");
 }
+
+bool EarlierTime(const CEventRecord& a, const CEventRecord& b) { return a.m_time < b.m_time; }
 
 class KT2DocTest : public ::testing::Test {
 protected:
@@ -185,6 +188,43 @@ TEST_F(KT2DocTest, ReadInPieces_GivesTheRecordsOfOneRead) {
     EXPECT_GT(doc.Records().size(), 20000u);
     // Saved a piece at a time, the long line a piece of its own: the bytes of the lines encoded whole.
     EXPECT_EQ(doc.DatabaseContent(1), EncodeText(doc.DatabaseLines(1)));
+}
+
+// A load knows whether the array is in date order without walking it again: the file's own
+// order, equal dates included, and where its records join those already there.
+TEST_F(KT2DocTest, LoadAndRead_KnowWhetherTheArrayIsInDateOrder) {
+    const struct {
+        std::vector<Time64> before;  // the array a file is read after
+        std::string file;
+    } cases[] = {
+        {{}, "1\r\n5\tA\r\n5\tB\r\n7\tC\r\n"},
+        {{}, "1\r\n7\tA\r\n5\tB\r\n"},
+        {{}, "1\r\n"},
+        {{}, ""},
+        {{3, 5}, "5\tA\r\n6\tB\r\n"},
+        {{3, 6}, "5\tA\r\n6\tB\r\n"},
+        {{6, 3}, "7\tA\r\n"},
+        {{3}, "4\tA\r\n2\tB\r\n"},
+        {{3}, "1\r\n"},
+    };
+    const auto path = dir / "file.edb";
+    for (const auto& c : cases) {
+        WriteAll(path, c.file);
+        WriteAll(doc.DatabasePath(), c.file);
+        doc.LoadDatabase();
+        EXPECT_EQ(doc.IsSorted(), std::is_sorted(doc.Records().begin(), doc.Records().end(), EarlierTime)) << c.file;
+        std::vector<CEventRecord> before;
+        for (Time64 t : c.before) before.push_back(Rec(t, "T"));
+        doc.SetRecords(before);
+        if (c.before.size() == 2 && c.before[0] > c.before[1]) doc.DeleteRecord(0);  // ordered, not yet known to be
+        ASSERT_GE(doc.ReadDatabaseFile(path), 0);
+        EXPECT_EQ(doc.IsSorted(), std::is_sorted(doc.Records().begin(), doc.Records().end(), EarlierTime)) << c.file;
+    }
+    // Without a folder nothing is read: the empty array is in order.
+    doc.SetRecords({Rec(6, "T"), Rec(3, "T")});
+    doc.m_strDataFolder.clear();
+    doc.LoadDatabase();
+    EXPECT_TRUE(doc.IsSorted());
 }
 
 TEST_F(KT2DocTest, Load_FallsBackToOlderNameAndGivesAnEmptyDatabaseWithoutAUsableFile) {
