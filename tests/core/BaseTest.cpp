@@ -40,30 +40,10 @@ TEST(Format, WritesPrintfFormatsWithDecimalPoint) {
 // printf is the judge: ties in binary (0.125), values just off a tie (1.005 is below it, 0.045
 // above), signs of what rounds to zero, and values too large for the integer route.
 TEST(Format, AppendFixedWritesWhatPrintfWrites) {
-    const double values[] = {0.0,
-                             -0.0,
-                             0.125,
-                             0.375,
-                             2.5,
-                             1.005,
-                             2.675,
-                             0.045,
-                             9.995,
-                             0.05,
-                             -0.001,
-                             1e-9,
-                             45.0,
-                             659.19,
-                             81.55,
-                             1e15,
-                             4503599627370495.5,
-                             4.5e14 + 0.125,
-                             1e300,
-                             5e-324,
-                             HUGE_VAL,
-                             -HUGE_VAL,
-                             NAN,
-                             -NAN};
+    // Each also negated.
+    std::vector<double> values = {0.0,   0.125, 0.375, 2.5,    1.005, 2.675, 0.045, 9.995, 0.05,
+                                  0.001, 1e-9,  45.0,  659.19, 81.55, 1e15,  1e300, 5e-324};
+    values.insert(values.end(), {4503599627370495.5, 450000000000000.125, HUGE_VAL, NAN});
     for (int decimals = 0; decimals <= 3; ++decimals) {
         for (const double v : values) {
             for (const double signedValue : {v, -v}) {
@@ -115,25 +95,22 @@ TEST(Scan, PlainNumbersReadAsTheGeneralReaderReadsThem) {
         ASSERT_EQ(std::bit_cast<uint64_t>(quick), std::bit_cast<uint64_t>(exact)) << text;
     }
     uint64_t value = 0;
-    EXPECT_TRUE(ScanPlainUnsigned("1234567890123456789x", value));
-    EXPECT_EQ(value, 1234567890123456789ULL);
-    EXPECT_FALSE(ScanPlainUnsigned("12345678901234567890", value));  // twenty digits may overflow
-    EXPECT_EQ(ScanU64("12345678901234567890"), 12345678901234567890ULL);
-    EXPECT_FALSE(ScanPlainUnsigned(" 1", value));
-    EXPECT_FALSE(ScanPlainUnsigned("-1", value));
+    EXPECT_TRUE(ScanPlainUnsigned("1234567890123456789x", value) && value == 1234567890123456789ULL);
+    EXPECT_FALSE(ScanPlainUnsigned("12345678901234567890", value) || ScanPlainUnsigned(" 1", value) || ScanPlainUnsigned("-1", value));
+    EXPECT_EQ(ScanU64("12345678901234567890"), 12345678901234567890ULL);  // twenty digits: the general reader
 }
 
 TEST(Scan, IntSkipsBlanksStopsAtFirstNonDigitAndReportsNothingRead) {
-    EXPECT_EQ(ScanInt("  42abc"), 42);
-    EXPECT_EQ(ScanInt("-7\t"), -7);
-    EXPECT_EQ(ScanInt("+3"), 3);
-    EXPECT_FALSE(ScanInt("x5").has_value());
-    EXPECT_FALSE(ScanInt("").has_value());
-    EXPECT_FALSE(ScanInt("-").has_value());
+    const std::pair<const char*, std::optional<int>> ints[] = {{"  42abc", 42},
+                                                               {"-7\t", -7},
+                                                               {"+3", 3},
+                                                               {"x5", std::nullopt},
+                                                               {"", std::nullopt},
+                                                               {"-", std::nullopt},
+                                                               {"99999999999", 2147483647}};
+    for (const auto& [text, n] : ints) EXPECT_EQ(ScanInt(text), n) << text;
     EXPECT_EQ(ScanIntOr("abc", 9), 9);
-    EXPECT_EQ(ScanInt("99999999999"), 2147483647);
     EXPECT_EQ(ScanU64("1451948400\tSwim"), 1451948400u);
-    EXPECT_EQ(ScanU64(" 0"), 0u);
     EXPECT_FALSE(ScanU64("\t").has_value());
     EXPECT_EQ(ScanU64("99999999999999999999999"), UINT64_MAX);
     // Several numbers, each read where the one before stopped.
@@ -143,15 +120,10 @@ TEST(Scan, IntSkipsBlanksStopsAtFirstNonDigitAndReportsNothingRead) {
 }
 
 TEST(Scan, DoubleReadsLongestNumberPrefixWithADecimalPointOnly) {
-    EXPECT_DOUBLE_EQ(*ScanDouble(" 1.5kg"), 1.5);
-    EXPECT_DOUBLE_EQ(*ScanDouble("45"), 45.0);
-    EXPECT_DOUBLE_EQ(*ScanDouble("-5"), -5.0);
-    EXPECT_DOUBLE_EQ(*ScanDouble("+.5"), 0.5);
-    EXPECT_DOUBLE_EQ(*ScanDouble("1e3x"), 1000.0);
-    EXPECT_DOUBLE_EQ(*ScanDouble("1:30"), 1.0);
-    EXPECT_DOUBLE_EQ(*ScanDouble("1,5"), 1.0);
-    EXPECT_FALSE(ScanDouble("abc").has_value());
-    EXPECT_FALSE(ScanDouble(":30").has_value());
+    const std::pair<const char*, std::optional<double>> doubles[] = {{" 1.5kg", 1.5},  {"-5", -5.0},          {"+.5", 0.5},
+                                                                     {"1e3x", 1000.0}, {"1:30", 1.0},         {"1,5", 1.0},
+                                                                     {"1e-999", 0.0},  {"abc", std::nullopt}, {":30", std::nullopt}};
+    for (const auto& [text, v] : doubles) EXPECT_EQ(ScanDouble(text), v) << text;
     // One sign only, as scanf reads it; a second sign means nothing was read.
     for (const char* twoSigns : {"--5", "+-5", "-+5", "++5", " - 5"}) {
         EXPECT_FALSE(ScanDouble(twoSigns).has_value()) << twoSigns;
@@ -159,15 +131,11 @@ TEST(Scan, DoubleReadsLongestNumberPrefixWithADecimalPointOnly) {
         EXPECT_FALSE(ScanU64(twoSigns).has_value()) << twoSigns;
     }
     EXPECT_TRUE(std::isinf(*ScanDouble("1e999")));
-    EXPECT_EQ(*ScanDouble("1e-999"), 0.0);
 }
 
 TEST(Scan, TrimRemovesSurroundingWhiteSpaceOnly) {
-    EXPECT_EQ(Trim("  a b \t\r\n"), "a b");
-    EXPECT_EQ(Trim("\v\f x \v\f"), "x");
-    EXPECT_EQ(Trim("   "), "");
-    EXPECT_EQ(TrimLeft("  x "), "x ");
-    EXPECT_EQ(TrimRight("  x "), "  x");
+    EXPECT_EQ(Trim("  a b \t\r\n") + "|" + Trim("\v\f x \v\f") + "|" + Trim("   ") + "|" + TrimLeft("  x ") + "|" + TrimRight("  x "),
+              "a b|x||x |  x");
     // What "%d" consumes: the white space, one sign and the digits.
     for (const auto& [text, length] :
          std::vector<std::pair<const char*, size_t>>{{"12 5", 2}, {" \t-7x", 4}, {"+", 1}, {"--5", 1}, {"x1", 0}, {"", 0}, {"\v3", 2}}) {
@@ -181,11 +149,8 @@ TEST(Text, SharedRulesForBlanksCaseFieldsPlainTextAndUnits) {
         if (IsSpace(static_cast<char>(c))) spaces += Format("%d ", c);
     }
     EXPECT_EQ(spaces, "9 10 11 12 13 32 ");
-    EXPECT_TRUE(EqualNoCase("HKEY_Current_User", "hkey_current_user"));
-    EXPECT_FALSE(EqualNoCase("Caf\xC3\xA9", "CAF\xC3\x89"));  // ASCII letters only
-    EXPECT_FALSE(EqualNoCase("dword", "dwor"));
-    EXPECT_TRUE(StartsWithNoCase("DWORD:00000001", "dword:"));
-    EXPECT_FALSE(StartsWithNoCase("dwo", "dword:"));
+    EXPECT_TRUE(EqualNoCase("HKEY_Current_User", "hkey_current_user") && StartsWithNoCase("DWORD:00000001", "dword:"));
+    EXPECT_FALSE(EqualNoCase("Caf\xC3\xA9", "CAF\xC3\x89") || EqualNoCase("dword", "dwor") || StartsWithNoCase("dwo", "dword:"));
     EXPECT_EQ(SanitizeFieldText(std::string("a\tb\rc\nd\0e f", 11)), "a b c d e f");
     // Every place of a line of words and a tail, and the bytes around the ones that count.
     for (size_t at = 0; at < 19; ++at) {
@@ -195,11 +160,9 @@ TEST(Text, SharedRulesForBlanksCaseFieldsPlainTextAndUnits) {
             EXPECT_EQ(NeedsCoding(text), b >= 0x80 || b == 0x1B) << at << " " << int{b};
         }
     }
-    EXPECT_DOUBLE_EQ(Kilograms(176, false), 80.0);
-    EXPECT_DOUBLE_EQ(Kilograms(80, true), 80.0);
-    EXPECT_DOUBLE_EQ(OtherUnit(70, true), 154.0);
-    EXPECT_DOUBLE_EQ(OtherUnit(154, false), 70.0);
-    EXPECT_EQ(std::string(UnitName(true)) + "/" + UnitName(false), "kg/lbs");
+    EXPECT_EQ(Format("%g %g %g %g %s/%s", Kilograms(176, false), Kilograms(80, true), OtherUnit(70, true), OtherUnit(154, false),
+                     UnitName(true), UnitName(false)),
+              "80 80 154 70 kg/lbs");
 }
 
 TEST(TextCodec, OneBytePerCharacterAndEscapesForTheRest) {
@@ -249,6 +212,21 @@ TEST(AtomicFile, ReplacesTheWholeFileOrNothingAndLeavesNoTemporaryFile) {
     EXPECT_FALSE(error.message.empty());
     EXPECT_EQ(test::ReadAll(path), "new\r\nlines\r\n");
     EXPECT_EQ(FileCount(dir.path()), 1);
+
+    EXPECT_FALSE(WriteFileAtomic(dir / "missing" / "f.txt", "x", &error));
+    EXPECT_EQ(error.code, ENOENT);
+    std::string content;
+    EXPECT_FALSE(ReadFileBytes(dir / "none", content));
+    // Without a data folder nothing is read or written in the current folder.
+    const auto old = std::filesystem::current_path();
+    std::filesystem::create_directory(dir / "cwd");
+    std::filesystem::current_path(dir / "cwd");
+    const bool written = WriteFileAtomic(DataFilePath("", "f.txt"), "x");
+    const bool read = ReadFileBytes(DataFilePath("", "f.txt"), content);
+    std::filesystem::current_path(old);
+    EXPECT_FALSE(written || read);
+    EXPECT_TRUE(std::filesystem::is_empty(dir / "cwd"));
+    EXPECT_EQ(DataFilePath("/d", "f.txt"), std::filesystem::path("/d/f.txt"));
 }
 
 TEST(AtomicFile, ReplacedFileKeepsItsModeItsLinkAndARefusedReadOnlyFile) {
@@ -321,29 +299,6 @@ TEST(FolderLock, StaleTemporaryFilesOfOursAreRemovedAndNothingElse) {
     std::sort(removed.begin(), removed.end());
     EXPECT_EQ(removed, (std::vector<std::string>{ours[0], ours[1]}));
     EXPECT_EQ(FileCount(dir.path()), 6);
-}
-
-TEST(AtomicFile, MissingFolderIsReportedAndNoDataFolderMeansNoFile) {
-    test::TempDir dir;
-    FileError error;
-    EXPECT_FALSE(WriteFileAtomic(dir / "missing" / "f.txt", "x", &error));
-    EXPECT_EQ(error.code, ENOENT);
-    std::string content;
-    EXPECT_FALSE(ReadFileBytes(dir / "none", content));
-
-    // Without a data folder nothing is read or written in the current folder.
-    const auto old = std::filesystem::current_path();
-    std::filesystem::current_path(dir.path());
-    const auto path = DataFilePath("", "ExerciseData.edb");
-    error = FileError{};
-    const bool written = WriteFileAtomic(path, "x", &error);
-    const bool read = ReadFileBytes(path, content);
-    std::filesystem::current_path(old);
-    EXPECT_FALSE(written);
-    EXPECT_EQ(error.code, ENOENT);
-    EXPECT_FALSE(read);
-    EXPECT_TRUE(std::filesystem::is_empty(dir.path()));
-    EXPECT_EQ(DataFilePath("/d", "f.txt"), std::filesystem::path("/d/f.txt"));
 }
 
 // Tests run with TZ=Europe/Berlin: summer time starts on 27 March 2016 and ends on 30 October 2016.
