@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 #include "core/activities/ActivityTable.h"
 #include "core/activities/OptionListEditor.h"
 #include "core/base/Format.h"
@@ -19,40 +22,20 @@ std::vector<std::string> Items(int n, const char* prefix = "D") {
 // top, to bottom), r3 (remove), +text (add), e3=text (edit row 3). Returns the selected rows.
 std::string Edit(OptionListEditor& e, const std::string& script) {
     std::string selected;
-    size_t i = 0;
-    while (i < script.size()) {
-        size_t end = script.find(' ', i);
-        if (end == std::string::npos) end = script.size();
-        const std::string op = script.substr(i, end - i);
+    for (size_t i = 0; i < script.size();) {
+        const size_t end = std::min(script.find(' ', i), script.size());
+        const char op = script[i];
+        const std::string arg = script.substr(i + 1, end - i - 1);
         i = end + 1;
-        const std::string arg = op.substr(1);
+        const int n = std::atoi(arg.c_str());
         std::optional<int> row;
-        switch (op[0]) {
-            case 'u':
-                row = e.MoveUp(std::stoi(arg));
-                break;
-            case 'd':
-                row = e.MoveDown(std::stoi(arg));
-                break;
-            case 't':
-                row = e.MoveToTop(std::stoi(arg));
-                break;
-            case 'b':
-                row = e.MoveToBottom(std::stoi(arg));
-                break;
-            case 'r':
-                row = e.Remove(std::stoi(arg)) ? std::optional<int>(-1) : std::nullopt;
-                break;
-            case '+':
-                row = e.Add(arg);
-                break;
-            case 'e': {
-                const size_t eq = arg.find('=');
-                const RenameResult r = e.Rename(std::stoi(arg.substr(0, eq)), arg.substr(eq + 1));
-                row = r == RenameResult::Renamed ? std::optional<int>(-2) : std::nullopt;
-                break;
-            }
-        }
+        if (op == 'u') row = e.MoveUp(n);
+        if (op == 'd') row = e.MoveDown(n);
+        if (op == 't') row = e.MoveToTop(n);
+        if (op == 'b') row = e.MoveToBottom(n);
+        if (op == 'r' && e.Remove(n)) row = -1;
+        if (op == '+') row = e.Add(arg);
+        if (op == 'e' && e.Rename(n, arg.substr(arg.find('=') + 1)) == RenameResult::Renamed) row = -2;
         selected += row ? Format("%d ", *row) : std::string("- ");
     }
     return selected;
@@ -106,10 +89,7 @@ TEST(OptionListEditor, EditedTextsKeepAtMost255CharactersWithoutSplittingOne) {
     for (int i = 0; i < 256; ++i) accents += "\xC3\xA9";  // é, two bytes each
     EXPECT_EQ(e.Rename(1, accents), RenameResult::Renamed);
     EXPECT_EQ(e.Items()[1], accents.substr(0, 510));
-    EXPECT_EQ(TruncateCharacters("a\xC3\xA9"
-                                 "b",
-                                 2),
-              "a\xC3\xA9");
+    EXPECT_EQ(TruncateCharacters(std::string("a\xC3\xA9") + "b", 2), "a\xC3\xA9");
     EXPECT_EQ(TruncateCharacters("abc", 3), "abc");
 }
 
