@@ -9,28 +9,14 @@ namespace kt {
 namespace {
 
 TEST(ParseDuration, ReadsEveryFormAgainstTheHoursThreshold) {
-    // {text, "MaxHours", minutes, read as hours}; a value equal to the threshold is minutes.
-    const std::tuple<const char*, double, double, bool> cases[] = {{"1.5", 10, 90.0, true},
-                                                                   {"45", 10, 45.0, false},
-                                                                   {"1:30", 10, 90.0, true},
-                                                                   {"12:30", 10, 12.5, false},
-                                                                   {"1:15:30", 10, 75.5, true},
-                                                                   {"10", 10, 10.0, false},
-                                                                   {"10:30", 10, 10.5, false},
-                                                                   {"20:15:30", 10, 1215.5, true},
-                                                                   {"7", 10, 420.0, true},
-                                                                   {"1:15:30:59", 10, 75.5, true},
-                                                                   {"7", 7, 7.0, false},
-                                                                   {"abc", 10, 0.0, true},
-                                                                   {"x:30", 10, 30.0, true},
-                                                                   {"1.5h", 10, 90.0, true},
-                                                                   {"inf", 10, 0.0, true},
-                                                                   {"nan:5", 10, 5.0, true},
-                                                                   // A decimal comma as typed in many countries.
-                                                                   {"1,5", 10, 90.0, true},
-                                                                   {"12,5", 10, 12.5, false},
-                                                                   {"1:2,5", 10, 62.5, true},
-                                                                   {"0:45:1,5", 10, 45.025, true}};
+    // {text, "MaxHours", minutes, read as hours}; a value equal to the threshold is minutes. A
+    // decimal comma is read as typed in many countries.
+    const std::tuple<const char*, double, double, bool> cases[] = {
+        {"1.5", 10, 90.0, true},     {"45", 10, 45.0, false},   {"1:30", 10, 90.0, true},       {"12:30", 10, 12.5, false},
+        {"1:15:30", 10, 75.5, true}, {"10", 10, 10.0, false},   {"10:30", 10, 10.5, false},     {"20:15:30", 10, 1215.5, true},
+        {"7", 10, 420.0, true},      {"7", 7, 7.0, false},      {"1:15:30:59", 10, 75.5, true}, {"abc", 10, 0.0, true},
+        {"x:30", 10, 30.0, true},    {"1.5h", 10, 90.0, true},  {"inf", 10, 0.0, true},         {"nan:5", 10, 5.0, true},
+        {"1,5", 10, 90.0, true},     {"12,5", 10, 12.5, false}, {"1:2,5", 10, 62.5, true},      {"0:45:1,5", 10, 45.025, true}};
     for (const auto& [text, maxHours, minutes, asHours] : cases) {
         const DurationReading r = ParseDuration(text, maxHours);
         EXPECT_DOUBLE_EQ(r.minutes, minutes) << text << " / " << maxHours;
