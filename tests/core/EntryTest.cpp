@@ -187,29 +187,23 @@ TEST_F(EntryFixture, Capture_MissingDurationStopsKeepingEarlierRowsAndTheGrid) {
 }
 
 TEST_F(EntryFixture, Capture_RowWithTextButNoTypeOrDescriptionStopsNamingTheCell) {
-    struct Case {
-        std::vector<std::string> row2;
-        const char* message;
-    };
-    const Case cases[] = {
-        {{" ", "No type", "30"}, "The Exercise Event of row 2 must be supplied. Complete the row, or clear it to leave it out."},
-        {{kGolf, " ", "30", "Park"}, "The Description of row 2 must be supplied. Complete the row, or clear it to leave it out."},
-        {{"", "", "", "", "", "only a note"},
-         "The Exercise Event of row 2 must be supplied. Complete the row, or clear it to leave it out."},
-        {{kGolf, "", ""}, "The Description of row 2 must be supplied. Complete the row, or clear it to leave it out."},
-    };
-    for (const Case& c : cases) {
+    const std::pair<std::vector<std::string>, const char*> cases[] = {{{" ", "No type", "30"}, "Exercise Event"},
+                                                                      {{kGolf, " ", "30", "Park"}, "Description"},
+                                                                      {{"", "", "", "", "", "only a note"}, "Exercise Event"},
+                                                                      {{kGolf, "", ""}, "Description"}};
+    for (const auto& [row2, cell] : cases) {
         doc.SetRecords({});
         prompter.messages.clear();
         SetRow(grid, 1, {kGolf, "First", "20", "", "1"});
-        SetRow(grid, 2, c.row2);
+        SetRow(grid, 2, row2);
         SetRow(grid, 3, {kGolf, "Third", "20", "", "1"});
         const CaptureResult r = ReadDataGrid(grid, state, context);
         EXPECT_FALSE(r.completed);
         EXPECT_EQ(r.stoppedAtRow, 2);
-        EXPECT_EQ(prompter.messages, std::vector<std::string>{c.message});
+        EXPECT_EQ(prompter.messages, std::vector<std::string>{
+                                         Format("The %s of row 2 must be supplied. Complete the row, or clear it to leave it out.", cell)});
         EXPECT_EQ(Rows(), std::vector<std::string>{"01-05|First||20|1.0000|0|"});
-        EXPECT_EQ(grid.Text(2, kColNotes) + grid.Text(3, kColDescription), c.row2.size() > 5 ? "only a noteThird" : "Third");
+        EXPECT_EQ(grid.Text(2, kColNotes) + grid.Text(3, kColDescription), row2.size() > 5 ? "only a noteThird" : "Third");
     }
 }
 
