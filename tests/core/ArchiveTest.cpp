@@ -153,7 +153,6 @@ TEST(ArchiveRules, DialogTextsAndTheirEmphasis) {
     const StyledText info = ArchiveInfoText(Day(2024, 1, 1));
     EXPECT_EQ(Spans(info),
               (std::vector<std::string>{"Clicking OK now will archive all records prior to|11|0,128,0", " January 01, 2024|11|220,0,0"}));
-    EXPECT_EQ(info.defaultColour, (Rgb{0, 0, 255}));
     EXPECT_EQ(ArchiveConfirmQuestion(Day(2024, 3, 3)),
               "You have chosen to archive all records prior to March 03, 2024 and operate with a current "
               "database that begins on this date. Do you wish to continue? (Y/N)");
