@@ -7,7 +7,6 @@
 #include "core/base/TextCodec.h"
 #include "core/journal/CsvExport.h"
 #include "core/journal/CsvImport.h"
-#include "core/journal/DuplicateIndex.h"
 #include "core/journal/KT2Doc.h"
 #include "core/settings/Settings.h"
 #include "support/TestSupport.h"
@@ -192,44 +191,6 @@ TEST_F(CsvTest, Import_FieldRules) {
         const CsvImport import = Plan(row);
         EXPECT_EQ(Dump(import.records), std::vector<std::string>{day + record}) << row;
         EXPECT_TRUE(import.refusedLines.empty()) << row;
-    }
-}
-
-// The index must answer exactly as FindRecord does.
-TEST(DuplicateIndex, AgreesWithFindRecord) {
-    CKT2Doc doc;
-    const Time64 spring = LocalMidnight(2024, 3, 31);
-    const Time64 autumn = LocalMidnight(2024, 10, 27);
-    doc.SetRecords({
-        CEventRecord(spring, "Golf", "Range ", 30.04, " Club", 0, 0, 1, ""),
-        CEventRecord(autumn, "Golf", "Range", 45, "", 0, 0, 1, ""),
-        CEventRecord(autumn + 3600, "Swim", "Lanes", 20, "Pool", 0, 0, 1, ""),  // stamped after midnight: its day is still autumn
-        CEventRecord(LocalMidnight(2024, 3, 30), "Run", "Park", 10, "", 0, 0, 1, ""),
-    });
-    const DuplicateIndex index(doc, LocalMidnight(2024, 3, 31), LocalMidnight(2024, 10, 31));
-    const struct {
-        Time64 day;
-        const char* type;
-        const char* description;
-        double duration;
-        const char* location;
-    } probes[] = {{spring, "Golf", "Range", 29.96, "Club"},
-                  {spring, " Golf ", "Range", 30, "Club "},
-                  {spring, "golf", "Range", 30, "Club"},
-                  {spring, "Golf", "Range ", 30, "Club"},
-                  {spring, "Golf", "Range", 30.06, "Club"},
-                  {spring, "Golf", "Range", 30, "Clu"},
-                  {autumn, "Golf", "Range", 45.04, ""},
-                  {autumn, "Golf", "Range", 45, "x"},
-                  {autumn, "Swim", "Lanes", 20, "Pool"},
-                  {spring + kSecondsPerDay, "Golf", "Range", 30, "Club"},
-                  {LocalMidnight(2024, 3, 30), "Run", "Park", 10, ""}};
-    for (const auto& p : probes) {
-        const bool found = doc.FindRecord(p.day, p.type, p.description, p.duration, p.location) != -1;
-        // The day before the window is outside the index; FindRecord sees the whole journal.
-        const bool inWindow = p.day >= LocalMidnight(2024, 3, 31);
-        EXPECT_EQ(index.Contains(p.day, p.type, p.description, p.duration, p.location), found && inWindow)
-            << p.type << "|" << p.description << "|" << p.duration << "|" << p.location << " found=" << found;
     }
 }
 

@@ -8,6 +8,7 @@
 #include "core/base/Format.h"
 #include "core/base/TextCodec.h"
 #include "core/journal/DatabaseFormat.h"
+#include "core/journal/DuplicateIndex.h"
 #include "core/journal/KT2Doc.h"
 #include "support/TestSupport.h"
 
@@ -417,40 +418,69 @@ TEST_F(KT2DocTest, SortByDate_OrdersBySignedTimeAndKeepsEqualDatesInOrder) {
     EXPECT_EQ(Dump(doc), Dump(stable));
 }
 
-TEST_F(KT2DocTest, FindRecord_MatchesByLocalDayTrimmedTextsAndTenths) {
+// The duplicate index of a window of days answers as FindRecord does inside it.
+TEST_F(KT2DocTest, FindRecordAndDuplicateIndex_MatchByLocalDayTrimmedTextsAndTenths) {
     const Time64 day = LocalMidnight(2024, 3, 5);
     const Time64 spring = LocalMidnight(2024, 3, 31);   // 23 hours long
     const Time64 autumn = LocalMidnight(2024, 10, 27);  // 25 hours long
+    const Time64 windowEnd = LocalMidnight(2024, 10, 31);
     doc.SetRecords({
-        Rec(LocalMidnight(2024, 3, 4), "Running", 30, "Easy", "Park"),
-        Rec(day, "Running", 30.04, "Easy  ", " Park\t"),
-        Rec(day, "Running", 30.04, "Easy", "Park"),
-        Rec(MakeLocalTime(2024, 3, 30, 23, 59, 59), "Run", 10),
-        Rec(MakeLocalTime(2024, 3, 31, 23, 30), "Run", 10),
-        Rec(LocalMidnight(2024, 4, 1), "Run", 20),
-        Rec(MakeLocalTime(2024, 10, 27, 23, 30), "Run", 10),
+        Rec(LocalMidnight(2024, 3, 4), "Running", 30, "Easy", "Park"),  // 0
+        Rec(day, "Running", 30.04, "Easy  ", " Park\t"),                // 1
+        Rec(day, "Running", 30.04, "Easy", "Park"),                     // 2
+        Rec(MakeLocalTime(2024, 3, 30, 23, 59, 59), "Run", 10),         // 3
+        Rec(MakeLocalTime(2024, 3, 31, 23, 30), "Run", 10),             // 4
+        Rec(LocalMidnight(2024, 4, 1), "Run", 20),                      // 5
+        Rec(MakeLocalTime(2024, 10, 27, 23, 30), "Run", 10),            // 6
+        Rec(spring, "Golf", 30.04, "Range ", " Club"),                  // 7
+        Rec(autumn, "Golf", 45, "Range"),                               // 8
+        Rec(autumn + 3600, "Swim", 20, "Lanes", "Pool"),                // 9: stamped after midnight, its day is still autumn
         // Extreme dates are neither found nor a trap for the day arithmetic.
         Rec(LLONG_MIN, "Running", 30, "Easy", "Park"),
         Rec(LLONG_MAX, "Running", 30, "Easy", "Park"),
     });
-    EXPECT_EQ(doc.FindRecord(day, "Running", "Easy", 30.04, "Park"), 1);
-    EXPECT_EQ(doc.FindRecord(day, "  Running \t", "Easy", 29.96, "Park"), 1);
-    EXPECT_EQ(doc.FindRecord(day, "running", "Easy", 30.04, "Park"), -1);
-    EXPECT_EQ(doc.FindRecord(day, "Running", "Easy", 30.06, "Park"), -1);
-    EXPECT_EQ(doc.FindRecord(day, "Running", " Easy", 30.04, "Park"), -1);  // the given description is taken as it is
-    // A location cell left as a capture cleared it holds one blank: it matches an empty location.
-    EXPECT_EQ(doc.FindRecord(day, "Running", "Easy", 30.04, "Park "), 1);
-    EXPECT_EQ(doc.FindRecord(day, "Running", "Easy", 30.04, "Parks"), -1);
-    EXPECT_EQ(doc.FindRecord(spring, "Run", "", 10, " "), 4);
-    EXPECT_EQ(doc.FindRecord(LocalMidnight(2024, 3, 4), "Running", "Easy", 29.95, "Park"), 0);
-    EXPECT_EQ(doc.FindRecord(day + 1, "Running", "Easy", 30, "Park"), -1);  // not a midnight
-    EXPECT_EQ(doc.FindRecord(LLONG_MIN, "Running", "Easy", 1, "Park"), -1);
-    EXPECT_EQ(doc.FindRecord(LLONG_MAX, "Running", "Easy", 1, "Park"), -1);
-    EXPECT_EQ(doc.FindRecord(spring, "Run", "", 10, ""), 4);
-    EXPECT_EQ(doc.FindRecord(LocalMidnight(2024, 4, 1), "Run", "", 20, ""), 5);
-    EXPECT_EQ(doc.FindRecord(LocalMidnight(2024, 4, 1), "Run", "", 10, ""), -1);
-    EXPECT_EQ(doc.FindRecord(autumn, "Run", "", 10, ""), 6);
-    EXPECT_EQ(doc.FindRecord(LocalMidnight(2024, 10, 28), "Run", "", 10, ""), -1);
+    const struct {
+        Time64 day;
+        const char *type, *description;
+        double duration;
+        const char* location;
+        int found;
+    } probes[] = {
+        {day, "Running", "Easy", 30.04, "Park", 1},
+        {day, "  Running \t", "Easy", 29.96, "Park", 1},
+        {day, "running", "Easy", 30.04, "Park", -1},
+        {day, "Running", "Easy", 30.06, "Park", -1},
+        {day, "Running", " Easy", 30.04, "Park", -1},  // the given description is taken as it is
+        // A location cell left as a capture cleared it holds one blank: it matches an empty location.
+        {day, "Running", "Easy", 30.04, "Park ", 1},
+        {day, "Running", "Easy", 30.04, "Parks", -1},
+        {spring, "Run", "", 10, " ", 4},
+        {spring, "Run", "", 10, "", 4},
+        {LocalMidnight(2024, 3, 4), "Running", "Easy", 29.95, "Park", 0},
+        {LocalMidnight(2024, 3, 30), "Run", "", 10, "", 3},
+        {day + 1, "Running", "Easy", 30, "Park", -1},  // not a midnight
+        {spring + kSecondsPerDay, "Golf", "Range", 30, "Club", -1},
+        {LLONG_MIN, "Running", "Easy", 1, "Park", -1},
+        {LLONG_MAX, "Running", "Easy", 1, "Park", -1},
+        {LocalMidnight(2024, 4, 1), "Run", "", 20, "", 5},
+        {LocalMidnight(2024, 4, 1), "Run", "", 10, "", -1},
+        {autumn, "Run", "", 10, "", 6},
+        {LocalMidnight(2024, 10, 28), "Run", "", 10, "", -1},
+        {spring, "Golf", "Range", 29.96, "Club", 7},
+        {spring, " Golf ", "Range", 30, "Club ", 7},
+        {spring, "Golf", "Range ", 30, "Club", -1},
+        {spring, "Golf", "Range", 30, "Clu", -1},
+        {autumn, "Golf", "Range", 45.04, "", 8},
+        {autumn, "Golf", "Range", 45, "x", -1},
+        {autumn, "Swim", "Lanes", 20, "Pool", 9},
+    };
+    const DuplicateIndex index(doc, spring, windowEnd);
+    for (const auto& p : probes) {
+        SCOPED_TRACE(Format("%s|%s|%s|%g|%s", FormatTime(p.day, "%m-%d %H:%M").c_str(), p.type, p.description, p.duration, p.location));
+        EXPECT_EQ(doc.FindRecord(p.day, p.type, p.description, p.duration, p.location), p.found);
+        EXPECT_EQ(index.Contains(p.day, p.type, p.description, p.duration, p.location),
+                  p.found != -1 && p.day >= spring && p.day <= windowEnd);
+    }
     doc.SetRecords({});
     EXPECT_EQ(doc.FindRecord(day, "Running", "Easy", 30, "Park"), -1);
 }
