@@ -436,8 +436,8 @@ TEST_F(KT2DocTest, FindRecordAndDuplicateIndex_MatchByLocalDayTrimmedTextsAndTen
         Rec(autumn, "Golf", 45, "Range"),                               // 8
         Rec(autumn + 3600, "Swim", 20, "Lanes", "Pool"),                // 9: stamped after midnight, its day is still autumn
         // Extreme dates are neither found nor a trap for the day arithmetic.
-        Rec(LLONG_MIN, "Running", 30, "Easy", "Park"),
-        Rec(LLONG_MAX, "Running", 30, "Easy", "Park"),
+        Rec(LLONG_MIN, "Running", 30, "Easy", "Park"), Rec(LLONG_MAX, "Running", 30, "Easy", "Park"),
+        Rec(windowEnd, "Walk", 15),  // 12: on the window's last day
     });
     const struct {
         Time64 day;
@@ -473,6 +473,7 @@ TEST_F(KT2DocTest, FindRecordAndDuplicateIndex_MatchByLocalDayTrimmedTextsAndTen
         {autumn, "Golf", "Range", 45.04, "", 8},
         {autumn, "Golf", "Range", 45, "x", -1},
         {autumn, "Swim", "Lanes", 20, "Pool", 9},
+        {windowEnd, "Walk", "", 15, "", 12},
     };
     const DuplicateIndex index(doc, spring, windowEnd);
     for (const auto& p : probes) {
