@@ -252,6 +252,12 @@ TEST(Editor, PaneCommandsShowHideAndSwitchTheEditor) {
     EXPECT_FALSE(EditorPaneCommand(cmd::kSave, true, M::Records));
 }
 
+TEST(Editor, ShortcutListNamesItsTenKeysInOrder) {
+    std::string keys;
+    for (const ShortcutRow& row : KeyboardShortcutRows()) keys += std::string(row.keys) + " ";
+    EXPECT_EQ(keys, "Ctrl-S Ctrl-R Ctrl-P Ctrl-D Ctrl-V Ctrl-W Ctrl-E Ctrl-A F1 Ctrl-K ");
+}
+
 TEST(Editor, CalculatorMessagesFollowTheResultCodes) {
     EXPECT_EQ(CalculatorFailureText(2), "Unable to run calculator: The specified file was not found. ");
     EXPECT_EQ(CalculatorFailureText(33), "Unable to run calculator: ");
