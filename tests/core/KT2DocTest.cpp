@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <climits>
+#include <functional>
 #include <optional>
+#include <thread>
 
 #include "core/base/AtomicFile.h"
 #include "core/base/Format.h"
 #include "core/base/TextCodec.h"
 #include "core/journal/DatabaseFormat.h"
 #include "core/journal/DuplicateIndex.h"
+#include "core/journal/JournalLoad.h"
 #include "core/journal/KT2Doc.h"
 #include "support/TestSupport.h"
 
@@ -79,6 +83,10 @@ TEST_P(KT2DocGoldenTest, LoadGivesExpectedRecordsAndSaveWritesExpectedFile) {
     doc.LoadDatabase();
     EXPECT_EQ(Dump(doc), SplitLines(ReadAll(folder / "expected-records.txt")));
     EXPECT_FALSE(doc.m_bAllData);
+    // Read on a thread of its own and installed afterwards, the file gives the very same journal.
+    CKT2Doc installed;
+    installed.InstallJournal(JournalLoader(doc.m_strDataFolder, GetParam().metricBefore, GetParam().lastWeightBefore).Take(), &prompter);
+    EXPECT_EQ(Dump(installed, true), Dump(doc, true));
 
     doc.MarkChanged();
     ASSERT_TRUE(doc.SaveDatabase(prompter, clock));
@@ -296,6 +304,48 @@ TEST_F(KT2DocTest, UnreadableDatabase_IsReportedAndReplacedOnlyWhenTheUserAgrees
     doc.LoadDatabase(&prompter);
     EXPECT_EQ(prompter.messages.size(), 1u);
     EXPECT_TRUE(doc.UnreadableFile().empty());
+}
+
+TEST_F(KT2DocTest, JournalLoader_GivesWhatTheLoadGivesProblemsIncluded) {
+    struct Case {
+        const char* name;
+        std::function<void(const std::filesystem::path& folder)> make;
+        size_t records;
+        size_t problems;
+    };
+    const std::vector<Case> cases = {
+        {"active file", [](const auto& f) { WriteAll(f / "ExerciseData.edb", kGolfFile); }, 1, 0},
+        {"older name", [](const auto& f) { WriteAll(f / "ExerciseRecord2.txt", kGolfFile); }, 1, 0},
+        {"unreadable", [](const auto& f) { std::filesystem::create_directory(f / "ExerciseData.edb"); }, 0, 1},
+        {"missing", [](const auto&) {}, 0, 0},
+    };
+    for (const Case& c : cases) {
+        TempDir folder;
+        c.make(folder.path());
+        CKT2Doc loaded;
+        loaded.m_strDataFolder = folder.path().string();
+        RecordingPrompter first;
+        loaded.LoadDatabase(&first);
+
+        std::atomic<std::thread::id> finishedOn{};
+        JournalLoader loader(loaded.m_strDataFolder, false, 0.0, [&] { finishedOn = std::this_thread::get_id(); });
+        LoadedJournal read = loader.Take();
+        EXPECT_FALSE(read.stopped) << c.name;
+        EXPECT_TRUE(loader.Done()) << c.name;
+        EXPECT_NE(finishedOn.load(), std::thread::id()) << c.name;
+        EXPECT_NE(finishedOn.load(), std::this_thread::get_id()) << c.name;
+        EXPECT_EQ(loader.Percent(), c.records ? std::optional<int>(100) : std::nullopt) << c.name;
+        CKT2Doc installed;
+        RecordingPrompter second;
+        installed.InstallJournal(std::move(read), &second);
+
+        EXPECT_EQ(installed.Records().size(), c.records) << c.name;
+        EXPECT_EQ(Dump(installed, true), Dump(loaded, true)) << c.name;
+        EXPECT_EQ(second.messages.size(), c.problems) << c.name;
+        EXPECT_EQ(second.messages, first.messages) << c.name;
+        EXPECT_EQ(installed.UnreadableFile(), loaded.UnreadableFile()) << c.name;
+        EXPECT_EQ(installed.UnreadableFile().empty(), c.problems == 0) << c.name;
+    }
 }
 
 TEST_F(KT2DocTest, FailedSave_ReportsKeepsOldFileAndChangedFlag) {

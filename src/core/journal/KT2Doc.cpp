@@ -19,6 +19,7 @@
 #include "core/base/TextCodec.h"
 #include "core/journal/Archive.h"
 #include "core/journal/DatabaseFormat.h"
+#include "core/journal/JournalLoad.h"
 #include "core/journal/Texts.h"
 
 namespace kt {
@@ -130,7 +131,11 @@ size_t CountLines(std::string_view bytes) {
 }  // namespace
 
 bool CKT2Doc::OnNewDocument(Prompter& prompter, const Hooks& hooks) {
-    LoadDatabase(&prompter);
+    return OnNewDocument(ReadJournal(m_strDataFolder, m_bMetric, m_dLastWeight), prompter, hooks);
+}
+
+bool CKT2Doc::OnNewDocument(LoadedJournal loaded, Prompter& prompter, const Hooks& hooks) {
+    InstallJournal(std::move(loaded), &prompter);
     const MonthDay md = ReadMonthDay(m_strAutoArchive);
     if (md.month > 0 && md.day > 0 && hooks.autoArchiveCheck) hooks.autoArchiveCheck(md.month, md.day);
     SetTitle(TitleText());
@@ -156,34 +161,23 @@ std::filesystem::path CKT2Doc::DatabasePath() const { return DataFilePath(m_strD
 
 std::filesystem::path CKT2Doc::OlderDatabasePath() const { return DataFilePath(m_strDataFolder, journal::kOlderDatabaseFileName); }
 
-void CKT2Doc::LoadDatabase(Prompter* prompter) {
+void CKT2Doc::LoadDatabase(Prompter* prompter) { InstallJournal(ReadJournal(m_strDataFolder, m_bMetric, m_dLastWeight), prompter); }
+
+void CKT2Doc::InstallJournal(LoadedJournal loaded, Prompter* prompter) {
     Notify([](JournalObserver* o) { o->AboutToReset(); });
-    m_arRecords.clear();
-    m_bSorted = true;
+    m_arRecords = std::move(loaded.records);
+    m_bSorted = loaded.sorted;
+    m_bMetric = loaded.metric;
+    m_dLastWeight = loaded.lastWeight;
     m_bAllData = false;
     m_arFiles.clear();
-    m_unreadableFile.clear();
-    // Without a data folder the bare file name would be looked up in whatever the current folder
-    // happens to be; there is simply no database then.
-    if (!m_strDataFolder.empty()) ReadActiveDatabase(prompter);
+    m_unreadableFile = std::move(loaded.unreadableFile);
     m_totals.Invalidate();
     Notify([](JournalObserver* o) { o->Reset(); });
     Touch(true, true);
-}
-
-void CKT2Doc::ReadActiveDatabase(Prompter* prompter) {
-    std::filesystem::path path = DatabasePath();
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec) && !ec) path = OlderDatabasePath();
-    FileError error;
-    // ENOTDIR: a part of the folder path is a file, so there is no database file either.
-    if (AppendDatabaseFile(path, &error) >= 0 || error.code == ENOENT || error.code == ENOTDIR) return;
-    // The file is there but its records are not: starting empty is all that can be done, but the
-    // user must know, and a save must not silently put the few new records in its place.
-    m_unreadableFile = path;
+    // After the views have the new records: a message box lets them paint.
     if (prompter) {
-        prompter->Message(
-            Format(journal::kUnreadableFormat, path.string().c_str(), static_cast<unsigned>(error.code), error.message.c_str()));
+        for (const std::string& problem : loaded.problems) prompter->Message(problem);
     }
 }
 
@@ -197,20 +191,29 @@ long long CKT2Doc::ReadDatabaseFile(const std::filesystem::path& path, FileError
 }
 
 long long CKT2Doc::AppendDatabaseFile(const std::filesystem::path& path, FileError* error, std::optional<uint64_t>* header) {
-    // The file goes through one buffer of a piece's size and its lines are read where they lie,
-    // so a journal costs its records and not also its file's bytes.
-    const size_t before = m_arRecords.size();
-    const bool metric = m_bMetric;
-    const double lastWeight = m_dLastWeight;
     // The order is known for the records there are (an unordered array may have become ordered
     // by a deletion) and noted by the reader for the new ones, so no walk follows the load.
     const auto begin = m_arRecords.begin();
-    m_bSorted = m_bSorted || std::is_sorted(begin, begin + static_cast<std::ptrdiff_t>(before), EarlierDate);
-    RecordReader reader(m_arRecords, m_bMetric, m_dLastWeight, header);
+    m_bSorted = m_bSorted || std::is_sorted(begin, begin + static_cast<std::ptrdiff_t>(m_arRecords.size()), EarlierDate);
+    return AppendRecordsFile(path, m_arRecords, m_bMetric, m_dLastWeight, m_bSorted, error, header);
+}
+
+long long AppendRecordsFile(const std::filesystem::path& path, std::vector<CEventRecord>& records, bool& metric, double& lastWeight,
+                            bool& sorted, FileError* error, std::optional<uint64_t>* header, LoadProgress* progress) {
+    // The file goes through one buffer of a piece's size and its lines are read where they lie,
+    // so a journal costs its records and not also its file's bytes.
+    const size_t before = records.size();
+    const bool metricBefore = metric;
+    const double lastWeightBefore = lastWeight;
+    RecordReader reader(records, metric, lastWeight, header);
     bool first = true;
     const bool read = ReadFilePieces(
         path,
         [&](std::string_view unread, bool last, uint64_t fileSize) {
+            if (progress) {
+                if (progress->stop.load(std::memory_order_relaxed)) return unread.size();
+                progress->fileSize.store(fileSize, std::memory_order_relaxed);
+            }
             if (first) {
                 first = false;
                 // The lines of the first 64 KiB tell how many the file holds; room that is
@@ -223,20 +226,22 @@ long long CKT2Doc::AppendDatabaseFile(const std::filesystem::path& path, FileErr
                     const double perByte = static_cast<double>(counted) / static_cast<double>(sample.size());
                     expected = static_cast<size_t>(perByte * static_cast<double>(fileSize) * 1.25) + counted;
                 }
-                m_arRecords.reserve(m_arRecords.size() + expected);
+                records.reserve(records.size() + expected);
             }
-            return reader.Read(unread, last);
+            const size_t used = reader.Read(unread, last);
+            if (progress) progress->bytesRead.fetch_add(used, std::memory_order_relaxed);
+            return used;
         },
         error);
     if (read) {
-        const bool joined = before == 0 || before == m_arRecords.size() || !EarlierDate(m_arRecords[before], m_arRecords[before - 1]);
-        m_bSorted = m_bSorted && reader.InDateOrder() && joined;
+        const bool joined = before == 0 || before == records.size() || !EarlierDate(records[before], records[before - 1]);
+        sorted = sorted && reader.InDateOrder() && joined;
         return reader.Lines();
     }
     // A file that failed half-way changes nothing.
-    m_arRecords.resize(before);
-    m_bMetric = metric;
-    m_dLastWeight = lastWeight;
+    records.resize(before);
+    metric = metricBefore;
+    lastWeight = lastWeightBefore;
     return -1;
 }
 

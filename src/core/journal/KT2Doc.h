@@ -31,6 +31,7 @@
 #include "core/base/Trash.h"
 #include "core/journal/DatabaseFormat.h"
 #include "core/journal/EventRecord.h"
+#include "core/journal/JournalLoad.h"
 #include "core/journal/JournalObserver.h"
 #include "core/journal/JournalTotals.h"
 
@@ -51,6 +52,8 @@ public:
     // Start-up path: load, auto-archive check, title, last weight to the frame, clear changed.
     // A database file that exists but cannot be read is reported through `prompter`.
     bool OnNewDocument(Prompter& prompter, const Hooks& hooks = {});
+    // The same with the journal read already (ReadJournal, maybe on another thread).
+    bool OnNewDocument(LoadedJournal loaded, Prompter& prompter, const Hooks& hooks = {});
     // Close path: offers to save when records were added and not saved (Yes saves, No drops them,
     // Cancel keeps everything). Returns false when the window must stay open: the user cancelled,
     // or chose to save and the save failed (closing then would lose the records).
@@ -61,6 +64,10 @@ public:
     // but cannot be read gives an empty database too; it is reported through `prompter` (when
     // given) and remembered, so that SaveDatabase asks before replacing it.
     void LoadDatabase(Prompter* prompter = nullptr);
+    // What LoadDatabase does with the journal it read: the records are moved in (observers see a
+    // reset), the unit, last weight and unreadable file taken over, and then the problems of the
+    // read shown through `prompter` (when given) in their order.
+    void InstallJournal(LoadedJournal loaded, Prompter* prompter);
     // Hands every line of a database file (any of the data folder's database, archive or backup
     // files) to ParseRecordLine, appending to the array (observers see a reset). Returns the number
     // of lines read, or -1 when the file cannot be read (the array is then unchanged and `error`
@@ -216,8 +223,6 @@ private:
     // The loaders, without notices: they report the whole load.
     long long AppendDatabaseFile(const std::filesystem::path& path, FileError* error, std::optional<uint64_t>* header = nullptr);
     long long AppendDatabaseContent(std::string_view content, std::optional<uint64_t>* header = nullptr);
-    // The active database file (or the older name) into the array; an unreadable one is noted.
-    void ReadActiveDatabase(Prompter* prompter);
     void SetChanged(bool changed);
     // The record at `position` is in date order with its two neighbours.
     bool InOrderAt(size_t position) const;
