@@ -116,7 +116,7 @@ public:
         // An empty journal knows no weight; the start-up must not stop to ask for one.
         m_session->doc.m_bMetric = true;
         if (m_session->doc.m_dLastWeight == 0.0) m_session->doc.m_dLastWeight = 78.0;
-        if (!m_frame->StartDocument()) std::abort();
+        if (!m_frame->StartDocument() || !m_frame->WaitForJournal()) std::abort();
         m_frame->resize(1280, 800);
         m_frame->show();
         Settle();

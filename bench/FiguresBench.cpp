@@ -317,9 +317,7 @@ int ChildProgramLoaded(int argc, char** argv) {
     kt::ui::CKT2App app(argc, argv);
     if (!app.InitInstance()) return 1;
     kt::ui::CMainFrame* frame = app.MainFrame();
-    QElapsedTimer timer;
-    timer.start();
-    while (!frame->IsJournalReady() && timer.elapsed() < 120000) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    frame->WaitForJournal();
     QApplication::processEvents();
     const size_t shown = frame->DataView() ? 1 : 0;
     std::printf("%zu %.1f\n", shown, PeakMiB());
@@ -377,9 +375,7 @@ std::unique_ptr<Window> OpenWindow(const Home& home) {
     if (!w->frame->StartDocument()) throw std::runtime_error("the window did not start");
     w->frame->resize(1280, 900);
     w->frame->show();
-    QElapsedTimer timer;
-    timer.start();
-    while (!w->frame->IsJournalReady() && timer.elapsed() < 120000) QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    w->frame->WaitForJournal();
     Settle();
     return w;
 }

@@ -33,7 +33,7 @@ TEST(Demo, OpensASampleJournalInATemporaryFolderAndLeavesTheUsersOwnAlone) {
     {
         std::unique_ptr<Session> session = demo->MakeSession(home.prompter);
         ui::CMainFrame frame(*session);
-        ASSERT_TRUE(frame.OnCreate() && frame.StartDocument());
+        ASSERT_TRUE(frame.OnCreate() && frame.StartDocument() && frame.WaitForJournal());
         // A populated journal at once: no weight question, five years of records.
         EXPECT_EQ(home.prompter.messages, std::vector<std::string>());
         EXPECT_EQ(session->dataFolder, (folder / "Documents" / "Quorvane" / "KT").string());

@@ -1,8 +1,12 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSplitter>
 #include <QTest>
@@ -18,6 +22,7 @@
 #include "ui/views/DataView.h"
 #include "ui/views/EventRecordView.h"
 #include "ui/widgets/ColoredStatusBarCtrl.h"
+#include "ui/widgets/GridCtrl.h"
 
 namespace kt {
 namespace {
@@ -277,6 +282,166 @@ TEST(MainFrame, CapturesOfAKilledRunAreOfferedBackAtTheNextStart) {
             EXPECT_EQ(again.Doc().Records().size(), 1u);
         }
     }
+}
+
+// The journal's file is a pipe: the load waits until the test writes the file's bytes, as on a
+// slow disk, so a test sees the window while the journal loads. The file waits at `aside` (on the
+// same disk, so that putting it back keeps it the very file it was).
+class SlowJournal {
+public:
+    SlowJournal(const std::filesystem::path& folder, const std::filesystem::path& aside)
+        : m_file(folder / "ExerciseData.edb"), m_aside(aside) {
+        std::filesystem::rename(m_file, m_aside);
+        EXPECT_EQ(::mkfifo(m_file.c_str(), 0600), 0);
+    }
+    // Lets the load waiting on the pipe read the file and end.
+    void Feed() const {
+        const std::string bytes = test::ReadAll(m_aside);
+        const int fd = ::open(m_file.c_str(), O_WRONLY | O_CLOEXEC);
+        ASSERT_GE(fd, 0);
+        EXPECT_EQ(::write(fd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+        ::close(fd);
+    }
+    // Nothing replaced the pipe (a save would have put a file in its place).
+    bool Untouched() const { return std::filesystem::is_fifo(m_file); }
+    void Restore() const {
+        std::filesystem::remove(m_file);
+        std::filesystem::rename(m_aside, m_file);
+    }
+
+private:
+    std::filesystem::path m_file;
+    std::filesystem::path m_aside;
+};
+
+// Counts the paint events of a window and its children.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* window) : m_window(window) { qApp->installEventFilter(this); }
+    ~PaintCounter() override { qApp->removeEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Paint && widget && widget->window() == m_window) ++count;
+        return false;
+    }
+
+private:
+    QWidget* m_window;
+};
+
+TEST(MainFrame, TheWindowPaintsAtOnceAndTakesNoInputUntilTheJournalIsLoaded) {
+    test::UiHome home;
+    test::WriteDatabase(home.DataFolder(), {SwimRecord()});
+    SlowJournal journal(home.DataFolder(), home.home() / "journal");
+    auto frame = test::OpenMainFrame();
+    ASSERT_TRUE(frame);
+    PaintCounter paints(frame.get());
+    ASSERT_TRUE(test::ShowActive(frame.get()));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return paints.count > 0; }));
+    EXPECT_FALSE(frame->IsJournalReady());
+    const QString loading = QStringLiteral("Loading the exercise database...");
+    QProgressBar* progress = frame->StatusBarCtrl()->ProgressBar();
+    EXPECT_TRUE(progress->isVisible());
+    EXPECT_EQ(progress->format(), loading);  // a pipe has no size to count per cent of
+    EXPECT_EQ(frame->StatusBarCtrl()->Prompt(), loading);
+    EXPECT_EQ(frame->DataView()->PromptText(), loading);
+
+    // What needs the journal is visibly off; typing and its keys change nothing.
+    const std::vector<std::pair<int, bool>> enabledWhileLoading = {
+        {cmd::kSave, false}, {cmd::kActionButton, false}, {cmd::kPreferences, false}, {cmd::kShowHideEditor, false},
+        {cmd::kUndo, false}, {cmd::kAbout, true},         {cmd::kExit, true},
+    };
+    for (const auto& [command, enabled] : enabledWhileLoading) EXPECT_EQ(frame->Action(command)->isEnabled(), enabled) << command;
+    EXPECT_FALSE(frame->Splitter()->isEnabled());
+    ui::CGridCtrl* grid = frame->DataView()->GridCtrl();
+    test::TypeIntoCell(grid, 1, 1, QStringLiteral("Laps"));
+    test::PressKey(Qt::Key_V, Qt::ControlModifier);  // would show the editor
+    test::PressKey(Qt::Key_R, Qt::ControlModifier);  // would capture
+    EXPECT_EQ(test::Cell(grid, 1, 1), QString());
+    EXPECT_FALSE(frame->m_bEditorShown);
+    EXPECT_TRUE(home.prompter.messages.empty());
+    EXPECT_TRUE(frame.Doc().Records().empty());
+
+    journal.Feed();
+    ASSERT_TRUE(test::WaitForJournal(frame));
+    ASSERT_EQ(frame.Doc().Records().size(), 1u);
+    EXPECT_FALSE(progress->isVisible());
+    EXPECT_EQ(frame->StatusBarCtrl()->Prompt(), QStringLiteral("Ready"));
+    EXPECT_NE(frame->DataView()->PromptText(), loading);
+    for (const auto& [command, enabled] : enabledWhileLoading)
+        EXPECT_EQ(frame->Action(command)->isEnabled(), command != cmd::kUndo) << command;
+    test::TypeIntoCell(grid, 1, 1, QStringLiteral("Laps"));
+    EXPECT_EQ(test::Cell(grid, 1, 1), QStringLiteral("Laps"));
+    EXPECT_FALSE(test::InitialWeightWasAsked());
+}
+
+// A run killed after two captures leaves them to be offered back. The next start offers them once
+// its journal is loaded; a window closed or ended while it loads saves nothing, installs nothing
+// and leaves the offer for the start after.
+TEST(MainFrame, TheOfferOfUnsavedChangesFollowsTheLoadAndAnEndDuringTheLoadKeepsEverything) {
+    test::UiHome home;
+    test::WriteDatabase(home.DataFolder(), {SwimRecord()});
+    {
+        auto frame = test::StartMainFrame();
+        ASSERT_TRUE(frame && test::ShowActive(frame.get()));
+        test::CaptureOneRow(frame->DataView()->GridCtrl(), "Golf, general", "Range", "30");
+        test::CaptureOneRow(frame->DataView()->GridCtrl(), "Golf, general", "Back nine", "60");
+        ASSERT_EQ(frame.Doc().Records().size(), 3u);
+    }  // gone without its close sequence, as after kill -9
+    SlowJournal journal(home.DataFolder(), home.home() / "journal");
+    // The journal's other files (the recovery file) with their contents.
+    const auto recovery = [&] {
+        std::vector<std::string> files;
+        for (const auto& e : std::filesystem::directory_iterator(home.DataFolder())) {
+            const std::string name = e.path().filename().string();
+            if (name.rfind("ExerciseData.", 0) == 0 && name != "ExerciseData.edb") files.push_back(name + ":" + test::ReadAll(e.path()));
+        }
+        std::sort(files.begin(), files.end());
+        return files;
+    };
+    const std::vector<std::string> before = recovery();
+    ASSERT_EQ(before.size(), 1u);
+    for (const bool endSession : {false, true}) {
+        auto frame = test::OpenMainFrame();
+        ASSERT_TRUE(frame && test::ShowActive(frame.get()));
+        if (endSession) {
+            frame->EndSession();
+        } else {
+            frame->close();
+        }
+        EXPECT_FALSE(frame->isVisible());
+        journal.Feed();
+        QTest::qWait(200);  // the finished load's notice arrives
+        EXPECT_FALSE(frame->IsJournalReady());
+        EXPECT_TRUE(frame.Doc().Records().empty());
+        EXPECT_TRUE(home.prompter.questions.empty());
+        EXPECT_TRUE(journal.Untouched());
+        EXPECT_EQ(recovery(), before) << endSession;
+    }
+
+    // The offer comes once the journal is there, not while the window starts.
+    journal.Restore();
+    struct OfferWatch : test::RecordingPrompter {
+        bool AskYesNo(const std::string& text) override {
+            recordsAtOffer = doc ? doc->Records().size() : 0;
+            return RecordingPrompter::AskYesNo(text);
+        }
+        const CKT2Doc* doc = nullptr;
+        size_t recordsAtOffer = 0;
+    } watch;
+    watch.answers = {true};
+    auto frame = test::OpenMainFrame(&watch);
+    ASSERT_TRUE(frame);
+    watch.doc = &frame.Doc();
+    EXPECT_TRUE(watch.questions.empty());
+    ASSERT_TRUE(test::WaitForJournal(frame));
+    ASSERT_EQ(watch.questions.size(), 1u);
+    EXPECT_EQ(watch.questions[0].rfind("Kinetrax was not closed properly the last time: 2 changes", 0), 0u);
+    EXPECT_EQ(watch.recordsAtOffer, 1u);
+    EXPECT_EQ(frame.Doc().Records().size(), 3u);
 }
 
 // Every file and folder below `root` with its size and modification time.

@@ -88,7 +88,7 @@ int main(int argc, char** argv) {
 
     AnsweringPrompter prompter;
     kt::ui::CKT2App app(argc, argv, &prompter);
-    if (!app.InitInstance()) return 1;
+    if (!app.InitInstance() || !app.MainFrame()->WaitForJournal()) return 1;
     kt::CKT2Doc& doc = app.SessionState()->doc;
 
     std::map<std::string, int> seen;

@@ -46,10 +46,10 @@
 #include "ui/activities/OptionListModel.h"
 #include "ui/activities/ShowDefaultActivities.h"
 #include "ui/app/Demo.h"
-#include "ui/app/KT2App.h"
-#include "ui/app/MainFrame.h"
 #include "ui/app/EditHistory.h"
+#include "ui/app/KT2App.h"
 #include "ui/app/KbShortcutsDlg.h"
+#include "ui/app/MainFrame.h"
 #include "ui/base/QtPrompter.h"
 #include "ui/base/ShownColours.h"
 #include "ui/journal/ArchiveDlg.h"
@@ -166,7 +166,7 @@ bool ShootMainWindow(const QDir& out, kt::Prompter& prompter) {
     }
     const std::unique_ptr<kt::Session> session = demo->MakeSession(prompter);
     kt::ui::CMainFrame frame(*session);
-    if (!frame.OnCreate() || !frame.StartDocument()) return false;
+    if (!frame.OnCreate() || !frame.StartDocument() || !frame.WaitForJournal()) return false;
     frame.resize(1280, 900);
     bool ok = Shoot(frame, out.filePath(QStringLiteral("main.png")));
     // The database editor above the entry grid, in its records mode and then its activities mode.

@@ -132,4 +132,23 @@ std::string ViewAllCaption(bool allData) { return allData ? "View Active Databas
 
 std::string ToggleEditorCaption(bool editorShown) { return editorShown ? "Show Data Entry Screen" : "Edit the exercise database"; }
 
+bool WorksWhileLoading(int command) {
+    using namespace cmd;
+    switch (command) {
+        case kExit:
+        case kPrintSetup:
+        case kCalculator:
+        case kViewToolbar:
+        case kViewStatusBar:
+        case kHelp:
+        case kCheckVersion:
+        case kWebSite:
+        case kKeyboardShortcuts:
+        case kAbout:
+            return true;
+        default:
+            return false;
+    }
+}
+
 }  // namespace kt

@@ -86,6 +86,11 @@ std::string CommandPrompt(int command);
 std::string ViewAllCaption(bool allData);
 std::string ToggleEditorCaption(bool editorShown);
 
+// While the journal loads at start-up, only the commands that neither read nor change the journal,
+// the entry grid or what goes with them (the unit, the option lists, the activities) can be
+// given: the window, help, version and about commands, and exit. The others wait for the load.
+bool WorksWhileLoading(int command);
+
 // The command buttons of the toolbar, in order: six left of its controls, two right of them.
 struct ToolbarButton {
     int command = 0;

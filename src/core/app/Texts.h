@@ -22,6 +22,8 @@ inline constexpr const char* kDemoFailedFormat = "The demo journal could not be 
 // `kinetrax --dark`: the Fusion style with a dark palette, for a desktop that gives Qt none.
 inline constexpr const char* kDarkArgument = "--dark";
 inline constexpr const char* kReady = "Ready";
+// The status bar and the entry prompt while the journal loads at start-up.
+inline constexpr const char* kLoadingJournal = "Loading the exercise database...";
 inline constexpr const char* kEditorHiddenPrompt = "Enter the exercise data for the selected date.";
 // A second start while a running program holds the journal's folder and its window cannot be
 // shown. %s: the data folder, %s: who holds it ("kinetrax 1234").

@@ -150,4 +150,10 @@ void CKTToolBar::SetAddToLists(bool on) { m_checkAddToLists->setChecked(on); }
 
 void CKTToolBar::SetAutoFill(bool on) { m_checkAutoFill->setChecked(on); }
 
+void CKTToolBar::SetControlsEnabled(bool enabled) {
+    for (QWidget* control :
+         std::initializer_list<QWidget*>{m_comboGraphPeriod, m_datePicker, m_editWeight, m_checkAddToLists, m_checkAutoFill})
+        control->setEnabled(enabled);
+}
+
 }  // namespace kt::ui

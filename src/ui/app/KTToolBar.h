@@ -39,6 +39,8 @@ public:
     void SetToolbarColors(bool addToLists, bool autoFill);
     void SetAddToLists(bool on);
     void SetAutoFill(bool on);
+    // The date, weight, period and option controls take input (the buttons follow their commands).
+    void SetControlsEnabled(bool enabled);
 
 protected:
     // A narrow window: the two option boxes wrap their captions onto more lines, down to a

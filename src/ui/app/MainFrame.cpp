@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenu>
@@ -22,6 +23,7 @@
 #include "core/app/ToolbarRules.h"
 #include "core/app/WindowLayout.h"
 #include "core/editor/Texts.h"
+#include "core/journal/JournalLoad.h"
 #include "core/settings/Preferences.h"
 #include "core/update/FileVersionInfo.h"
 #include "core/update/UpdateSite.h"
@@ -108,7 +110,11 @@ CMainFrame::CMainFrame(kt::Session& session, QWidget* parent)
     m_session.doc.AddObserver(this);
 }
 
-CMainFrame::~CMainFrame() { m_session.doc.RemoveObserver(this); }
+CMainFrame::~CMainFrame() {
+    // A load still running is stopped and waited for; its records go with it.
+    m_loader.reset();
+    m_session.doc.RemoveObserver(this);
+}
 
 void CMainFrame::OnCreateClient() {
     m_splitter = new QSplitter(Qt::Vertical, this);
@@ -232,6 +238,7 @@ void CMainFrame::BuildEditMenu() {
 }
 
 void CMainFrame::Dispatch(int command) {
+    if (!m_bJournalReady && !kt::WorksWhileLoading(command)) return;
     m_session.commands.Dispatch(command);
     UpdateMenuCaptions();
 }
@@ -337,31 +344,78 @@ bool CMainFrame::OnCreate() {
     UpdateMenuCaptions();
 
     // Every command without a handler stays visible but disabled; undo and redo follow the history.
-    for (auto& [command, action] : m_menuActions) {
-        if (command != kt::cmd::kUndo && command != kt::cmd::kRedo) action->setEnabled(m_session.commands.Has(command));
-    }
-    for (auto& [command, action] : m_keyActions) action->setEnabled(m_session.commands.Has(command));
-    for (auto& [command, action] : m_toolbarActions) action->setEnabled(m_session.commands.Has(command));
+    SetLoading(false);
     m_menuActions[kt::cmd::kViewToolbar]->setChecked(true);
     m_menuActions[kt::cmd::kViewStatusBar]->setChecked(true);
     return true;
 }
 
 bool CMainFrame::StartDocument() {
+    m_dataView->PrepareForJournal();
+    SetLoading(true);
+    kt::CKT2Doc& doc = m_session.doc;
+    // The records come back on this thread; a window gone by then takes the event with it.
+    m_loader = std::make_unique<kt::JournalLoader>(doc.m_strDataFolder, doc.m_bMetric, doc.m_dLastWeight, [this] {
+        QMetaObject::invokeMethod(this, &CMainFrame::FinishDocument, Qt::QueuedConnection);
+    });
+    m_loadProgressTimer = new QTimer(this);
+    m_loadProgressTimer->setInterval(100);
+    connect(m_loadProgressTimer, &QTimer::timeout, this, &CMainFrame::ShowLoadProgress);
+    m_loadProgressTimer->start();
+    ShowLoadProgress();
+    return true;
+}
+
+void CMainFrame::FinishDocument() {
+    // Closed while the journal loaded: the half-read records are never shown, nor saved.
+    if (m_bDestroyed || !m_loader) return;
+    m_loadProgressTimer->stop();
+    m_statusBar->SetProgress(QString(), std::nullopt);
+    m_statusBar->SetPrompt(QString());
+    kt::LoadedJournal loaded = m_loader->Take();
+    m_loader.reset();
     kt::CKT2Doc::Hooks hooks;
     hooks.lastWeightToFrame = [this](double weight) { m_session.settings.m_dLastWeight = weight; };
     hooks.autoArchiveCheck = [this](int month, int day) { OnAutoArchiveCheck(month, day); };
-    if (!m_session.doc.OnNewDocument(m_session.prompter, hooks)) return false;
+    m_session.doc.OnNewDocument(std::move(loaded), m_session.prompter, hooks);
     UpdateTitle();
     // The views lay themselves out for the window's real size.
     if (layout()) layout()->activate();
-    m_splitter->setSizes({0, m_splitter->height()});
+    if (!m_bEditorShown) m_splitter->setSizes({0, m_splitter->height()});
     m_dataView->OnInitialUpdate();
     m_editorView->OnInitialUpdate();
     // Before the first edit: an earlier run's unsaved changes come back, and this run's are kept.
     m_session.StartRecovery();
     m_bJournalReady = true;
-    return true;
+    SetLoading(false);
+    emit journalReady();
+}
+
+void CMainFrame::ShowLoadProgress() {
+    if (!m_loader) return;
+    const std::optional<int> percent = m_loader->Percent();
+    m_statusBar->SetProgress(ToQ(kt::text::kLoadingJournal), percent);
+    m_statusBar->SetPrompt(ToQ(kt::text::kLoadingJournal));
+}
+
+void CMainFrame::SetLoading(bool loading) {
+    m_splitter->setEnabled(!loading);
+    m_toolBar->SetControlsEnabled(!loading);
+    for (const std::map<int, QAction*>* actions : {&m_menuActions, &m_keyActions, &m_toolbarActions}) {
+        for (const auto& [command, action] : *actions) {
+            // Undo and redo follow the history, which is empty until the journal is there.
+            if (command == kt::cmd::kUndo || command == kt::cmd::kRedo) continue;
+            action->setEnabled(m_session.commands.Has(command) && (!loading || kt::WorksWhileLoading(command)));
+        }
+    }
+}
+
+bool CMainFrame::WaitForJournal(int timeoutMs) {
+    QElapsedTimer timer;
+    timer.start();
+    while (!m_bJournalReady && !m_bDestroyed && timer.elapsed() < timeoutMs)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    return m_bJournalReady;
 }
 
 void CMainFrame::ShowAsLeft() {
@@ -523,7 +577,9 @@ void CMainFrame::OnSize() {
 bool CMainFrame::event(QEvent* event) {
     // Command prompts go to pane 0 of our own status bar instead of covering the summary panes.
     if (event->type() == QEvent::StatusTip) {
-        if (m_statusBar) m_statusBar->SetPrompt(static_cast<QStatusTipEvent*>(event)->tip());
+        const QString tip = static_cast<QStatusTipEvent*>(event)->tip();
+        // Between two prompts the bar says what the program is busy with.
+        if (m_statusBar) m_statusBar->SetPrompt(tip.isEmpty() && m_loader ? ToQ(kt::text::kLoadingJournal) : tip);
         return true;
     }
     if (event->type() == QEvent::Show) m_bShown = true;
@@ -561,7 +617,8 @@ kt::WindowState CMainFrame::CurrentWindowState() const {
 void CMainFrame::CommitData() {
     if (m_bDestroyed) return;
     kt::SilentPrompter silent;
-    if (m_session.doc.IsChanged()) m_session.doc.SaveDatabase(silent, m_session.clock);
+    // A journal not loaded yet is not saved: its file holds all there is.
+    if (m_bJournalReady && m_session.doc.IsChanged()) m_session.doc.SaveDatabase(silent, m_session.clock);
     kt::ExitContext context{m_session.doc, m_session.settings, m_session.activities, *m_session.store, m_session.dataFolder, silent};
     kt::StoreAtExit(context);
     kt::SaveWindowState(*m_session.store, CurrentWindowState());

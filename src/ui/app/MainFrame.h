@@ -17,10 +17,12 @@
 
 class QSplitter;
 class QAction;
+class QTimer;
 
 namespace kt {
+class JournalLoader;
 struct Session;
-}
+}  // namespace kt
 
 namespace kt::ui {
 
@@ -41,10 +43,19 @@ public:
     // Window creation: data folder, settings, activity list, the toolbar's state and the data
     // entry view's settings. False when the window cannot be completed (the process then ends).
     bool OnCreate();
-    // The document's new-document step and the views' initial updates.
+    // Starts loading the journal on a thread of its own and returns: the window can be shown
+    // and painted at once. Until the load is done the entry pane and the toolbar's controls take
+    // no input, the commands that need the journal are disabled (kt::WorksWhileLoading) and the
+    // status bar shows how far the load has come. Then, on this thread and in this order: the
+    // document's new-document step (the load's problems, the yearly archive), the views' initial
+    // updates (the weight question), the offer of an earlier run's unsaved changes; journalReady
+    // follows. A window closed or ended before that saves nothing and drops the half-read records.
     bool StartDocument();
     // The journal is loaded and shown: entry and the commands that need the journal work.
     bool IsJournalReady() const { return m_bJournalReady; }
+    // Runs the event loop until the journal is ready or `timeoutMs` have passed (programs that
+    // drive the window unattended); true when it is ready.
+    bool WaitForJournal(int timeoutMs = 120000);
     // Shows the window where the last run left it (maximized when it was), or centred on a first
     // run, always on the screen.
     void ShowAsLeft();
@@ -87,6 +98,9 @@ public:
     bool m_bLayoutActive = false;
     bool m_bEditorShown = false;
 
+signals:
+    void journalReady();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -111,6 +125,11 @@ private:
     void OnSize();
     void OnDestroy();
     void FitFrameOnScreen();
+    // The load's result arrived: the rest of the start-up.
+    void FinishDocument();
+    // Input and commands that need the journal off (while it loads) or on again.
+    void SetLoading(bool loading);
+    void ShowLoadProgress();
 
     void OnSave();
     void OnToggleToolbar();
@@ -141,6 +160,8 @@ private:
     bool m_bShown = false;
     bool m_bDestroyed = false;
     bool m_bJournalReady = false;
+    std::unique_ptr<kt::JournalLoader> m_loader;
+    QTimer* m_loadProgressTimer = nullptr;
 };
 
 }  // namespace kt::ui

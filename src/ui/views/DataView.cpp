@@ -11,6 +11,7 @@
 #include "core/app/ActionButton.h"
 #include "core/app/Commands.h"
 #include "core/app/Session.h"
+#include "core/app/Texts.h"
 #include "core/app/ToolbarRules.h"
 #include "core/base/Scan.h"
 #include "core/chart/ChartFill.h"
@@ -170,11 +171,10 @@ void CDataView::SetUpGrid() {
 
 void CDataView::SetUpChart() { m_chart->Setup(kt::WeightAxisRange(m_session.settings)); }
 
-void CDataView::OnInitialUpdate() {
+void CDataView::PrepareForJournal() {
     namespace tx = kt::entry_text;
     SetUpGrid();
     SetUpChart();
-    m_state.entryDate = kt::MidnightOf(m_session.clock.Now());
     m_averagingCombo->clear();
     for (const std::string& caption : kt::AveragingPeriodCaptions()) m_averagingCombo->addItem(ToQ(caption));
     m_averagingCombo->view()->setMinimumWidth(m_averagingCombo->view()->sizeHintForColumn(0));
@@ -182,7 +182,12 @@ void CDataView::OnInitialUpdate() {
         m_state.averagingPeriod >= 0 && m_state.averagingPeriod < kt::kAveragingPeriodCount ? m_state.averagingPeriod : -1);
     StyleLabel(m_dayHeading, tx::kDayHeadingColour, true, tx::kHeadingPoints);
     StyleLabel(m_averagingHeading, tx::kAveragingHeadingColour, true, tx::kHeadingPoints);
+    SetPromptLine(ToQ(kt::text::kLoadingJournal));
+    LayoutControls();
+}
 
+void CDataView::OnInitialUpdate() {
+    m_state.entryDate = kt::MidnightOf(m_session.clock.Now());
     kt::CKT2Doc& doc = m_session.doc;
     if (kt::NeedsInitialWeight(doc)) {
         CInitialWeightDlg dlg(m_session.prompter, this);

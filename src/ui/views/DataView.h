@@ -50,8 +50,11 @@ public:
     // Window creation: the view's state from the settings; the averaging period and the weight
     // graph as the last run left them, when it did.
     void ApplySettings(const kt::WindowState& remembered);
-    // Start-up: grid, chart, entry date, combo, initial weight, prompt, chart period, averages,
-    // weight field; the edited mark ends cleared. From here on the view follows the journal.
+    // Start-up while the journal loads: the grid, the chart, the averaging combo and the headings,
+    // and the loading text in the prompt's place.
+    void PrepareForJournal();
+    // Start-up once the journal is loaded: entry date, initial weight, prompt, chart period,
+    // averages, weight field; the edited mark ends cleared. From here on the view follows the journal.
     void OnInitialUpdate();
     void SetEntryPrompt();
     // Another line in the prompt's place (the database editor's), until SetEntryPrompt rewrites it.

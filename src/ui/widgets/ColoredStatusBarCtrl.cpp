@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QPainter>
+#include <QProgressBar>
 #include <QStyle>
 
 #include "core/app/Texts.h"
@@ -51,6 +52,12 @@ CColoredStatusBarCtrl::CColoredStatusBarCtrl(QWidget* parent) : QStatusBar(paren
         m_panes[static_cast<size_t>(i)] = new ColoredPane(this);
         addWidget(m_panes[static_cast<size_t>(i)], i == 2 ? 1 : 0);
     }
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("statusProgress"));
+    m_progress->setFixedWidth(260);
+    m_progress->setTextVisible(true);
+    m_progress->hide();
+    addPermanentWidget(m_progress);
     m_panes[1]->color = ToQColor(kt::text::kDayPaneInitialColour);
     m_panes[2]->color = ToQColor(kt::text::kDatabasePaneInitialColour);
     FitPanes();
@@ -108,5 +115,16 @@ void CColoredStatusBarCtrl::SetPrompt(const QString& prompt) {
 }
 
 QString CColoredStatusBarCtrl::Prompt() const { return m_prompt->text(); }
+
+void CColoredStatusBarCtrl::SetProgress(const QString& text, std::optional<int> percent) {
+    if (text.isEmpty()) {
+        m_progress->hide();
+        return;
+    }
+    m_progress->setRange(0, percent ? 100 : 0);
+    m_progress->setValue(percent.value_or(0));
+    m_progress->setFormat(percent ? text + QStringLiteral(" %p%") : text);
+    m_progress->show();
+}
 
 }  // namespace kt::ui

@@ -7,8 +7,10 @@
 #include <QColor>
 #include <QStatusBar>
 #include <array>
+#include <optional>
 
 class QLabel;
+class QProgressBar;
 
 namespace kt::ui {
 
@@ -30,6 +32,11 @@ public:
     void SetPrompt(const QString& prompt);
     QString Prompt() const;
 
+    // A bar right of the panes with `text` and how far a long task has come (nullopt: not known,
+    // the bar only moves); `text` empty hides it.
+    void SetProgress(const QString& text, std::optional<int> percent);
+    QProgressBar* ProgressBar() const { return m_progress; }
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
@@ -37,6 +44,7 @@ private:
     void FitPanes();
 
     QLabel* m_prompt = nullptr;
+    QProgressBar* m_progress = nullptr;
     std::array<ColoredPane*, 3> m_panes{};
 };
 

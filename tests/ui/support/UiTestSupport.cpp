@@ -104,8 +104,17 @@ App& App::operator=(App&& other) noexcept {
     return *this;
 }
 
-App StartMainFrame(std::optional<std::string> initialWeight, kt::Prompter* prompter) {
-    if (!g_home) throw std::logic_error("StartMainFrame needs a UiHome");
+App OpenMainFrame(kt::Prompter* prompter) {
+    if (!g_home) throw std::logic_error("OpenMainFrame needs a UiHome");
+    App app;
+    app.session = std::make_unique<kt::Session>(std::make_unique<kt::FileSettingsStore>(kt::FileSettingsStore::DefaultPath()),
+                                                prompter ? *prompter : g_home->prompter);
+    app.frame = std::make_unique<kt::ui::CMainFrame>(*app.session);
+    if (!app.frame->OnCreate() || !app.frame->StartDocument()) return App();
+    return app;
+}
+
+bool WaitForJournal(App& app, std::optional<std::string> initialWeight) {
     g_weightAsked = false;
     const QPointer<QTimer> watcher = OnNextModal([initialWeight](QWidget* modal) {
         auto* dlg = qobject_cast<kt::ui::CInitialWeightDlg*>(modal);
@@ -119,13 +128,14 @@ App StartMainFrame(std::optional<std::string> initialWeight, kt::Prompter* promp
         dlg->KilogramsButton()->setChecked(true);
         dlg->accept();
     });
-    App app;
-    app.session = std::make_unique<kt::Session>(std::make_unique<kt::FileSettingsStore>(kt::FileSettingsStore::DefaultPath()),
-                                                prompter ? *prompter : g_home->prompter);
-    app.frame = std::make_unique<kt::ui::CMainFrame>(*app.session);
-    const bool ok = app.frame->OnCreate() && app.frame->StartDocument();
+    const bool ready = app.frame->WaitForJournal(10000);
     CancelModalWatcher(watcher);
-    if (!ok) return App();
+    return ready;
+}
+
+App StartMainFrame(std::optional<std::string> initialWeight, kt::Prompter* prompter) {
+    App app = OpenMainFrame(prompter);
+    if (!app || !WaitForJournal(app, initialWeight)) return App();
     return app;
 }
 

@@ -88,7 +88,13 @@ public:
 kt::Prompter& HomePrompter();
 
 // A `prompter` given replaces the home's recording one (a test of the real message boxes).
+// Returns once the journal is loaded and the start-up is complete.
 App StartMainFrame(std::optional<std::string> initialWeight = std::string("80"), kt::Prompter* prompter = nullptr);
+// The same up to the start of the journal's load, which goes on in the background (see
+// WaitForJournal); empty when the window could not be created.
+App OpenMainFrame(kt::Prompter* prompter = nullptr);
+// Lets the load of OpenMainFrame finish and the start-up complete; `initialWeight` as above.
+bool WaitForJournal(App& app, std::optional<std::string> initialWeight = std::string("80"));
 
 // The child widget of `parent` named `name`; the test fails when there is none.
 template <typename Widget>
