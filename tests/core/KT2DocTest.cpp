@@ -324,11 +324,13 @@ TEST_F(KT2DocTest, JournalLoader_GivesWhatTheLoadGivesProblemsIncluded) {
         c.make(folder.path());
         CKT2Doc loaded;
         loaded.m_strDataFolder = folder.path().string();
+        loaded.m_bMetric = true;  // from the settings, kept when no line says otherwise
+        loaded.m_dLastWeight = 55.5;
         RecordingPrompter first;
         loaded.LoadDatabase(&first);
 
         std::atomic<std::thread::id> finishedOn{};
-        JournalLoader loader(loaded.m_strDataFolder, false, 0.0, [&] { finishedOn = std::this_thread::get_id(); });
+        JournalLoader loader(loaded.m_strDataFolder, true, 55.5, [&] { finishedOn = std::this_thread::get_id(); });
         LoadedJournal read = loader.Take();
         EXPECT_FALSE(read.stopped) << c.name;
         EXPECT_TRUE(loader.Done()) << c.name;
