@@ -271,13 +271,14 @@ ChildResult RunChild(const std::vector<std::string>& args, const Home* home) {
 }
 
 // Prints the monotonic time once the first paint pass of the first main window is done, then
-// ends the process.
+// ends the process. The pass starts with the paint event of the main window itself, in the
+// program and in the empty window alike.
 class FirstPaint : public QObject {
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (!m_seen && event->type() == QEvent::Paint) {
             auto* w = qobject_cast<QWidget*>(watched);
-            if (w && qobject_cast<QMainWindow*>(w->window())) {
+            if (w && w->isWindow() && qobject_cast<QMainWindow*>(w)) {
                 m_seen = true;
                 // The rest of this paint pass runs before the timer fires.
                 QTimer::singleShot(0, [] {
