@@ -243,46 +243,6 @@ TEST(MainFrame, EndOfSessionSavesWithoutAsking) {
 // A program killed between two saves: the next start offers the captures back, Yes applies them
 // (unsaved, so the user still decides), No keeps them aside in a dated file and starts from the
 // saved journal. Closing without saving drops them: nothing is offered after that.
-TEST(MainFrame, CapturesOfAKilledRunAreOfferedBackAtTheNextStart) {
-    for (const bool yes : {true, false}) {
-        test::UiHome home;
-        test::WriteDatabase(home.DataFolder(), {SwimRecord()});
-        {
-            auto frame = test::StartMainFrame();
-            ASSERT_TRUE(frame);
-            ASSERT_TRUE(test::ShowActive(frame.get()));
-            test::CaptureOneRow(frame->DataView()->GridCtrl(), "Golf, general", "Range", "30");
-            test::CaptureOneRow(frame->DataView()->GridCtrl(), "Golf, general", "Back nine", "60");
-            ASSERT_EQ(frame.Doc().Records().size(), 3u);
-        }  // gone without its close sequence, as after kill -9
-        home.prompter.answers = {yes};
-        auto frame = test::StartMainFrame();
-        ASSERT_TRUE(frame);
-        ASSERT_EQ(home.prompter.questions.size(), 1u);
-        EXPECT_EQ(home.prompter.questions[0].rfind("Kinetrax was not closed properly the last time: 2 changes", 0), 0u)
-            << home.prompter.questions[0];
-        ASSERT_EQ(frame.Doc().Records().size(), yes ? 3u : 1u);
-        EXPECT_EQ(frame.Doc().IsChanged(), yes);
-        if (yes) {
-            EXPECT_EQ(frame.Doc().Records()[2].m_strDescription, "Back nine");
-        }
-        size_t aside = 0;
-        for (const auto& e : std::filesystem::directory_iterator(home.DataFolder()))
-            aside += e.path().filename().string().rfind("ExerciseData.recovery-", 0) == 0;
-        EXPECT_EQ(aside, yes ? 0u : 1u);
-
-        if (yes) {
-            home.prompter.answers = {false};  // close without saving
-            frame->close();
-            frame = {};
-            home.prompter.questions.clear();
-            auto again = test::StartMainFrame();
-            ASSERT_TRUE(again);
-            EXPECT_TRUE(home.prompter.questions.empty());
-            EXPECT_EQ(again.Doc().Records().size(), 1u);
-        }
-    }
-}
 
 // The journal's file is a pipe: the load waits until the test writes the file's bytes, as on a
 // slow disk, so a test sees the window while the journal loads. The file waits at `aside` (on the
@@ -378,52 +338,10 @@ TEST(MainFrame, TheWindowPaintsAtOnceAndTakesNoInputUntilTheJournalIsLoaded) {
     EXPECT_FALSE(test::InitialWeightWasAsked());
 }
 
-// A run killed after two captures leaves them to be offered back. The next start offers them once
-// its journal is loaded; a window closed or ended while it loads saves nothing, installs nothing
-// and leaves the offer for the start after.
-TEST(MainFrame, TheOfferOfUnsavedChangesFollowsTheLoadAndAnEndDuringTheLoadKeepsEverything) {
-    test::UiHome home;
-    test::WriteDatabase(home.DataFolder(), {SwimRecord()});
-    {
-        auto frame = test::StartMainFrame();
-        ASSERT_TRUE(frame && test::ShowActive(frame.get()));
-        test::CaptureOneRow(frame->DataView()->GridCtrl(), "Golf, general", "Range", "30");
-        test::CaptureOneRow(frame->DataView()->GridCtrl(), "Golf, general", "Back nine", "60");
-        ASSERT_EQ(frame.Doc().Records().size(), 3u);
-    }  // gone without its close sequence, as after kill -9
-    SlowJournal journal(home.DataFolder(), home.home() / "journal");
-    // The journal's other files (the recovery file) with their contents.
-    const auto recovery = [&] {
-        std::vector<std::string> files;
-        for (const auto& e : std::filesystem::directory_iterator(home.DataFolder())) {
-            const std::string name = e.path().filename().string();
-            if (name.rfind("ExerciseData.", 0) == 0 && name != "ExerciseData.edb") files.push_back(name + ":" + test::ReadAll(e.path()));
-        }
-        std::sort(files.begin(), files.end());
-        return files;
-    };
-    const std::vector<std::string> before = recovery();
-    ASSERT_EQ(before.size(), 1u);
-    for (const bool endSession : {false, true}) {
-        auto frame = test::OpenMainFrame();
-        ASSERT_TRUE(frame && test::ShowActive(frame.get()));
-        if (endSession) {
-            frame->EndSession();
-        } else {
-            frame->close();
-        }
-        EXPECT_FALSE(frame->isVisible());
-        journal.Feed();
-        QTest::qWait(200);  // the finished load's notice arrives
-        EXPECT_FALSE(frame->IsJournalReady());
-        EXPECT_TRUE(frame.Doc().Records().empty());
-        EXPECT_TRUE(home.prompter.questions.empty());
-        EXPECT_TRUE(journal.Untouched());
-        EXPECT_EQ(recovery(), before) << endSession;
-    }
-
-    // The offer comes once the journal is there, not while the window starts.
-    journal.Restore();
+// A run killed after two captures leaves them to be offered back at the next start, once its
+// journal is loaded. A window closed or ended while the journal loads saves nothing, installs
+// nothing and leaves the offer for the start after.
+TEST(MainFrame, CapturesOfAKilledRunAreOfferedBackAtTheNextStartOnceTheJournalIsLoaded) {
     struct OfferWatch : test::RecordingPrompter {
         bool AskYesNo(const std::string& text) override {
             recordsAtOffer = doc ? doc->Records().size() : 0;
@@ -431,17 +349,70 @@ TEST(MainFrame, TheOfferOfUnsavedChangesFollowsTheLoadAndAnEndDuringTheLoadKeeps
         }
         const CKT2Doc* doc = nullptr;
         size_t recordsAtOffer = 0;
-    } watch;
-    watch.answers = {true};
-    auto frame = test::OpenMainFrame(&watch);
-    ASSERT_TRUE(frame);
-    watch.doc = &frame.Doc();
-    EXPECT_TRUE(watch.questions.empty());
-    ASSERT_TRUE(test::WaitForJournal(frame));
-    ASSERT_EQ(watch.questions.size(), 1u);
-    EXPECT_EQ(watch.questions[0].rfind("Kinetrax was not closed properly the last time: 2 changes", 0), 0u);
-    EXPECT_EQ(watch.recordsAtOffer, 1u);
-    EXPECT_EQ(frame.Doc().Records().size(), 3u);
+    };
+    for (const bool yes : {true, false}) {
+        test::UiHome home;
+        test::WriteDatabase(home.DataFolder(), {SwimRecord()});
+        {
+            auto frame = test::StartMainFrame();
+            ASSERT_TRUE(frame);
+            ASSERT_TRUE(test::ShowActive(frame.get()));
+            test::CaptureOneRow(frame->DataView()->GridCtrl(), "Golf, general", "Range", "30");
+            test::CaptureOneRow(frame->DataView()->GridCtrl(), "Golf, general", "Back nine", "60");
+            ASSERT_EQ(frame.Doc().Records().size(), 3u);
+        }  // gone without its close sequence, as after kill -9
+        if (yes) {
+            SlowJournal journal(home.DataFolder(), home.home() / "journal");
+            const std::filesystem::path recoveryFile = home.DataFolder() / "ExerciseData.recovery";
+            const std::string recovery = test::ReadAll(recoveryFile);
+            for (const bool endSession : {false, true}) {
+                auto frame = test::OpenMainFrame();
+                ASSERT_TRUE(frame && test::ShowActive(frame.get()));
+                if (endSession) {
+                    frame->EndSession();
+                } else {
+                    frame->close();
+                }
+                journal.Feed();
+                QTest::qWait(200);  // the finished load's notice arrives
+                EXPECT_FALSE(frame->IsJournalReady());
+                EXPECT_TRUE(frame.Doc().Records().empty());
+                EXPECT_TRUE(home.prompter.questions.empty());
+                EXPECT_TRUE(journal.Untouched());
+                EXPECT_EQ(test::ReadAll(recoveryFile), recovery) << endSession;
+            }
+            journal.Restore();
+        }
+        OfferWatch watch;
+        watch.answers = {yes};
+        auto frame = test::OpenMainFrame(&watch);
+        ASSERT_TRUE(frame);
+        watch.doc = &frame.Doc();
+        EXPECT_TRUE(watch.questions.empty());
+        ASSERT_TRUE(test::WaitForJournal(frame));
+        ASSERT_EQ(watch.questions.size(), 1u);
+        EXPECT_EQ(watch.questions[0].rfind("Kinetrax was not closed properly the last time: 2 changes", 0), 0u) << watch.questions[0];
+        EXPECT_EQ(watch.recordsAtOffer, 1u);  // the journal was there when it was asked
+        ASSERT_EQ(frame.Doc().Records().size(), yes ? 3u : 1u);
+        EXPECT_EQ(frame.Doc().IsChanged(), yes);
+        if (yes) {
+            EXPECT_EQ(frame.Doc().Records()[2].m_strDescription, "Back nine");
+        }
+        size_t aside = 0;
+        for (const auto& e : std::filesystem::directory_iterator(home.DataFolder()))
+            aside += e.path().filename().string().rfind("ExerciseData.recovery-", 0) == 0;
+        EXPECT_EQ(aside, yes ? 0u : 1u);
+
+        if (yes) {
+            watch.answers = {false};  // close without saving
+            frame->close();
+            frame = {};
+            auto again = test::StartMainFrame();
+            ASSERT_TRUE(again);
+            EXPECT_TRUE(home.prompter.questions.empty());
+            EXPECT_EQ(again.Doc().Records().size(), 1u);
+        }
+    }
 }
 
 // Every file and folder below `root` with its size and modification time.

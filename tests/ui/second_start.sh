@@ -17,12 +17,14 @@ printf '1700000000\r\n1700000000\tGolf, general\tseed\t30.00\tPark\t200.0\t80.0\
 
 "$program" 2> "$work/first.err" &
 first=$!
-# The first is ready when its window's socket listens.
+# The first is ready when its window's socket listens and, its journal loaded, it keeps its
+# changes in the recovery file.
 for _ in $(seq 100); do
-  if ls "$XDG_RUNTIME_DIR" 2>/dev/null | grep -q '^kinetrax-'; then break; fi
+  if ls "$XDG_RUNTIME_DIR" 2>/dev/null | grep -q '^kinetrax-' && [ -e "$folder/ExerciseData.recovery" ]; then break; fi
   sleep 0.1
 done
 ls "$XDG_RUNTIME_DIR" | grep -q '^kinetrax-' || { echo "the first start never listened"; cat "$work/first.err"; exit 1; }
+[ -e "$folder/ExerciseData.recovery" ] || { echo "the first start never loaded its journal"; cat "$work/first.err"; exit 1; }
 before=$(ls -l --time-style=full-iso "$folder" | md5sum)
 
 status=0
