@@ -3,7 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QLayout>
 #include <QMenu>
@@ -339,8 +339,6 @@ bool CMainFrame::OnCreate() {
     m_toolBar->SetToolbarColors(settings.m_bAddToCombo, settings.m_bAutoFill);
     m_dataView->ApplySettings(m_windowState);
     if (const auto text = kt::ToolbarRules::WindowCreationWeightText(settings.m_dLastWeight)) m_toolBar->SetWeightField(ToQ(*text));
-    // The window comes up while the server is asked; a slow or absent server never holds it back.
-    if (settings.m_bAutoUpdate) m_versionChecker->Start({false, false, "KT"});
     UpdateMenuCaptions();
 
     // Every command without a handler stays visible but disabled; undo and redo follow the history.
@@ -388,6 +386,9 @@ void CMainFrame::FinishDocument() {
     m_session.StartRecovery();
     m_bJournalReady = true;
     SetLoading(false);
+    // The server is asked once the start-up's own questions are answered, so its offer comes
+    // after them as it always has; a slow or absent server never holds the window back.
+    if (m_session.settings.m_bAutoUpdate) m_versionChecker->Start({false, false, "KT"});
     emit journalReady();
 }
 
@@ -411,10 +412,12 @@ void CMainFrame::SetLoading(bool loading) {
 }
 
 bool CMainFrame::WaitForJournal(int timeoutMs) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!m_bJournalReady && !m_bDestroyed && timer.elapsed() < timeoutMs)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    if (m_bJournalReady || m_bDestroyed) return m_bJournalReady;
+    // Back at once when the start-up is complete, before whatever the event loop brings next.
+    QEventLoop loop;
+    connect(this, &CMainFrame::journalReady, &loop, &QEventLoop::quit);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    loop.exec();
     return m_bJournalReady;
 }
 
