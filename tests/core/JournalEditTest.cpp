@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/base/Format.h"
+#include "support/TestSupport.h"
 #include "core/journal/JournalEdit.h"
 #include "core/journal/KT2Doc.h"
 
@@ -15,17 +15,6 @@ CEventRecord Rec(int day, const char* description, uint32_t file = 0) {
     CEventRecord r(LocalMidnight(2016, 1, day), "Golf", description, 30, "Park", 100, 80, 1, "n");
     r.m_nFile = file;
     return r;
-}
-
-// Every field of every record, in array order.
-std::string Dump(const CKT2Doc& doc) {
-    std::string out;
-    for (const CEventRecord& r : doc.Records()) {
-        out += Format("%lld|%s|%s|%.17g|%s|%.17g|%.17g|%d|%u|%s\n", static_cast<long long>(r.m_time), r.m_strType.c_str(),
-                      r.m_strDescription.c_str(), r.m_dDuration, r.m_strLocation.c_str(), r.m_dCalories, r.m_dWeight, r.m_bMetric,
-                      r.m_nFile, r.m_strNotes.c_str());
-    }
-    return out;
 }
 
 struct Counter : JournalObserver {
@@ -81,22 +70,22 @@ TEST(JournalEdit, UndoPutsEveryRecordBackAndRedoDoesTheStepAgain) {
     for (const auto& c : cases) {
         CKT2Doc doc;
         doc.SetRecords(c.start);
-        const std::string before = Dump(doc);
+        const std::string before = test::DumpRecords(doc);
         const JournalEdit edit = JournalEdit::Record(doc, [&] { c.step(doc); });
-        const std::string after = Dump(doc);
+        const std::string after = test::DumpRecords(doc);
         ASSERT_NE(before, after) << c.name;
         EXPECT_TRUE(edit.Reversible() && !edit.Empty()) << c.name;
 
         Counter counter;
         doc.AddObserver(&counter);
         edit.Undo(doc);
-        EXPECT_EQ(Dump(doc), before) << c.name;
+        EXPECT_EQ(test::DumpRecords(doc), before) << c.name;
         EXPECT_EQ(counter.changes, 1) << c.name;  // one notice for the whole step
         EXPECT_TRUE(doc.IsChanged()) << c.name;
         edit.Redo(doc);
-        EXPECT_EQ(Dump(doc), after) << c.name;
+        EXPECT_EQ(test::DumpRecords(doc), after) << c.name;
         edit.Undo(doc);
-        EXPECT_EQ(Dump(doc), before) << c.name;
+        EXPECT_EQ(test::DumpRecords(doc), before) << c.name;
         EXPECT_EQ(counter.changes, 3) << c.name;
         doc.RemoveObserver(&counter);
         doc.MarkUnchanged();

@@ -5,6 +5,9 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "core/base/Format.h"
+#include "core/journal/KT2Doc.h"
+
 namespace kt::test {
 
 TempDir::TempDir() {
@@ -47,6 +50,16 @@ std::filesystem::path TestDataDir() {
     // Beside the sources, unless KT_TEST_DATA names another copy.
     const char* dir = std::getenv("KT_TEST_DATA");
     return dir ? std::filesystem::path(dir) : std::filesystem::path(KT_SOURCE_TEST_DATA);
+}
+
+std::string DumpRecords(const CKT2Doc& doc) {
+    std::string out;
+    for (const CEventRecord& r : doc.Records()) {
+        out += Format("%lld|%s|%s|%.17g|%s|%.17g|%.17g|%d|%u|%s\n", static_cast<long long>(r.m_time), r.m_strType.c_str(),
+                      r.m_strDescription.c_str(), r.m_dDuration, r.m_strLocation.c_str(), r.m_dCalories, r.m_dWeight, r.m_bMetric,
+                      r.m_nFile, r.m_strNotes.c_str());
+    }
+    return out;
 }
 
 }  // namespace kt::test

@@ -10,6 +10,10 @@
 #include "core/base/Clock.h"
 #include "core/base/Prompter.h"
 
+namespace kt {
+class CKT2Doc;
+}
+
 namespace kt::test {
 
 // Records every message and question; answers questions from a script (default: No). A scripted
@@ -69,5 +73,9 @@ std::filesystem::path TestDataDir();
 // A folder of the build where tests keep what they make once and later runs reuse (a generated
 // locale); created on demand.
 std::filesystem::path TestCacheDir();
+
+// Every field of every record of `doc`, a line each in array order (numbers exact), so two
+// journals compare equal only when they hold the same records in the same places.
+std::string DumpRecords(const CKT2Doc& doc);
 
 }  // namespace kt::test

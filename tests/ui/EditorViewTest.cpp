@@ -30,16 +30,6 @@ std::vector<CEventRecord> ThreeRecords() {
             CEventRecord(LocalMidnight(2016, 1, 9), "Swimming butterfly", "Laps", 30.04, "Pool", 400, 80, 1, "")};
 }
 
-std::string Dump(const CKT2Doc& doc) {
-    std::string out;
-    for (const CEventRecord& r : doc.Records()) {
-        out += Format("%lld|%s|%s|%.17g|%s|%.17g|%.17g|%d|%u|%s\n", static_cast<long long>(r.m_time), r.m_strType.c_str(),
-                      r.m_strDescription.c_str(), r.m_dDuration, r.m_strLocation.c_str(), r.m_dCalories, r.m_dWeight, r.m_bMetric,
-                      r.m_nFile, r.m_strNotes.c_str());
-    }
-    return out;
-}
-
 struct EditorFixture : ::testing::Test, test::Program {
     void StartOn(const std::vector<CEventRecord>& records = ThreeRecords()) {
         ASSERT_TRUE(Start(records));
@@ -128,7 +118,7 @@ TEST_F(EditorFixture, CtrlVShowsTheRecordsNewestFirstTheModeButtonSwitchesAndCtr
 TEST_F(EditorFixture, DeletedOrRedatedRecordComesBackAtItsPlaceWithCtrlZ) {
     StartOn();
     Key(Qt::Key_V);
-    const std::string before = Dump(frame.Doc());
+    const std::string before = test::DumpRecords(frame.Doc());
     ChooseFromContextMenu(1, "Delete Exercise Record");  // row 1 shows position 1
     ASSERT_EQ(frame.Doc().Records().size(), 2u);
     EXPECT_EQ(frame.Doc().Records()[1].m_strDescription, "Laps");
@@ -136,7 +126,7 @@ TEST_F(EditorFixture, DeletedOrRedatedRecordComesBackAtItsPlaceWithCtrlZ) {
     EXPECT_TRUE(home.prompter.questions.empty());  // no question: undo is the safety net
     EXPECT_EQ(Undo(), "&Undo Delete Exercise Record");
     Key(Qt::Key_Z);
-    EXPECT_EQ(Dump(frame.Doc()), before);
+    EXPECT_EQ(test::DumpRecords(frame.Doc()), before);
     EXPECT_EQ(CellText(1, 2), "Back nine");
     EXPECT_FALSE(frame.Doc().IsChanged());  // back at what the file holds
     Key(Qt::Key_Y);
@@ -146,13 +136,13 @@ TEST_F(EditorFixture, DeletedOrRedatedRecordComesBackAtItsPlaceWithCtrlZ) {
     Key(Qt::Key_S);
     EXPECT_FALSE(frame.Doc().IsChanged());
     Key(Qt::Key_Z);
-    EXPECT_EQ(Dump(frame.Doc()), before);
+    EXPECT_EQ(test::DumpRecords(frame.Doc()), before);
     EXPECT_TRUE(frame.Doc().IsChanged());
 
     // A new date keeps the record's position; Cancel changes nothing.
     test::OnNextDialog<ui::CNewDateDlg>([](ui::CNewDateDlg* dlg) { dlg->reject(); });
     ChooseFromContextMenu(2, "Change Record Date");
-    EXPECT_EQ(Dump(frame.Doc()), before);
+    EXPECT_EQ(test::DumpRecords(frame.Doc()), before);
     test::OnNextDialog<ui::CNewDateDlg>([](ui::CNewDateDlg* dlg) {
         EXPECT_EQ(dlg->Calendar()->selectedDate(), QDate(2016, 1, 13));  // opens on today
         dlg->Calendar()->setSelectedDate(QDate(2016, 2, 29));
@@ -163,7 +153,7 @@ TEST_F(EditorFixture, DeletedOrRedatedRecordComesBackAtItsPlaceWithCtrlZ) {
     EXPECT_EQ(frame.Doc().Records()[0].m_strDescription, "Front nine");
     EXPECT_EQ(CellText(2, 0), "Mon February 29, 2016");
     Key(Qt::Key_Z);
-    EXPECT_EQ(Dump(frame.Doc()), before);
+    EXPECT_EQ(test::DumpRecords(frame.Doc()), before);
 }
 
 // Twins by the duplicate key (same day, type, texts, 30.04 and 29.96 minutes both 300 tenths):
@@ -186,7 +176,7 @@ TEST_F(EditorFixture, ActionsTakeTheRecordOfTheRowEvenWhenItHasATwin) {
 TEST_F(EditorFixture, DoubleClickedRecordIsReplacedInPlaceUnlessItWasDeletedMeanwhile) {
     StartOn();
     Key(Qt::Key_V);
-    const std::string before = Dump(frame.Doc());
+    const std::string before = test::DumpRecords(frame.Doc());
     DoubleClickRow(1);
     ui::CGridCtrl* grid = view->GridCtrl();
     EXPECT_EQ(test::Cell(grid, 1, 1).toStdString() + "|" + test::Cell(grid, 1, 6).toStdString(), "Back nine|sunny");
@@ -204,14 +194,14 @@ TEST_F(EditorFixture, DoubleClickedRecordIsReplacedInPlaceUnlessItWasDeletedMean
     EXPECT_EQ(Caption(), "Read Data Grid");
     EXPECT_EQ(Undo(), "&Undo Replace Record");
     Key(Qt::Key_Z);
-    EXPECT_EQ(Dump(frame.Doc()), before);
+    EXPECT_EQ(test::DumpRecords(frame.Doc()), before);
     EXPECT_EQ(RowColour(1), QColor(255, 255, 0));  // the row stays highlighted by its position
 
     DoubleClickRow(1);
     ChooseFromContextMenu(1, "Delete Exercise Record");
-    const std::string afterDelete = Dump(frame.Doc());
+    const std::string afterDelete = test::DumpRecords(frame.Doc());
     QTest::mouseClick(view->ActionButton(), Qt::LeftButton);
-    EXPECT_EQ(Dump(frame.Doc()), afterDelete);
+    EXPECT_EQ(test::DumpRecords(frame.Doc()), afterDelete);
     ASSERT_EQ(home.prompter.messages.size(), 1u);
     EXPECT_EQ(home.prompter.messages[0].rfind("The exercise record loaded for correction is no longer in the database", 0), 0u);
     EXPECT_EQ(test::Cell(grid, 1, 1).toStdString(), "Back nine");  // nothing typed is lost
