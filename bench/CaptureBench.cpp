@@ -27,6 +27,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "core/app/Session.h"
 #include "core/base/Clock.h"
 #include "core/base/Format.h"
@@ -39,14 +40,6 @@
 #include "ui/views/EntryGridModel.h"
 
 namespace {
-
-class SilentPrompter : public kt::Prompter {
-public:
-    void Message(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    bool AskYesNoDefaultNo(const std::string&) override { return false; }
-    kt::Answer AskYesNoCancel(const std::string&) override { return kt::Answer::No; }
-};
 
 class FixedClock : public kt::Clock {
 public:
@@ -163,7 +156,7 @@ public:
 
 private:
     std::filesystem::path m_home;
-    SilentPrompter m_prompter;
+    kt::bench::BenchPrompter m_prompter;
     FixedClock m_clock{kLastDay + 18 * 3600 + 30 * 60};
     std::unique_ptr<kt::Session> m_session;
     std::unique_ptr<kt::ui::CMainFrame> m_frame;

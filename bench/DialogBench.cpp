@@ -8,6 +8,7 @@
 #include <QTableView>
 #include <cstdlib>
 
+#include "QtBenchMain.h"
 #include "core/activities/ActivityTable.h"
 #include "core/base/Format.h"
 #include "core/journal/KT2Doc.h"
@@ -47,12 +48,4 @@ BENCHMARK(BM_OpenAverageDetails)->Args({1000000, 8})->Args({1000000, 1})->Unit(b
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    kt::ForceCLocale();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return kt::bench::RunQtBenchmarks(argc, argv); }

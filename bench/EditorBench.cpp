@@ -22,6 +22,7 @@
 #include <random>
 #include <vector>
 
+#include "QtBenchMain.h"
 #include "core/app/Session.h"
 #include "core/base/Format.h"
 #include "core/settings/MemorySettingsStore.h"
@@ -33,14 +34,6 @@ namespace {
 
 constexpr int kRecords = 1000000;
 constexpr int kRuns = 7;
-
-class SilentPrompter : public kt::Prompter {
-public:
-    void Message(const std::string&) override {}
-    bool AskYesNo(const std::string&) override { return false; }
-    bool AskYesNoDefaultNo(const std::string&) override { return false; }
-    kt::Answer AskYesNoCancel(const std::string&) override { return kt::Answer::Cancel; }
-};
 
 using Clock = std::chrono::steady_clock;
 
@@ -85,7 +78,7 @@ struct Editor {
         view->OnInitialUpdate();
         Paint(*view);
     }
-    SilentPrompter prompter;
+    kt::SilentPrompter prompter;
     kt::Session session;
     std::unique_ptr<kt::ui::CEditHistory> history;
     std::unique_ptr<kt::ui::CEventRecordView> view;
@@ -189,12 +182,4 @@ BENCHMARK(BM_SortByColumn)->Arg(0)->Arg(1)->Arg(3)->UseManualTime()->Unit(benchm
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    QApplication app(argc, argv);
-    kt::ForceCLocale();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return kt::bench::RunQtBenchmarks(argc, argv); }

@@ -42,6 +42,7 @@
 #include <string_view>
 #include <vector>
 
+#include "BenchSupport.h"
 #include "core/app/Commands.h"
 #include "core/app/Session.h"
 #include "core/base/AtomicFile.h"
@@ -344,17 +345,8 @@ struct Window {
     }
 };
 
-class QuietPrompter : public kt::Prompter {
-public:
-    void Message(const std::string& text) override { last = text; }
-    bool AskYesNo(const std::string&) override { return false; }
-    bool AskYesNoDefaultNo(const std::string&) override { return false; }
-    kt::Answer AskYesNoCancel(const std::string&) override { return kt::Answer::No; }
-    std::string last;
-};
-
-QuietPrompter& Prompter() {
-    static QuietPrompter prompter;
+kt::bench::BenchPrompter& Prompter() {
+    static kt::bench::BenchPrompter prompter;
     return prompter;
 }
 

@@ -11,21 +11,13 @@
 #include <stdexcept>
 #include <string>
 
+#include "BenchSupport.h"
 #include "core/base/Clock.h"
 #include "core/base/Prompter.h"
 #include "core/journal/KT2Doc.h"
 #include "sampledata/SampleData.h"
 
 namespace {
-
-class SilentPrompter : public kt::Prompter {
-public:
-    void Message(const std::string& text) override { last = text; }
-    bool AskYesNo(const std::string&) override { return false; }
-    bool AskYesNoDefaultNo(const std::string&) override { return false; }
-    kt::Answer AskYesNoCancel(const std::string&) override { return kt::Answer::No; }
-    std::string last;
-};
 
 class FixedClock : public kt::Clock {
 public:
@@ -83,7 +75,7 @@ kt::CKT2Doc DocWith(size_t count) {
 void BM_Load(benchmark::State& state) {
     const auto count = static_cast<size_t>(state.range(0));
     kt::CKT2Doc doc = DocWith(count);
-    SilentPrompter prompter;
+    kt::bench::BenchPrompter prompter;
     if (!doc.SaveDatabase(prompter, FixedClock())) state.SkipWithError(prompter.last.c_str());
     for (auto _ : state) {
         doc.LoadDatabase();
@@ -97,7 +89,7 @@ void BM_Load(benchmark::State& state) {
 void BM_Save(benchmark::State& state) {
     const auto count = static_cast<size_t>(state.range(0));
     kt::CKT2Doc doc = DocWith(count);
-    SilentPrompter prompter;
+    kt::bench::BenchPrompter prompter;
     for (auto _ : state) {
         if (!doc.SaveDatabase(prompter, FixedClock())) state.SkipWithError(prompter.last.c_str());
     }
@@ -149,7 +141,7 @@ void BM_FindRecordNoMatch(benchmark::State& state) {
 void BM_TrimAtMiddle(benchmark::State& state) {
     const auto count = static_cast<size_t>(state.range(0));
     kt::CKT2Doc doc = DocWith(count);
-    SilentPrompter prompter;
+    kt::bench::BenchPrompter prompter;
     const kt::Time64 cut = Records(count)[count / 2].m_time;
     for (auto _ : state) {
         state.PauseTiming();
@@ -165,7 +157,7 @@ void BM_TrimAtMiddle(benchmark::State& state) {
 // An archive with the older half and the active file with the newer half, read as one view.
 kt::CKT2Doc TrimmedDoc(size_t count) {
     kt::CKT2Doc doc = DocWith(count);
-    SilentPrompter prompter;
+    kt::bench::BenchPrompter prompter;
     for (const auto& entry : std::filesystem::directory_iterator(doc.m_strDataFolder)) std::filesystem::remove(entry.path());
     if (!doc.SaveDatabase(prompter, FixedClock()) || !doc.TrimAndArchive(Records(count)[count / 2].m_time, prompter, FixedClock())) {
         throw std::runtime_error(prompter.last);
@@ -176,7 +168,7 @@ kt::CKT2Doc TrimmedDoc(size_t count) {
 void BM_ReadAllDatabases(benchmark::State& state) {
     const auto count = static_cast<size_t>(state.range(0));
     kt::CKT2Doc doc = TrimmedDoc(count);
-    SilentPrompter prompter;
+    kt::bench::BenchPrompter prompter;
     for (auto _ : state) {
         doc.ReadAllDatabases(prompter);
         benchmark::DoNotOptimize(doc.Records().data());
@@ -190,7 +182,7 @@ void BM_ReadAllDatabases(benchmark::State& state) {
 void BM_SaveAllData(benchmark::State& state) {
     const auto count = static_cast<size_t>(state.range(0));
     kt::CKT2Doc doc = TrimmedDoc(count);
-    SilentPrompter prompter;
+    kt::bench::BenchPrompter prompter;
     doc.ReadAllDatabases(prompter);
     for (auto _ : state) {
         if (!doc.SaveDatabase(prompter, FixedClock())) state.SkipWithError(prompter.last.c_str());
