@@ -46,7 +46,8 @@ void JournalTotals::Update(const Records& records, bool sorted) {
 
 void JournalTotals::Count(const Records& records, bool sorted) {
     *this = JournalTotals();
-    m_newestCounted = true;
+    // Set first: the newest dates noted below take kNone as the start of every activity.
+    m_counted = true;
     for (size_t i = 0; i < records.size(); ++i) {
         AddRecord(records[i], 1);
         m_dateChanges += DateChangeAt(records, i);
@@ -61,7 +62,6 @@ void JournalTotals::Count(const Records& records, bool sorted) {
             first = last;
         }
     }
-    m_counted = true;
 }
 
 void JournalTotals::AddRecord(const CEventRecord& record, int sign) {
@@ -181,7 +181,7 @@ void JournalTotals::ForgetNewest(const CEventRecord& record) {
 }
 
 JournalTotals::Newest& JournalTotals::NewestSlot(uint32_t id) const {
-    if (id >= m_newest.size()) m_newest.resize(id + 1, Newest{m_newestCounted ? Newest::kNone : Newest::kUnknown, 0});
+    if (id >= m_newest.size()) m_newest.resize(id + 1, Newest{m_counted ? Newest::kNone : Newest::kUnknown, 0});
     return m_newest[id];
 }
 

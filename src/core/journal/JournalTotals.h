@@ -104,7 +104,6 @@ private:
     };
     Newest& NewestSlot(uint32_t id) const;
     mutable std::vector<Newest> m_newest;
-    bool m_newestCounted = false;
     // The day of a record that left or changed, recounted once the array shows the change.
     std::optional<Time64> m_pendingDay;
 };
