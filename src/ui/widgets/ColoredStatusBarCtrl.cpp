@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QProgressBar>
 #include <QStyle>
+#include <algorithm>
 
 #include "core/app/Texts.h"
 #include "core/app/WindowLayout.h"
@@ -20,15 +21,17 @@ class FittedPane : public Base {
 public:
     using Base::Base;
     int wanted = 0;
-    QSize sizeHint() const override { return {wanted, Base::sizeHint().height()}; }
-    QSize minimumSizeHint() const override { return {0, Base::minimumSizeHint().height()}; }
+    QSize sizeHint() const override { return {wanted, Height()}; }
+    QSize minimumSizeHint() const override { return {0, Height()}; }
+
+private:
+    // A plain widget has no height of its own to hint; its minimum stands in.
+    int Height() const { return std::max(Base::sizeHint().height(), Base::minimumHeight()); }
 };
 
 class ColoredPane : public FittedPane<QWidget> {
 public:
     explicit ColoredPane(QWidget* parent) : FittedPane<QWidget>(parent) { setMinimumHeight(fontMetrics().height() + 4); }
-    QSize sizeHint() const override { return {wanted, minimumHeight()}; }
-    QSize minimumSizeHint() const override { return {0, minimumHeight()}; }
     QString text;
     QColor color;
 
