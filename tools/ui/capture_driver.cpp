@@ -119,13 +119,8 @@ int main(int argc, char** argv) {
     int done = 0;
     QTimer tick;
     QObject::connect(&tick, &QTimer::timeout, [&] {
-        // A window that was closed (the program was told to stop) takes no more typing. A stop
-        // that came while the start-up waited for the journal ended that wait's loop, not this
-        // one: end it here.
-        if (!frame->isVisible()) {
-            QCoreApplication::exit(0);
-            return;
-        }
+        // A window that was closed (the program was told to stop) takes no more typing.
+        if (!frame->isVisible()) return;
         if (done == count) {
             tick.stop();
             QTimer::singleShot(30000, &app, [] { std::_Exit(0); });
