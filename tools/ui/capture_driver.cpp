@@ -90,6 +90,10 @@ int main(int argc, char** argv) {
     kt::ui::CKT2App app(argc, argv, &prompter);
     if (!app.InitInstance() || !app.MainFrame()->WaitForJournal()) return 1;
     kt::CKT2Doc& doc = app.SessionState()->doc;
+    kt::ui::CMainFrame* frame = app.MainFrame();
+    // A stop that came in the same pass of events as the end of the start-up closed the window and
+    // ended the wait's loop; the main loop would never be told. The stop itself is done.
+    if (!frame->isVisible()) return 0;
 
     std::map<std::string, int> seen;
     for (const kt::CEventRecord& record : doc.Records()) ++seen[record.m_strDescription];
@@ -112,7 +116,6 @@ int main(int argc, char** argv) {
     }
     if (problems) return 3;
 
-    kt::ui::CMainFrame* frame = app.MainFrame();
     kt::ui::CDataView* view = frame->DataView();
     kt::ui::EntryGridModel* grid = view->GridModel();
     std::mt19937 rng(seed);
