@@ -11,7 +11,10 @@
 #include <QSplitter>
 #include <QTest>
 #include <algorithm>
+#include <chrono>
 #include <functional>
+#include <optional>
+#include <thread>
 
 #include "core/app/Commands.h"
 #include "core/base/FolderLock.h"
@@ -21,6 +24,7 @@
 #include "ui/support/UiTestSupport.h"
 #include "ui/views/DataView.h"
 #include "ui/views/EventRecordView.h"
+#include "ui/widgets/ChartCtrl.h"
 #include "ui/widgets/ColoredStatusBarCtrl.h"
 #include "ui/widgets/GridCtrl.h"
 
@@ -336,6 +340,38 @@ TEST(MainFrame, TheWindowPaintsAtOnceAndTakesNoInputUntilTheJournalIsLoaded) {
     test::TypeIntoCell(grid, 1, 1, QStringLiteral("Laps"));
     EXPECT_EQ(test::Cell(grid, 1, 1), QStringLiteral("Laps"));
     EXPECT_FALSE(test::InitialWeightWasAsked());
+}
+
+// A journal read before the window could paint waits for that paint: the window comes first,
+// with the chart hidden rather than empty. A window whose paint never comes (minimized, on a
+// hidden desktop) gets its journal all the same.
+TEST(MainFrame, AJournalReadAtOnceIsShownAfterTheWindowsFirstPaint) {
+    test::UiHome home;
+    test::WriteDatabase(home.DataFolder(), {SwimRecord()});
+    for (const bool paints : {true, false}) {
+        auto frame = test::OpenMainFrame();
+        ASSERT_TRUE(frame);
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));  // the read is over, its news queued
+        struct FirstPaint : QObject {
+            ui::CMainFrame* frame = nullptr;
+            bool swallow = false;
+            std::optional<std::pair<bool, bool>> readyAndChart;
+            bool eventFilter(QObject* watched, QEvent* event) override {
+                if (event->type() != QEvent::Paint || watched != frame) return false;
+                if (!readyAndChart) readyAndChart = {frame->IsJournalReady(), frame->DataView()->Chart()->isVisible()};
+                return swallow;
+            }
+        } watch;
+        watch.frame = frame.get();
+        watch.swallow = !paints;
+        frame->installEventFilter(&watch);
+        frame->show();
+        ASSERT_TRUE(test::WaitForJournal(frame)) << paints;
+        EXPECT_EQ(watch.readyAndChart, std::optional(std::pair(false, false))) << paints;
+        EXPECT_EQ(frame.Doc().Records().size(), 1u);
+        EXPECT_TRUE(frame->DataView()->Chart()->isVisible());
+        frame->removeEventFilter(&watch);
+    }
 }
 
 // A run killed after two captures leaves them to be offered back at the next start, once its

@@ -354,7 +354,7 @@ bool CMainFrame::StartDocument() {
     kt::CKT2Doc& doc = m_session.doc;
     // The records come back on this thread; a window gone by then takes the event with it.
     m_loader = std::make_unique<kt::JournalLoader>(doc.m_strDataFolder, doc.m_bMetric, doc.m_dLastWeight, [this] {
-        QMetaObject::invokeMethod(this, &CMainFrame::FinishDocument, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &CMainFrame::OnJournalRead, Qt::QueuedConnection);
     });
     m_loadProgressTimer = new QTimer(this);
     m_loadProgressTimer->setInterval(100);
@@ -362,6 +362,18 @@ bool CMainFrame::StartDocument() {
     m_loadProgressTimer->start();
     ShowLoadProgress();
     return true;
+}
+
+void CMainFrame::OnJournalRead() {
+    // A short journal is read before the window has been painted: the window comes first, with
+    // its controls and the status bar's word on the load, then the records. A window that is never
+    // painted (shown minimized, on a hidden desktop) gets its journal a moment later all the same.
+    if (isVisible() && !m_bPainted) {
+        m_bReadBeforePaint = true;
+        QTimer::singleShot(250, this, &CMainFrame::FinishDocument);
+        return;
+    }
+    FinishDocument();
 }
 
 void CMainFrame::FinishDocument() {
@@ -586,6 +598,11 @@ bool CMainFrame::event(QEvent* event) {
         return true;
     }
     if (event->type() == QEvent::Show) m_bShown = true;
+    if (event->type() == QEvent::Paint && !m_bPainted) {
+        m_bPainted = true;
+        // After the rest of this paint pass: the children paint right after their window.
+        if (m_bReadBeforePaint) QTimer::singleShot(0, this, &CMainFrame::FinishDocument);
+    }
     return QMainWindow::event(event);
 }
 

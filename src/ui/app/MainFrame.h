@@ -125,7 +125,8 @@ private:
     void OnSize();
     void OnDestroy();
     void FitFrameOnScreen();
-    // The load's result arrived: the rest of the start-up.
+    // The load's result arrived: the rest of the start-up, once the window has been painted.
+    void OnJournalRead();
     void FinishDocument();
     // Input and commands that need the journal off (while it loads) or on again.
     void SetLoading(bool loading);
@@ -160,6 +161,8 @@ private:
     bool m_bShown = false;
     bool m_bDestroyed = false;
     bool m_bJournalReady = false;
+    bool m_bPainted = false;
+    bool m_bReadBeforePaint = false;
     std::unique_ptr<kt::JournalLoader> m_loader;
     QTimer* m_loadProgressTimer = nullptr;
 };

@@ -27,8 +27,12 @@ bool PrintOn(QPrinter& printer, const kt::CKT2Doc& doc, kt::Time64 start, kt::Ti
 
 }  // namespace
 
-PrintCommands::PrintCommands(kt::CKT2Doc& doc, QWidget* parent)
-    : m_doc(doc), m_parent(parent), m_printer(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+PrintCommands::PrintCommands(kt::CKT2Doc& doc, QWidget* parent) : m_doc(doc), m_parent(parent) {}
+
+QPrinter& PrintCommands::Printer() {
+    if (!m_printer) m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
+}
 
 PrintCommands::~PrintCommands() = default;
 
@@ -63,16 +67,16 @@ void PrintCommands::OnPrintRecords(bool csv, kt::Prompter& prompter) {
 }
 
 void PrintCommands::OnPrintSetup() {
-    QPageSetupDialog dlg(m_printer.get(), m_parent);
+    QPageSetupDialog dlg(&Printer(), m_parent);
     dlg.exec();
 }
 
 bool PrintCommands::PrintRecordRange(kt::Time64 start, kt::Time64 end, kt::Prompter& prompter) {
-    QPrintDialog dlg(m_printer.get(), m_parent);
+    QPrintDialog dlg(&Printer(), m_parent);
     dlg.setOption(QAbstractPrintDialog::PrintSelection, false);
     dlg.setOption(QAbstractPrintDialog::PrintPageRange, false);
     if (dlg.exec() != QDialog::Accepted) return false;
-    if (PrintOn(*m_printer, m_doc, start, end)) return true;
+    if (PrintOn(Printer(), m_doc, start, end)) return true;
     prompter.Message(kt::print_text::kPrintFailed);
     return false;
 }
@@ -80,7 +84,7 @@ bool PrintCommands::PrintRecordRange(kt::Time64 start, kt::Time64 end, kt::Promp
 bool PrintCommands::PrintRecordRangeToPdf(kt::Time64 start, kt::Time64 end, const QString& path) {
     QPrinter pdf(QPrinter::HighResolution);
     pdf.setOutputFormat(QPrinter::PdfFormat);
-    pdf.setPageLayout(m_printer->pageLayout());
+    pdf.setPageLayout(Printer().pageLayout());
     pdf.setOutputFileName(path);
     return PrintOn(pdf, m_doc, start, end);
 }

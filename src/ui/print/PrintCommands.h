@@ -35,7 +35,8 @@ public:
     // Writes the printout of [start, end] to a PDF file, with the printer's page settings.
     bool PrintRecordRangeToPdf(kt::Time64 start, kt::Time64 end, const QString& path);
 
-    QPrinter& Printer() { return *m_printer; }
+    // Made at its first use: finding the printers costs the start-up a plug-in and its libraries.
+    QPrinter& Printer();
 
 private:
     kt::CKT2Doc& m_doc;

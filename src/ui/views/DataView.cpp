@@ -183,6 +183,9 @@ void CDataView::PrepareForJournal() {
     StyleLabel(m_dayHeading, tx::kDayHeadingColour, true, tx::kHeadingPoints);
     StyleLabel(m_averagingHeading, tx::kAveragingHeadingColour, true, tx::kHeadingPoints);
     SetPromptLine(ToQ(kt::text::kLoadingJournal));
+    // Until the records are there the chart would only show empty axes; drawing them costs the
+    // first paint more than the rest of the form.
+    m_chart->hide();
     LayoutControls();
 }
 
@@ -195,6 +198,7 @@ void CDataView::OnInitialUpdate() {
     }
     LayoutControls();
     SetEntryPrompt();
+    m_chart->show();
     ShowGraphPeriod(m_session.settings.m_nGraphPeriod);
     RefreshAverages();
     const kt::WeightFieldTexts weight = kt::ToolbarRules::RefreshWeightField(doc);
