@@ -27,6 +27,7 @@
 #include "ui/widgets/ChartCtrl.h"
 #include "ui/widgets/ColoredStatusBarCtrl.h"
 #include "ui/widgets/GridCtrl.h"
+#include "ui/widgets/OwnerDrawButton.h"
 
 namespace kt {
 namespace {
@@ -320,6 +321,7 @@ TEST(MainFrame, TheWindowPaintsAtOnceAndTakesNoInputUntilTheJournalIsLoaded) {
     };
     for (const auto& [command, enabled] : enabledWhileLoading) EXPECT_EQ(frame->Action(command)->isEnabled(), enabled) << command;
     EXPECT_FALSE(frame->Splitter()->isEnabled());
+    const QImage offButton = frame->DataView()->ActionButton()->grab().toImage();
     ui::CGridCtrl* grid = frame->DataView()->GridCtrl();
     test::TypeIntoCell(grid, 1, 1, QStringLiteral("Laps"));
     test::PressKey(Qt::Key_V, Qt::ControlModifier);  // would show the editor
@@ -337,6 +339,7 @@ TEST(MainFrame, TheWindowPaintsAtOnceAndTakesNoInputUntilTheJournalIsLoaded) {
     EXPECT_NE(frame->DataView()->PromptText(), loading);
     for (const auto& [command, enabled] : enabledWhileLoading)
         EXPECT_EQ(frame->Action(command)->isEnabled(), command != cmd::kUndo) << command;
+    EXPECT_NE(frame->DataView()->ActionButton()->grab().toImage(), offButton);  // its caption no longer faded
     test::TypeIntoCell(grid, 1, 1, QStringLiteral("Laps"));
     EXPECT_EQ(test::Cell(grid, 1, 1), QStringLiteral("Laps"));
     EXPECT_FALSE(test::InitialWeightWasAsked());

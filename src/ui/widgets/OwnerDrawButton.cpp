@@ -52,7 +52,10 @@ void COwnerDrawButton::paintEvent(QPaintEvent*) {
     p.setPen(dark);
     p.drawLine(r.bottomLeft(), r.bottomRight());
     p.drawLine(r.topRight(), r.bottomRight());
-    p.setPen(ShownText(m_text));
+    // Off while the journal loads: the caption fades as a standard button's does.
+    QColor text = ShownText(m_text);
+    if (!isEnabled()) text.setAlphaF(0.4);
+    p.setPen(text);
     p.setFont(font());
     p.drawText(r.translated(pressed ? 1 : 0, pressed ? 1 : 0), Qt::AlignCenter | Qt::TextSingleLine, Shown(m_caption));
     if (hasFocus()) {
