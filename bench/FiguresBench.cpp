@@ -543,17 +543,38 @@ void MeasureWindow(Workspace& ws, const Options& o) {
     std::unique_ptr<Window> big = OpenWindow(full);
     std::unique_ptr<Window> none = OpenWindow(empty);
 
-    const kt::Time64 middle = big->session->doc.Records()[big->session->doc.Records().size() / 2].m_time;
+    const std::vector<kt::CEventRecord>& all = big->session->doc.Records();
+    const kt::Time64 middle = all[all.size() / 2].m_time;
+    // A journal of decades in one file of this size holds some eighty events a day, and every
+    // capture shows its day's summary: a third window holds only the two days captured on, to
+    // tell the journal's size from the day's.
+    const kt::Time64 today = kt::MidnightOf(big->session->clock.Now());
+    std::vector<kt::CEventRecord> twoDays;
+    for (const kt::CEventRecord& r : all)
+        if (kt::MidnightOf(r.m_time) == today || kt::MidnightOf(r.m_time) == kt::MidnightOf(middle)) twoDays.push_back(r);
+    const fs::path daysHome = ws.Root() / "home-days";
+    fs::create_directories(daysHome / ".config" / "Kinetrax");
+    fs::create_directories(daysHome / ".local" / "share");
+    Home days{daysHome};
+    std::string error;
+    if (!kt::sample::WriteDataFolder(days.DataFolder(), twoDays, &error)) throw std::runtime_error(error);
+    std::unique_ptr<Window> same = OpenWindow(days);
+
     int minutes = 10;
-    std::vector<double> bigToday, noneToday, bigPast, nonePast;
+    std::vector<double> bigToday, noneToday, sameToday, bigPast, nonePast, samePast;
     for (int round = 0; round < o.runs; ++round) {
         for (double t : Captures(*big, 1, std::nullopt, minutes)) bigToday.push_back(t);
         for (double t : Captures(*none, 1, std::nullopt, minutes)) noneToday.push_back(t);
+        for (double t : Captures(*same, 1, std::nullopt, minutes)) sameToday.push_back(t);
         for (double t : Captures(*big, 1, middle, minutes)) bigPast.push_back(t);
         for (double t : Captures(*none, 1, middle, minutes)) nonePast.push_back(t);
+        for (double t : Captures(*same, 1, middle, minutes)) samePast.push_back(t);
     }
     AddRatio("capture one row (today)", records, Median(bigToday), Median(noneToday), "ms", "<= 2x");
     AddRatio("capture one row dated in the past", records, Median(bigPast), Median(nonePast), "ms", "<= 2x");
+    AddRatio("capture today, against a journal of only the same days", records, Median(bigToday), Median(sameToday), "ms", "(reference)");
+    AddRatio("capture in the past, against a journal of only the same days", records, Median(bigPast), Median(samePast), "ms",
+             "(reference)");
 
     kt::ui::CDataView* view = big->frame->DataView();
     std::vector<double> chart, date, fill;
@@ -581,8 +602,22 @@ void MeasureWindow(Workspace& ws, const Options& o) {
         view->ClearDataEntryGrid();
     }
     view->OnGraphPeriodChosen(0);
+    // The day shown decides much of a date change's cost: the same day, on the journal that
+    // holds only the days captured on.
+    std::vector<double> bigDay, sameDay;
+    for (int round = 0; round < o.runs; ++round) {
+        for (auto [w, times] : {std::pair{big.get(), &bigDay}, std::pair{same.get(), &sameDay}}) {
+            PickDate(*w, today);
+            Settle();
+            const auto start = Clock::now();
+            PickDate(*w, middle);
+            times->push_back(Ms(Clock::now() - start));
+        }
+    }
     AddAbsolute("chart: switch to \"From the beginning\"", records, Median(chart), 16.0, "ms", "< 16 ms");
     AddAbsolute("date box change", records, Median(date), 1.0, "ms", "< 1 ms");
+    AddRatio("date box change to one day, against a journal of only the same days", records, Median(bigDay), Median(sameDay), "ms",
+             "(reference)");
     AddAbsolute("auto-fill lookup", records, Median(fill), 1.0, "ms", "< 1 ms");
 }
 

@@ -9,11 +9,28 @@
 namespace kt::ui {
 namespace {
 
-// QString position of a UTF-8 byte offset: the UTF-16 length of the text before it.
-int Utf16Position(const std::string& text, size_t byteOffset) {
-    byteOffset = std::min(byteOffset, text.size());
-    return static_cast<int>(QString::fromUtf8(text.data(), static_cast<qsizetype>(byteOffset)).size());
-}
+// QString positions of UTF-8 byte offsets: the UTF-16 length of the text before each. The spans
+// come mostly in order, so the count goes on from the last offset asked for instead of starting
+// over: a day of eighty events has some two hundred and fifty spans.
+class Utf16Positions {
+public:
+    explicit Utf16Positions(const std::string& text) : m_text(text) {}
+    int operator()(size_t byteOffset) {
+        byteOffset = std::min(byteOffset, m_text.size());
+        if (byteOffset < m_byte) m_byte = m_units = 0;
+        for (; m_byte < byteOffset; ++m_byte) {
+            const auto c = static_cast<unsigned char>(m_text[m_byte]);
+            // A lead byte starts a character; one of four bytes is two UTF-16 units.
+            if ((c & 0xC0) != 0x80) m_units += c >= 0xF0 ? 2 : 1;
+        }
+        return m_units;
+    }
+
+private:
+    const std::string& m_text;
+    size_t m_byte = 0;
+    int m_units = 0;
+};
 
 void Paint(QTextEdit* pane, const kt::StyledText& styled) {
     QPalette p = pane->palette();
@@ -29,18 +46,23 @@ void Paint(QTextEdit* pane, const kt::StyledText& styled) {
     // A pane is read-only: nothing to undo. The whole text and its styles go in as one edit, so
     // the pane lays its text out once instead of once per styled span.
     doc->setUndoRedoEnabled(false);
-    doc->clear();
     QTextCursor cursor(doc);
     cursor.beginEditBlock();
+    // Emptied inside the edit too: an empty pane in between would drop its scroll bar and lay a
+    // long text out twice, once for each width.
+    cursor.select(QTextCursor::Document);
+    cursor.removeSelectedText();
+    cursor.setBlockFormat(QTextBlockFormat());
     QTextCharFormat base;
     base.setForeground(ShownText(ToQColor(styled.defaultColour)));
     base.setFontWeight(styled.defaultBold ? QFont::Bold : QFont::Normal);
     if (styled.defaultPointSize > 0) base.setFontPointSize(styled.defaultPointSize);
     cursor.insertText(ToQ(styled.text), base);
 
+    Utf16Positions position(styled.text);
     for (const kt::TextSpan& span : styled.spans) {
-        const int start = Utf16Position(styled.text, span.start);
-        const int end = Utf16Position(styled.text, span.start + span.length);
+        const int start = position(span.start);
+        const int end = position(span.start + span.length);
         QTextCursor c(doc);
         c.setPosition(start);
         c.setPosition(end, QTextCursor::KeepAnchor);

@@ -104,6 +104,13 @@ CDataView::CDataView(kt::Session& session, CEditHistory& history, QWidget* paren
     m_averagesSummary->setObjectName(QStringLiteral("averagesSummary"));
     // Its "per day" link opens the average details instead of navigating.
     m_averagesSummary->setOpenLinks(false);
+    // A busy day's summary is many lines, laid out again at every capture and change of date;
+    // Latin text needs no shaping engine (scripts that do still get it).
+    for (QTextEdit* pane : {m_daySummary, static_cast<QTextEdit*>(m_averagesSummary)}) {
+        QFont font = pane->font();
+        font.setStyleStrategy(QFont::PreferNoShaping);
+        pane->setFont(font);
+    }
     m_averagingCombo = new QComboBox(m_form);
     m_averagingCombo->setObjectName(QStringLiteral("averagingPeriod"));
     m_dayHeading = new QLabel(ToQ(tx::kDayHeadingInitial), m_form);
