@@ -122,11 +122,6 @@ TEST(OptionListEditor, StatusLineCountsWithNounsVerbsAndColours) {
          "There are 11 Descriptions in the list. Click an item twice to edit the item text.",
          {0, 0, 128}},
         {OptionListMode::ActivityTypes, "", "There are 10 Activity Types in the exercise event type list", {0, 0, 128}},
-        {OptionListMode::ActivityTypes,
-         "r0 d1",
-         "There are 9 Activity Types in the list. 1 Activity Type has been deleted, 1 Activity Type has been repositioned or renamed and "
-         "0 Activity Types have been added. Click an item twice to edit the item text.",
-         {200, 0, 0}},
     };
     for (const Case& c : cases) {
         OptionListEditor e = c.mode == OptionListMode::ActivityTypes
@@ -135,23 +130,6 @@ TEST(OptionListEditor, StatusLineCountsWithNounsVerbsAndColours) {
         Edit(e, c.script);
         EXPECT_EQ(e.Status(), (OptionListStatus{c.text, c.colour})) << c.script;
     }
-}
-
-TEST(OptionListEditor, ModeTextsAndRowColours) {
-    const std::array<std::string, 4> expected[] = {
-        {"Edit the Activity Location Options", "Location Item", "Edit Descriptions", "switch"},
-        {"Edit the Activity Description Options", "Description Item", "Edit Locations", "switch"},
-        {"Edit the Activity Type Order", "Activity Type Item", "", "-"},
-    };
-    for (int mode = 0; mode < 3; ++mode) {
-        const OptionListEditor e(static_cast<OptionListMode>(mode), {});
-        EXPECT_EQ((std::array<std::string, 4>{e.Title(), e.ColumnHeading(), e.SwitchCaption(), e.CanSwitch() ? "switch" : "-"}),
-                  expected[mode]);
-    }
-    OptionListEditor e(OptionListMode::Locations, {"a", "b"});
-    e.MoveDown(0);
-    EXPECT_EQ(e.RowColours(1), (OptionRowColours{{132, 0, 0}, {255, 255, 0}}));
-    EXPECT_EQ(e.RowColours(0), (OptionRowColours{{0, 0, 128}, {220, 255, 220}}));
 }
 
 TEST(OptionListEditor, ActivityTypesTurnIntoPositionsAndNeverInventOne) {
@@ -205,7 +183,6 @@ TEST(OptionListEditor, ApplyAndSwitchBetweenDescriptionsAndLocations) {
         // The location list starts afresh: no counts, no highlights, nothing to ask about.
         EXPECT_EQ(e.Mode(), OptionListMode::Locations);
         EXPECT_EQ(Show(e), "Park| 0/0/0");
-        EXPECT_EQ(e.Title(), "Edit the Activity Location Options");
         EXPECT_EQ(e.SwitchQuestion(), std::nullopt);
 
         e.MoveToTop(0);
