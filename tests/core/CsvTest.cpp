@@ -187,6 +187,8 @@ TEST_F(CsvTest, Import_FieldRules) {
         EXPECT_TRUE(import.records.empty()) << row;
         EXPECT_EQ(import.refusedLines, std::vector<int>{1}) << row;
     }
+    // The first and the last day of the calendar are days.
+    for (const char* row : {"1,Golf,d,30,l,5,150,1,n", "2958465,Golf,d,30,l,5,150,1,n"}) EXPECT_EQ(Plan(row).records.size(), 1u) << row;
     for (const auto& [row, record] : cases) {
         const CsvImport import = Plan(row);
         EXPECT_EQ(Dump(import.records), std::vector<std::string>{day + record}) << row;
