@@ -203,10 +203,8 @@ TEST(SettingsStoreTest, Key_OpenAndCloseKeepTheCurrentPath) {
     EXPECT_EQ(key.Path(), kKey);  // a failed open keeps the current key
     EXPECT_TRUE(key.WriteInt("x", 5));
     EXPECT_EQ(key.ReadInt("x", 0), 5);
-    key.m_bLazyWrite = false;
     key.Close();
     EXPECT_EQ(key.Path(), "");
-    EXPECT_TRUE(key.m_bLazyWrite);
     EXPECT_TRUE(key.Open("", false));
     EXPECT_EQ(key.ReadInt("x", 0), 0);  // the value belongs to the key, not the root
     store.failWrites = true;
