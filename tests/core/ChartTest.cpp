@@ -154,8 +154,7 @@ TEST(ChartFill, WeightsWidenTheStoredRangeAndMarkSettingsChanged) {
 }
 
 TEST(ChartFill, MoreDaysThanPixelsMergeIntoTheTallestDayOfEachColumn) {
-    // Ten days, 1 to 10 January, on an axis of twelve days (31 Dec to 11 Jan) over five columns:
-    // 2.4 days each, from half a day before the first day.
+    // Ten days on an axis of twelve (31 Dec to 11 Jan) over five columns of 2.4 days each.
     std::vector<CEventRecord> records;
     const double minutes[] = {10, 40, 20, 30, 50, 25, 0, 25, 25, 60};
     const double weights[] = {80, 0, 79, 81, 0, 0, 0, 78, 0, 77};

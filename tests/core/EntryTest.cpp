@@ -141,8 +141,8 @@ TEST_F(EntryFixture, Capture_AddsRowsSkipsIncompleteAndDuplicateRowsNotesTheForm
     EXPECT_FALSE(grid.IsEdited());
     EXPECT_EQ(state.exitCaption, "Save Database && Exit");
 
-    // Calories of 0 or no number use the formula too. New records get the typed weight, the
-    // document's weight when it is taken over, else 0; the formula then still uses the document's.
+    // Calories of 0 or no number use the formula too; new records get the typed weight, the
+    // document's when it is taken over, else 0.
     state.newWeight = 150.0;
     state.newWeightSet = true;
     SetRow(grid, 1, {kGolf, "b", "30", "", "0", "windy"});
@@ -176,8 +176,7 @@ TEST_F(EntryFixture, Capture_MissingDurationStopsKeepingEarlierRowsAndTheGrid) {
     EXPECT_FALSE(r.completed);
     EXPECT_EQ(r.stoppedAtRow, 2);
     EXPECT_EQ(prompter.messages, (std::vector<std::string>{"The duration of the exercise must be supplied."}));
-    // In date order like every record; 7 < MaxHours 10 reads as hours. The views hear of it once,
-    // then the day summary shows the entry date of the rows read.
+    // 7 < MaxHours 10 reads as hours. The views hear of it once, then the day summary is shown.
     EXPECT_EQ(Rows(), (std::vector<std::string>{"01-05|First||420|1.0000|0|", "02-01|Later||30|100.0000|70|"}));
     EXPECT_EQ(changes.size(), 1u);
     EXPECT_EQ(summaries, 1);
@@ -241,8 +240,7 @@ TEST_F(EntryFixture, Capture_RefusesNumbersNoRecordCanHold) {
     }
 }
 
-// After a capture every cell holds one blank. A row typed again with its location left that way
-// must still be recognised as the record it already made.
+// After a capture every cell holds one blank; a row typed again that way is still recognised.
 TEST_F(EntryFixture, Capture_RowTypedAgainAfterAStopIsNotStoredTwice) {
     SetRow(grid, 1, {kGolf, "Range", "30", "", "1"});
     ReadDataGrid(grid, state, context);
@@ -344,8 +342,7 @@ TEST_F(EntryFixture, Correction_LoadedRecordIsRewrittenInPlaceWithoutDuplicateTe
     EXPECT_EQ(doc.Records()[1].m_strLocation, "Moved");
     EXPECT_EQ(doc.Records().size(), 2u);
 
-    // Gone or changed since it was loaded, or nothing loaded at all (an activity was): nothing is
-    // replaced, the typed values stay in the grid and the user is told.
+    // Gone or changed since it was loaded, or an activity loaded instead: nothing is replaced, the user is told.
     const std::function<void()> spoilers[] = {
         [&] { doc.DeleteRecord(1); },
         [&] {

@@ -29,8 +29,7 @@ const std::string kGolfFile = "1\r\n1709593200\tGolf\t\t60\t\t1\t2\t1\told\r\n";
 
 std::filesystem::path JournalData() { return test::TestDataDir() / "journal"; }
 
-// The records one per line, then the document's unit and last weight. The golden files show the
-// numbers as the database file does; `exact` shows all the digits a value has.
+// The records one per line, then the document's unit and last weight; `exact` shows every digit.
 std::vector<std::string> Dump(const CKT2Doc& doc, bool exact = false) {
     std::vector<std::string> lines;
     for (const CEventRecord& r : doc.Records()) {
@@ -60,8 +59,7 @@ protected:
     test::FixedClock clock{kSaveTime};
 };
 
-// Each folder holds a database file, the records it must give (plus the document's unit and last
-// weight afterwards) and the file a save of those records must write.
+// Each folder holds a database file, the records it must give and the file a save of them must write.
 struct GoldenCase {
     const char* name;
     bool metricBefore;  // the unit and weight the settings gave the document before the load
@@ -112,8 +110,7 @@ TEST_F(KT2DocTest, SaveThenLoad_KeepsOrderTextsAndUnitWithFileRounding) {
     ASSERT_TRUE(doc.SaveDatabase(prompter, clock));
     doc.m_bMetric = true;
     doc.LoadDatabase();
-    // A tab, line break or NUL in a text becomes a blank instead of shifting or cutting the
-    // fields; the unit and last weight are the last line's.
+    // A tab, line break or NUL in a text becomes a blank; the unit and last weight are the last line's.
     EXPECT_EQ(Dump(doc, true),
               (std::vector<std::string>{
                   std::to_string(autumn) + "|Calisthenics, fast, push-ups, sit-ups…|Circuit|30.46|Gym|250|81.3|1|Пробежка 🏃",
@@ -199,8 +196,7 @@ TEST_F(KT2DocTest, ReadInPieces_GivesTheRecordsOfOneRead) {
     EXPECT_EQ(doc.DatabaseContent(1), EncodeText(doc.DatabaseLines(1)));
 }
 
-// A load knows whether the array is in date order without walking it again: the file's own
-// order, equal dates included, and where its records join those already there.
+// A load knows whether the array is in date order without walking it again.
 TEST_F(KT2DocTest, LoadAndRead_KnowWhetherTheArrayIsInDateOrder) {
     const struct {
         std::vector<Time64> before;  // the array a file is read after
@@ -575,8 +571,7 @@ TEST_F(KT2DocTest, Operations_ChangeTheArrayOnlyAsAskedAndTellTheObserversInOrde
     EXPECT_EQ(log.Take(), (Lines{"+?1-1", "+1-1", "modified", "changed records", "+?1-1", "+1-1", "changed records"}));
     EXPECT_EQ(Types(doc), "aAbc");
 
-    // Insert, replace and re-date keep every other record where it was; an order they break is
-    // noted, and the next sort restores it, stably.
+    // Insert, replace and re-date keep every other record where it was; the next sort restores the order.
     EXPECT_TRUE(doc.InsertRecord(4, Rec(50, "z")));
     EXPECT_TRUE(doc.ReplaceRecord(0, Rec(100, "a2")));
     EXPECT_TRUE(doc.ChangeDate(2, 400));

@@ -46,9 +46,7 @@ Loaded LoadCfg(const TempDir& dir, const std::string& bytes) {
     return Load(store, dir.path());
 }
 
-// Every loaded value on one line, so that one comparison covers all of them: the numbers, unit
-// and last weight (settings/document), the five flags, the archive date, the three lists and
-// whether the settings still have to be written.
+// Every loaded value on one line, so that one comparison covers all of them.
 std::string Summary(const Loaded& l) {
     const Settings& s = l.settings;
     std::string selected, descriptions, locations;
@@ -123,8 +121,7 @@ TEST(SettingsTest, FirstRun_UsesFirstRunValuesAndCreatesTheStoreAtExit) {
     EXPECT_FALSE(l.settings.m_bSettingsChanged);
     EXPECT_EQ(ReadAll(regFile), ReadAll(Golden("FirstRunExit.reg")));
     EXPECT_EQ(ReadAll(dir / "KTUserData.cfg"), "\r\n\r\n");
-    // The next start reads the store, and gets the same values back; a later save writes the
-    // store once more and the user data file.
+    // The next start reads the same values back; a later save writes the store and the user data file.
     EXPECT_EQ(Summary(Load(store, dir.path())), Summary(l));
     l.settings.m_nGraphPeriod = 2;
     l.settings.m_dMaxHours = 3.0;
@@ -192,9 +189,8 @@ TEST(SettingsTest, Migration_CfgFieldsThatCannotBeReadKeepTheirValues) {
         EXPECT_EQ(LoadCfg(dir, std::string("1\r\n2\r\n100.0\r\n") + line4 + "\r\n").settings.m_dMaxHours, hours) << line4;
     }
 
-    // Missing lines and unreadable fields keep the first-run values (reading line 5 stops at "q"),
-    // a missing line 6 leaves the selection empty, an empty line 6 is a list of its own, and an
-    // empty file is read rather than taken for a first run.
+    // Missing lines and unreadable fields keep the first-run values (line 5 stops at "q"); an empty
+    // line 6 is a list of its own; an empty file is read rather than taken for a first run.
     EXPECT_EQ(Summary(LoadCfg(dir, "abc\n\n\n\n1\t1\tq\t1\n")), "0 0 100 10 7 m1 0/0 f10000 [0 0] sel: d: l: ch1");
     EXPECT_EQ(Summary(LoadCfg(dir, "1\n2\n100.0\n10.0\t7.00\n0\t1\t0\t1\t0\t1\n\n\n\n")),
               "1 2 100 10 7 m0 0/0 f10101 [0 0] sel:0, d: l: ch1");
@@ -320,8 +316,7 @@ TEST(SettingsTest, WindowState_IsRememberedOnlyInAnExistingKeyAndUnusableValuesR
     state.editorPaneHeight = 333;
     state.averagingPeriod = 9;
     state.showWeight = false;
-    // No settings key yet (a first run that has not stored its settings): nothing is created, so
-    // a cfg file would still be migrated at the next start.
+    // No settings key yet: nothing is created, so a cfg file would still be migrated at the next start.
     EXPECT_FALSE(SaveWindowState(store, state));
     EXPECT_FALSE(store.OpenKey(kKey, false));
     EXPECT_EQ(LoadWindowState(store), WindowState{});
