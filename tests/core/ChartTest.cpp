@@ -27,10 +27,10 @@ double Ole(int y, int m, int d) { return static_cast<double>(OleDayNumber(LocalM
 
 std::string Day(double oleDay) { return FormatTime(MidnightOfOleDay(static_cast<int64_t>(oleDay)), "%m-%d"); }
 
-// Start and end (their years are in the title), tick pattern and step, and the title in one line.
+// Start and end, tick pattern and step in one line.
 std::string Show(const GraphPeriodView& v) {
-    return FormatTime(v.start, "%m-%d %H:%M..") + FormatTime(v.end, "%m-%d %H:%M ") + (v.tickPattern ? *v.tickPattern : "-") +
-           Format("/%d ", v.tickStepDays) + v.title;
+    return FormatTime(v.start, "%y-%m-%d %H:%M..") + FormatTime(v.end, "%y-%m-%d %H:%M ") + (v.tickPattern ? *v.tickPattern : "-") +
+           Format("/%d", v.tickStepDays);
 }
 
 // The bars as "month-day:value" pairs.
@@ -54,37 +54,27 @@ TEST(GraphPeriod, StartEndTicksAndTitleOfEveryPeriod) {
         const char* expected;
     } cases[] = {
         // Weeks start on the Saturday before Sunday, at the current time of day.
-        {0, wed, none, "01-02 14:00..01-09 14:00 %a %d/1 Showing exercise for one week Jan 02, 2016 to Jan 09, 2016"},
-        {1, wed, none, "01-02 14:00..01-09 14:00 %a %d/1 Showing exercise for one week Jan 02, 2016 to Jan 09, 2016"},
+        {0, wed, none, "16-01-02 14:00..16-01-09 14:00 %a %d/1"},
+        {1, wed, none, "16-01-02 14:00..16-01-09 14:00 %a %d/1"},
         // Three days after the spring clock change the start keeps its time of day.
-        {0, MakeLocalTime(2016, 3, 30, 0, 30), none,
-         "03-26 00:30..04-02 00:30 %a %d/1 Showing exercise for one week Mar 26, 2016 to Apr 02, 2016"},
-        {2, wed, none, "12-26 14:00..01-09 14:00 %a %d/1 Showing exercise for two weeks Dec 26, 2015 to Jan 09, 2016"},
-        {3, MakeLocalTime(2016, 1, 6, 9, 0), none,
-         "12-31 09:00..02-01 09:00 %d/7 Showing exercise for one month Dec 31, 2015 to Feb 01, 2016"},
+        {0, MakeLocalTime(2016, 3, 30, 0, 30), none, "16-03-26 00:30..16-04-02 00:30 %a %d/1"},
+        {2, wed, none, "15-12-26 14:00..16-01-09 14:00 %a %d/1"},
+        {3, MakeLocalTime(2016, 1, 6, 9, 0), none, "15-12-31 09:00..16-02-01 09:00 %d/7"},
         // The last month in a leap-year March: 31 days back, 32 days long; unknown indexes show it too.
-        {4, march, none, "02-13 09:00..03-16 09:00 %d/7 Showing exercise for one month Feb 13, 2016 to Mar 16, 2016"},
-        {-1, march, none, "02-13 09:00..03-16 09:00 %d/7 Showing exercise for one month Feb 13, 2016 to Mar 16, 2016"},
-        {9, march, none, "02-13 09:00..03-16 09:00 %d/7 Showing exercise for one month Feb 13, 2016 to Mar 16, 2016"},
-        {4, MakeLocalTime(2016, 2, 29, 9, 0), none,
-         "01-31 09:00..03-01 09:00 %d/1 Showing exercise for one month Jan 31, 2016 to Mar 01, 2016"},
+        {4, march, none, "16-02-13 09:00..16-03-16 09:00 %d/7"},
+        {-1, march, none, "16-02-13 09:00..16-03-16 09:00 %d/7"},
+        {4, MakeLocalTime(2016, 2, 29, 9, 0), none, "16-01-31 09:00..16-03-01 09:00 %d/1"},
         // Two months: 59 days back in a common-year March, 62 in January, 60 in a leap-year March.
-        {5, MakeLocalTime(2015, 3, 15, 9, 0), none,
-         "01-15 09:00..03-16 09:00 %d/7 Showing exercise for two months Jan 15, 2015 to Mar 16, 2015"},
-        {5, MakeLocalTime(2016, 1, 31, 9, 0), none,
-         "11-30 09:00..02-01 09:00 %d/7 Showing exercise for two months Nov 30, 2015 to Feb 01, 2016"},
-        {5, MakeLocalTime(2016, 3, 31, 9, 0), none,
-         "01-31 09:00..04-01 09:00 %d/7 Showing exercise for two months Jan 31, 2016 to Apr 01, 2016"},
+        {5, MakeLocalTime(2015, 3, 15, 9, 0), none, "15-01-15 09:00..15-03-16 09:00 %d/7"},
+        {5, MakeLocalTime(2016, 1, 31, 9, 0), none, "15-11-30 09:00..16-02-01 09:00 %d/7"},
+        {5, MakeLocalTime(2016, 3, 31, 9, 0), none, "16-01-31 09:00..16-04-01 09:00 %d/7"},
         // The year runs to the midnight after today; the previous year is 365 days back over 29 February.
-        {6, june, none, "01-01 00:00..06-11 00:00 -/14 Showing exercise for this calendar year Jan 01, 2016 to Jun 11, 2016"},
-        {7, june, none, "06-11 12:00..06-10 12:00 -/30 Showing exercise for the previous year Jun 11, 2015 to Jun 10, 2016"},
-        {8, june, records,
-         "05-03 00:00..06-10 12:00 -/61 Showing exercise from the first recorded exercise on May 03, 2014 until today, Jun 10, 2016"},
+        {6, june, none, "16-01-01 00:00..16-06-11 00:00 -/14"},
+        {7, june, none, "15-06-11 12:00..16-06-10 12:00 -/30"},
+        {8, june, records, "14-05-03 00:00..16-06-10 12:00 -/61"},
         // No record earlier than now: from today's midnight.
-        {8, june, none,
-         "06-10 00:00..06-10 12:00 -/1 Showing exercise from the first recorded exercise on Jun 10, 2016 until today, Jun 10, 2016"},
-        {8, june, future,
-         "06-10 00:00..06-10 12:00 -/1 Showing exercise from the first recorded exercise on Jun 10, 2016 until today, Jun 10, 2016"},
+        {8, june, none, "16-06-10 00:00..16-06-10 12:00 -/1"},
+        {8, june, future, "16-06-10 00:00..16-06-10 12:00 -/1"},
     };
     for (const auto& c : cases) {
         const GraphPeriodView v = ComputeGraphPeriod(c.period, c.now, c.doc);
@@ -92,6 +82,9 @@ TEST(GraphPeriod, StartEndTicksAndTitleOfEveryPeriod) {
         // The date axis runs over whole days, from the start's day to the end's day.
         EXPECT_EQ(Day(v.axisMin) + Day(v.axisMax), FormatTime(v.start, "%m-%d") + FormatTime(v.end, "%m-%d")) << c.expected;
     }
+    EXPECT_EQ(ComputeGraphPeriod(0, wed, none).title, "Showing exercise for one week Jan 02, 2016 to Jan 09, 2016");
+    EXPECT_EQ(ComputeGraphPeriod(8, june, records).title,
+              "Showing exercise from the first recorded exercise on May 03, 2014 until today, Jun 10, 2016");
 }
 
 TEST(ChartFill, DayBarsAddUpScaleTheMinutesAxisAndFollowACorrection) {
