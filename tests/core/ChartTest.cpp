@@ -137,8 +137,8 @@ TEST(ChartFill, WeightsWidenTheStoredRangeAndMarkSettingsChanged) {
         return Format("%g..%g%s, axis %g..%g", settings.m_dMinWeight, settings.m_dMaxWeight, settings.m_bSettingsChanged ? " changed" : "",
                       axis.min, axis.max);
     };
-    // Records before the chart start do not count.
-    FillChart(Doc({Rec(2015, 1, 1, 10, 150.0), Rec(2016, 1, 4, 30, 70.0), Rec(2016, 1, 5, 30, 90.0)}), LocalMidnight(2016, 1, 1), true,
+    // Records before the chart start do not count; a weight on the limit leaves it as it is.
+    FillChart(Doc({Rec(2015, 1, 1, 10, 150.0), Rec(2016, 1, 4, 30, 70.0), Rec(2016, 1, 5, 30, 100.0)}), LocalMidnight(2016, 1, 1), true,
               settings);
     EXPECT_EQ(stored(), "60..100, axis 60..120");
     // Also with the weight hidden; a record without a weight lowers the minimum to 0.

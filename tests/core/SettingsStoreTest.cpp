@@ -138,15 +138,17 @@ TEST(SettingsStoreTest, Parse_OddContentNeverFails) {
               (StoredValue{kRegSz, "Gr\xC3\xBC\xC3\x9F"}));
 
     // UTF-8 byte-order mark, values before any key, empty and truncated lines, binary junk.
-    const std::string junk =
-        std::string("\xEF\xBB\xBF\"Orphan\"=\"x\"\n[\n[]\n[HKEY_CURRENT_USER\\A]\n\"v\"=hex:\n\"w\"=hex(\n\"z\"=dword:123456789\n\"q\"") +
-        std::string("\0\xFF\x01\n", 4) + "\"d\"=dword:ff\n\"e\"=hex:01,\\";
+    const std::string junk = std::string(
+                                 "\xEF\xBB\xBF\"Orphan\"=\"x\"\n[\n[]\n[HKEY_CURRENT_USER\\A]\n\"v\"=hex:\n\"w\"=hex(\n\"z\"=dword:"
+                                 "123456789\n\"t\"=hex(123456789):01\n\"q\"") +
+                             std::string("\0\xFF\x01\n", 4) + "\"d\"=dword:ff\n\"e\"=hex:01,\\";
     RegFile g = RegFile::Parse(junk);
     ASSERT_TRUE(g.HasKey("HKEY_CURRENT_USER\\A"));
     EXPECT_EQ(Find(g, "Orphan"), std::nullopt);
     EXPECT_EQ(Find(g, "v"), (StoredValue{kRegBinary, ""}));
     EXPECT_EQ(Find(g, "w"), std::nullopt);
     EXPECT_EQ(Find(g, "z"), std::nullopt);  // more than 8 digits
+    EXPECT_EQ(Find(g, "t"), std::nullopt);  // a type of more than 8 digits
     EXPECT_EQ(Find(g, "d"), (StoredValue{kRegDword, std::string("\xFF\0\0\0", 4)}));
     EXPECT_EQ(Find(g, "e"), (StoredValue{kRegBinary, "\x01"}));  // a continuation at end of file
     EXPECT_EQ(RegFile::Parse("").Keys().size(), 0u);
