@@ -1,8 +1,10 @@
-// The exercise chart and the summaries under it, on a small database in the data folder: the bars
-// shown, the averaging combo, double-clicks on the plot and its axes, and the weight toggle.
+// The exercise chart and the summaries under it: the bars shown, the averaging combo, double-clicks
+// on the plot and its axes, the weight toggle, and the average details behind the averages.
+#include <QAbstractItemModelTester>
 #include <algorithm>
 
 #include "ui/Scenario.h"
+#include "ui/stats/AvgDetailsDlg.h"
 #include "ui/widgets/ChartCtrl.h"
 #include "ui/widgets/ColoredStatusBarCtrl.h"
 
@@ -18,13 +20,6 @@ struct ChartView : ::testing::Test, test::Program {
         view = frame->DataView();
         chart = view->Chart();
     }
-    void StartOnFive() {
-        StartOn({CEventRecord(LocalMidnight(2015, 12, 20), "Golf, general", "Course", 30, "Club", 100, 81, 1, ""),
-                 CEventRecord(LocalMidnight(2016, 1, 9), "Golf, general", "Range", 20, "Club", 100, 80.5, 1, ""),
-                 CEventRecord(LocalMidnight(2016, 1, 10), "Swimming butterfly", "Laps", 30, "Pool", 100, 80, 1, ""),
-                 CEventRecord(LocalMidnight(2016, 1, 10), "Golf, general", "Range", 45, "Club", 100, 79.5, 1, ""),
-                 CEventRecord(LocalMidnight(2016, 1, 12), "Golf, general", "Course", 60, "Club", 100, 0, 1, "")});
-    }
     void ChoosePeriod(QComboBox* combo, Qt::Key key) {
         combo->setFocus();
         QTest::keyClick(combo, key);
@@ -33,67 +28,55 @@ struct ChartView : ::testing::Test, test::Program {
     std::string DoubleClickAt(int pixelX) {
         QWidget* plot = chart->PlotWidget();
         QTest::mouseDClick(plot, Qt::LeftButton, Qt::NoModifier, QPoint(pixelX, plot->height() / 2));
-        return test::Text(view->DayHeading()->text());
+        return Text(view->DayHeading()->text());
     }
-    std::string DayPane() const { return test::Text(frame->StatusBarCtrl()->PaneText(1)); }
+    std::string DayPane() const { return Text(frame->StatusBarCtrl()->PaneText(1)); }
 
     ui::CDataView* view = nullptr;
     ui::CChartCtrl* chart = nullptr;
 };
 
-TEST_F(ChartView, BarsAreTheDayTotalsOfThePeriodShownAndCtrlWTogglesTheWeight) {
-    StartOnFive();
-    // First run: "The last month", back to 13 December.
+TEST_F(ChartView, BarsFollowThePeriodCtrlWTogglesTheWeightAndDoubleClicksPickTheDay) {
+    StartOn({CEventRecord(LocalMidnight(2015, 12, 20), "Golf, general", "Course", 30, "Club", 100, 81, 1, ""),
+             CEventRecord(LocalMidnight(2016, 1, 9), "Golf, general", "Range", 20, "Club", 100, 80.5, 1, ""),
+             CEventRecord(LocalMidnight(2016, 1, 10), "Swimming butterfly", "Laps", 30, "Pool", 100, 80, 1, ""),
+             CEventRecord(LocalMidnight(2016, 1, 10), "Golf, general", "Range", 45, "Club", 100, 79.5, 1, ""),
+             CEventRecord(LocalMidnight(2016, 1, 12), "Golf, general", "Course", 60, "Club", 100, 0, 1, "")});
+    // First run: "The last month", back to 13 December; one bar per day.
     EXPECT_EQ(chart->ExercisePoints(),
               (std::vector<ChartPoint>{{Day(2015, 12, 20), 30}, {Day(2016, 1, 9), 20}, {Day(2016, 1, 10), 75}, {Day(2016, 1, 12), 60}}));
-    EXPECT_EQ(chart->MinutesAxisMax(), 105.0);
-    // One weight bar per day from its last record; the day whose record has no weight has none.
+    // The day whose record has no weight has no weight bar.
     test::PressKey(Qt::Key_W, Qt::ControlModifier);
-    EXPECT_TRUE(view->State().showWeight && chart->WeightVisible());
-    EXPECT_EQ(chart->WeightPoints(), (std::vector<ChartPoint>{{Day(2015, 12, 20), 81}, {Day(2016, 1, 9), 80.5}, {Day(2016, 1, 10), 79.5}}));
+    EXPECT_TRUE(chart->WeightVisible());
+    EXPECT_EQ(chart->WeightPoints().size(), 3u);
     test::PressKey(Qt::Key_W, Qt::ControlModifier);
-    EXPECT_FALSE(view->State().showWeight || chart->WeightVisible());
-    EXPECT_TRUE(chart->WeightPoints().empty());
+    EXPECT_FALSE(chart->WeightVisible());
+
+    // The averaging combo rewrites the averages for this run only.
+    QComboBox* combo = view->AveragingCombo();
+    ChoosePeriod(combo, Qt::Key_Down);
+    EXPECT_EQ(Text(view->AveragesPane()->toPlainText()).rfind("Average of: 22.14 minutes", 0), 0u);
+    EXPECT_EQ(frame.Settings().m_nAveragingPeriod, 0);
+    // The day summary follows the newest record's day, not today.
+    EXPECT_EQ(Text(view->DayHeading()->text()), "Execise information for: Tuesday January 12, 2016");
+
+    EXPECT_EQ(DoubleClickAt(chart->XPixelOf(Day(2016, 1, 10))), "Execise information for: Sunday January 10, 2016");
+    EXPECT_EQ(DayPane(), "Today: 2 activities, 75.00 minutes, 200.0 calories");
+    DoubleClickAt(chart->XPixelOf(Day(2015, 12, 20) - 0.4));  // a little off the bar's middle
+    EXPECT_EQ(DayPane(), "Today: 1 activity, 30.00 minutes, 100.0 calories");
+    EXPECT_EQ(view->State().entryDate, LocalMidnight(2016, 1, 13));  // the entry date stays
+    // Left of the plot area: the minutes axis with its tick labels. A single click does nothing.
+    DoubleClickAt(chart->XPixelOf(chart->DateAxisMin() - 0.5) - 12);
+    EXPECT_EQ(home.prompter.messages, std::vector<std::string>{"Some Axis clicked"});
+    QWidget* plot = chart->PlotWidget();
+    QTest::mouseClick(plot, Qt::LeftButton, Qt::NoModifier, QPoint(chart->XPixelOf(Day(2016, 1, 10)), plot->height() / 2));
+    EXPECT_EQ(Text(view->DayHeading()->text()), "Execise information for: Sunday December 20, 2015");
 
     // This week started on Sunday the 10th: Saturday's record is left out. A capture adds to its
     // day's bar at once.
     ChoosePeriod(Bar<QComboBox>("graphPeriod"), Qt::Key_Home);
     test::CaptureOneRow(view->GridCtrl(), "Golf, general", "Putting", "40");
     EXPECT_EQ(chart->ExercisePoints(), (std::vector<ChartPoint>{{Day(2016, 1, 10), 75}, {Day(2016, 1, 12), 60}, {Day(2016, 1, 13), 40}}));
-}
-
-TEST_F(ChartView, AveragingComboRewritesTheAveragesAndDoubleClicksPickTheDay) {
-    StartOnFive();
-    QComboBox* combo = view->AveragingCombo();
-    const auto averages = [this] { return test::Text(view->AveragesPane()->toPlainText()); };
-    const char* database = "Summary: 5 events, 23 days, average of 8.0 minutes & 21.7 calories per day";
-    frame->StatusBarCtrl()->SetPaneText(2, QString(), QColor(0, 0, 0));
-    ChoosePeriod(combo, Qt::Key_Down);
-    EXPECT_EQ(view->State().averagingPeriod, 1);
-    EXPECT_EQ(averages().rfind("Average of: 22.14 minutes", 0), 0u) << averages();
-    EXPECT_NE(averages().find("per day for last 7 days beginning January 05."), std::string::npos) << averages();
-    EXPECT_EQ(test::Text(frame->StatusBarCtrl()->PaneText(2)), database);
-    // The day summary follows the newest record's day, not today.
-    EXPECT_EQ(test::Text(view->DayHeading()->text()), "Execise information for: Tuesday January 12, 2016");
-    ChoosePeriod(combo, Qt::Key_End);
-    EXPECT_NE(averages().find("per day of exercise from the beginning."), std::string::npos) << averages();
-    EXPECT_EQ(frame.Settings().m_nAveragingPeriod, 0);  // this run only
-
-    EXPECT_EQ(DoubleClickAt(chart->XPixelOf(Day(2016, 1, 10))), "Execise information for: Sunday January 10, 2016");
-    EXPECT_EQ(DayPane(), "Today: 2 activities, 75.00 minutes, 200.0 calories");
-    EXPECT_TRUE(view->DaySummaryPane()->toPlainText().startsWith(QStringLiteral("Activity Summary for Sunday January 10, 2016:")));
-    DoubleClickAt(chart->XPixelOf(Day(2015, 12, 20) - 0.4));  // a little off the bar's middle
-    EXPECT_EQ(DayPane(), "Today: 1 activity, 30.00 minutes, 100.0 calories");
-    EXPECT_EQ(DoubleClickAt(chart->XPixelOf(Day(2016, 1, 5))), "Execise information for: Tuesday January 05, 2016");
-    EXPECT_EQ(DayPane(), "Today: 0 activities, 0.00 minutes, 0.0 calories");
-    EXPECT_EQ(view->State().entryDate, LocalMidnight(2016, 1, 13));  // the entry date stays
-    EXPECT_TRUE(home.prompter.messages.empty());
-    // Left of the plot area: the minutes axis with its tick labels. A single click does nothing.
-    DoubleClickAt(chart->XPixelOf(chart->DateAxisMin() - 0.5) - 12);
-    EXPECT_EQ(home.prompter.messages, std::vector<std::string>{"Some Axis clicked"});
-    QWidget* plot = chart->PlotWidget();
-    QTest::mouseClick(plot, Qt::LeftButton, Qt::NoModifier, QPoint(chart->XPixelOf(Day(2016, 1, 10)), plot->height() / 2));
-    EXPECT_EQ(test::Text(view->DayHeading()->text()), "Execise information for: Tuesday January 05, 2016");
 }
 
 // Six years of daily records on a chart a thousand pixels wide: one bar per pixel column.
@@ -107,17 +90,56 @@ TEST_F(ChartView, FromTheBeginningDrawsOneBarPerColumnAndADoubleClickFindsItsDay
     const std::vector<ChartPoint> bars = chart->ExercisePoints();
     ASSERT_GT(chart->PlotPixels(), 100);
     EXPECT_LE(bars.size(), static_cast<size_t>(chart->PlotPixels()));
-    EXPECT_GT(bars.size(), static_cast<size_t>(chart->PlotPixels()) / 2);
-    // The axis is scaled to the tallest day, which keeps its own bar; three pixels beside its
-    // middle lie on other days, but on that bar.
-    EXPECT_EQ(chart->MinutesAxisMax(), 230.0);
+    // The tallest day keeps its own bar; three pixels beside its middle lie on other days, but on
+    // that bar.
     EXPECT_NE(std::find(bars.begin(), bars.end(), ChartPoint{Day(2013, 6, 4), 200}), bars.end());
     EXPECT_EQ(DoubleClickAt(chart->XPixelOf(Day(2013, 6, 4)) + 3), "Execise information for: Tuesday June 04, 2013");
     // A narrower window has fewer columns, and the chart follows.
     frame->resize(frame->width() / 2, frame->height());
     QTest::qWait(50);
     EXPECT_LT(chart->ExercisePoints().size(), bars.size());
-    EXPECT_LE(chart->ExercisePoints().size(), static_cast<size_t>(chart->PlotPixels()));
+}
+
+using Dlg = ui::CAvgDetailsDlg;
+
+CEventRecord Rec(int day, double minutes, double calories) {
+    return CEventRecord(LocalMidnight(2016, 1, day), "Golf, general", Format("Round %d", day), minutes, "Club", calories, 80, 1, "");
+}
+
+// Opens the details with `open` and returns each row's date, closed with `close`.
+template <typename Open, typename Close>
+std::string Details(Open open, Close close) {
+    std::string rows;
+    test::OnNextDialog<Dlg>([&](Dlg* dlg) {
+        QAbstractItemModel* model = dlg->List()->model();
+        QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::Fatal);
+        for (int r = 0; r < model->rowCount(); ++r) rows += Text(model->index(r, 0).data().toString()) + "|";
+        close(dlg);
+    });
+    open();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    return rows;
+}
+
+TEST_F(ChartView, DetailsButtonAndPerDayLinkListTheAveragedRecordsAndChangeNothing) {
+    StartOn({Rec(2, 20, 100), Rec(10, 30, 150), Rec(12, 60, 300)});
+    QComboBox* combo = view->AveragingCombo();
+    ChoosePeriod(combo, Qt::Key_Home);
+    QTest::keyClick(combo, Qt::Key_Down);  // the last 7 days: newest first
+    EXPECT_EQ(Details([&] { QTest::mouseClick(view->DetailsButton(), Qt::LeftButton); },
+                      [](Dlg* dlg) { QTest::keyClick(dlg->List(), Qt::Key_Escape); }),
+              "Tue Jan 12, 2016|Sun Jan 10, 2016|");
+
+    for (int i = 0; i < 7; ++i) QTest::keyClick(combo, Qt::Key_Down);  // from the beginning: oldest first
+    QTextBrowser* pane = view->AveragesPane();
+    QTextCursor link = pane->document()->find(QStringLiteral(") per day"));
+    ASSERT_FALSE(link.isNull());
+    link.setPosition(link.selectionEnd() - 3);
+    EXPECT_EQ(Details([&] { QTest::mouseClick(pane->viewport(), Qt::LeftButton, {}, pane->cursorRect(link).center()); },
+                      [](Dlg* dlg) { QTest::mouseClick(dlg->CloseButton(), Qt::LeftButton); }),
+              "Sat Jan 02, 2016|Sun Jan 10, 2016|Tue Jan 12, 2016|");
+    EXPECT_FALSE(frame.Doc().IsChanged());
+    EXPECT_EQ(view->State().averagingPeriod, 8);
 }
 
 }  // namespace

@@ -1,11 +1,14 @@
 // Data entry driven through the real widgets: rows typed into the entry grid with the keyboard,
-// captured with Ctrl+R or the action button, the exit button and the start-up weight dialog.
+// captured with Ctrl+R or the action button, the exit button, the start-up weight dialog, and the
+// toolbar's weight field, date picker and graph period combo.
 #include <QAbstractItemModelTester>
+#include <QDateEdit>
 #include <QRadioButton>
-#include <QSignalSpy>
 
 #include "ui/Scenario.h"
 #include "ui/settings/InitialWeightDlg.h"
+#include "ui/widgets/ChartCtrl.h"
+#include "ui/widgets/ColoredStatusBarCtrl.h"
 
 namespace kt {
 namespace {
@@ -14,7 +17,7 @@ using ui::CGridCtrl;
 
 const char* kFormulaNote = "(Calories determined through formula calculation)";
 
-std::string Cell(CGridCtrl* grid, int row, int column) { return test::Text(test::Cell(grid, row, column)); }
+std::string Cell(CGridCtrl* grid, int row, int column) { return Text(test::Cell(grid, row, column)); }
 
 // Types the non-empty texts into activity, description and duration of `row`, each ended with Return.
 void TypeRow(CGridCtrl* grid, int row, const char* type, const char* description, const char* duration) {
@@ -38,23 +41,18 @@ std::string Shown(const CEventRecord& r) {
                   r.m_dCalories, r.m_strNotes.c_str());
 }
 
-struct DataView : ::testing::Test, test::Program {
-    std::string ExitCaption() const { return View()->ExitButton()->accessibleName().toStdString(); }
-};
+struct DataView : ::testing::Test, test::Program {};
 
 TEST_F(DataView, TypedRowsAreCapturedByCtrlRWithComputedCaloriesAndTheGridIsCleared) {
     ASSERT_TRUE(Start());
     CGridCtrl* grid = Grid();
-    EXPECT_EQ(ExitCaption(), "Exit");
+    QAbstractItemModelTester tester(grid->model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     // Row 1 in one go, Tab moving from cell to cell; the unit cell is passed over with Tab.
     test::TypeIntoCell(grid, 1, 0, QStringLiteral("Swimming butterfly"), Qt::Key_Tab);
-    test::TypeKeys(QStringLiteral("Fifty lengths"));
-    test::PressKey(Qt::Key_Tab);
-    test::TypeKeys(QStringLiteral("45"));
-    test::PressKey(Qt::Key_Tab);
-    test::PressKey(Qt::Key_Tab);
-    test::TypeKeys(QStringLiteral("Pool"));
-    test::PressKey(Qt::Key_Return);
+    for (const char* text : {"Fifty lengths", "45", "", "Pool"}) {
+        test::TypeKeys(QString::fromLatin1(text));
+        test::PressKey(*text == 'P' ? Qt::Key_Return : Qt::Key_Tab);
+    }
     EXPECT_EQ(Cell(grid, 1, 3), "Minutes");  // the hint while typing
     // Row 2 cell by cell; 1.5 is below the hours threshold, so it is read as hours. Return ends
     // an edit and moves one cell on, in a drop-down cell as in a text cell.
@@ -62,20 +60,17 @@ TEST_F(DataView, TypedRowsAreCapturedByCtrlRWithComputedCaloriesAndTheGridIsClea
     EXPECT_EQ(grid->currentIndex().column(), 1);
     test::TypeIntoCell(grid, 2, 1, QStringLiteral("Nine holes"));
     test::TypeIntoCell(grid, 2, 2, QStringLiteral("1,5"));  // a decimal comma, as a German user types it
-    EXPECT_EQ(grid->currentIndex().column(), 3);
     EXPECT_EQ(Cell(grid, 2, 3), "Hours");
     test::TypeIntoCell(grid, 2, 4, QStringLiteral("Club"));
     test::TypeIntoCell(grid, 2, 6, QStringLiteral("windy"));
-    QTest::keyClick(frame.get(), Qt::Key_R, Qt::ControlModifier);
+    test::PressKey(Qt::Key_R, Qt::ControlModifier);
     const auto& records = frame.Doc().Records();
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0].m_time, LocalMidnight(2016, 1, 13));
     EXPECT_EQ(Shown(records[0]), Format("Swimming butterfly|Fifty lengths|45|Pool|%.4f|%s", 10.9865 * 80 * 0.75, kFormulaNote));
     EXPECT_EQ(Shown(records[1]), Format("Golf, general|Nine holes|90|Club|%.4f|windy %s", 4.4988 * 80 * 1.5, kFormulaNote));
     EXPECT_TRUE(GridIsCleared(grid));
-    EXPECT_FALSE(View()->Grid().IsEdited());
-    EXPECT_EQ(ExitCaption(), "Save Database & Exit");
-    EXPECT_EQ(View()->PromptText().toStdString(), "Enter the information for exercise on Wednesday January 13, 2016");
+    EXPECT_EQ(Text(View()->ExitButton()->accessibleName()), "Save Database & Exit");
 
     // The action button does the same, also while the last cell is still being edited.
     TypeRow(grid, 1, "Golf, general", "Range", "30");
@@ -85,9 +80,31 @@ TEST_F(DataView, TypedRowsAreCapturedByCtrlRWithComputedCaloriesAndTheGridIsClea
     EXPECT_EQ(Shown(records[2]), "Golf, general|Range|30| |120.0000| ");  // typed calories: no note
     EXPECT_TRUE(GridIsCleared(grid));
     EXPECT_TRUE(home.prompter.messages.empty());
+
+    // Delete empties the current cell, the menu clears the grid; F4 opens the activity list on the
+    // first selected activity, Down and Return pick the second and move on. (Keys go to the list
+    // itself: the offscreen platform cannot grab the keyboard for it.)
+    test::TypeIntoCell(grid, 3, 2, QStringLiteral("7"));
+    test::PressKey(Qt::Key_Delete);  // the current cell moved on to the unit cell
+    EXPECT_EQ(View()->Grid().Text(3, 3), "");
+    frame->Action(cmd::kClearGridMenu)->trigger();
+    EXPECT_TRUE(GridIsCleared(grid));
+    grid->setFocus();
+    grid->SetCurrentCell(0, 0);
+    test::PressKey(Qt::Key_F4);
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr) << "the list did not open";
+    QWidget* keys = popup->focusWidget() ? popup->focusWidget() : popup;
+    QTest::keyClick(keys, Qt::Key_Down);
+    QTest::keyClick(keys, Qt::Key_Return);
+    QCoreApplication::processEvents();  // picking from the list ends the edit from the event loop
+    EXPECT_EQ(Cell(grid, 1, 0), "Cross country snow skiing, slow");
+    EXPECT_EQ(grid->currentIndex().column(), 1);
 }
 
-TEST_F(DataView, IncompleteRowStopsTheCaptureKeepingTheGridAndEarlierRows) {
+// An incomplete row stops the capture and keeps what was typed; the exit button asks before
+// typed rows are discarded, and Yes saves and closes.
+TEST_F(DataView, IncompleteRowStopsTheCaptureAndExitAsksBeforeDiscardingTypedRows) {
     ASSERT_TRUE(Start());
     CGridCtrl* grid = Grid();
     TypeRow(grid, 1, "Golf, general", "Range", "30");
@@ -95,56 +112,9 @@ TEST_F(DataView, IncompleteRowStopsTheCaptureKeepingTheGridAndEarlierRows) {
     test::PressKey(Qt::Key_R, Qt::ControlModifier);
     EXPECT_EQ(home.prompter.messages, std::vector<std::string>{"The duration of the exercise must be supplied."});
     ASSERT_EQ(frame.Doc().Records().size(), 1u);
-    // The typed text stays for the user to complete, and still counts as not recorded.
     EXPECT_EQ(Cell(grid, 1, 1) + "|" + Cell(grid, 2, 1), "Range|Laps");
     EXPECT_TRUE(View()->Grid().IsEdited());
-    // Completing the row and capturing again adds only that row: the first one is a duplicate now.
-    test::TypeIntoCell(grid, 2, 2, QStringLiteral("20"));
-    test::PressKey(Qt::Key_R, Qt::ControlModifier);
-    ASSERT_EQ(frame.Doc().Records().size(), 2u);
-    EXPECT_EQ(frame.Doc().Records()[1].m_strDescription, "Laps");
-    EXPECT_TRUE(GridIsCleared(grid));
 
-    // In the cleared grid (every cell one blank) a row without a description stops it too.
-    TypeRow(grid, 2, "Swimming butterfly", "", "15");
-    test::PressKey(Qt::Key_R, Qt::ControlModifier);
-    ASSERT_EQ(home.prompter.messages.size(), 2u);
-    EXPECT_EQ(home.prompter.messages[1], "The Description of row 2 must be supplied. Complete the row, or clear it to leave it out.");
-    test::TypeIntoCell(grid, 2, 1, QStringLiteral("Sprints"));
-    test::PressKey(Qt::Key_R, Qt::ControlModifier);
-    ASSERT_EQ(frame.Doc().Records().size(), 3u);
-}
-
-TEST_F(DataView, AutoFillBoxMakesTheActivityFillDescriptionAndLocationFromItsNewestRecord) {
-    ASSERT_TRUE(Start({CEventRecord(LocalMidnight(2016, 1, 4), "Golf, general", "Front nine", 60, "Valley", 300, 80, 1, ""),
-                       CEventRecord(LocalMidnight(2016, 1, 8), "Golf, general", "Back nine", 70, "Hilltop", 310, 80, 1, "")}));
-    CGridCtrl* grid = Grid();
-    QCheckBox* box = Bar<QCheckBox>("autoFill");
-    test::TypeIntoCell(grid, 1, 0, QStringLiteral("Golf, general"));  // off: fills nothing
-    EXPECT_EQ(ExitCaption(), "Exit");
-    EXPECT_EQ(test::Cell(grid, 1, 1).trimmed(), QString());
-    QTest::mouseClick(box, Qt::LeftButton);
-    EXPECT_TRUE(frame.Settings().m_bAutoFill);
-    // On: what the user typed before is replaced by the newest record of that activity; an
-    // activity without records leaves the row alone.
-    test::TypeIntoCell(grid, 2, 1, QStringLiteral("my own words"));
-    test::TypeIntoCell(grid, 2, 0, QStringLiteral("Golf, general"));
-    EXPECT_EQ(Cell(grid, 2, 1) + "|" + Cell(grid, 2, 4), "Back nine|Hilltop");
-    EXPECT_EQ(ExitCaption(), "Save Database & Exit");
-    test::TypeIntoCell(grid, 3, 1, QStringLiteral("kept"));
-    test::TypeIntoCell(grid, 3, 0, QStringLiteral("Hockey, ice hockey"));
-    EXPECT_EQ(Cell(grid, 3, 1), "kept");
-    QTest::mouseClick(box, Qt::LeftButton);
-    EXPECT_FALSE(frame.Settings().m_bAutoFill);
-    test::TypeIntoCell(grid, 4, 0, QStringLiteral("Golf, general"));
-    EXPECT_EQ(test::Cell(grid, 4, 1).trimmed(), QString());
-}
-
-TEST_F(DataView, ExitButtonAsksBeforeDiscardingTypedRowsAndYesSavesAndCloses) {
-    ASSERT_TRUE(Start());
-    TypeRow(Grid(), 1, "Golf, general", "Range", "30");
-    QTest::mouseClick(View()->ActionButton(), Qt::LeftButton);
-    test::TypeIntoCell(Grid(), 1, 0, QStringLiteral("Swimming butterfly"));
     const auto database = home.DataFolder() / "ExerciseData.edb";
     home.prompter.answers = {false};
     QTest::mouseClick(View()->ExitButton(), Qt::LeftButton);
@@ -152,7 +122,7 @@ TEST_F(DataView, ExitButtonAsksBeforeDiscardingTypedRowsAndYesSavesAndCloses) {
     EXPECT_EQ(home.prompter.questions[0].rfind("There are data that have been entered, but not recorded. Do you wish to discard", 0), 0u);
     EXPECT_TRUE(frame->isVisible());
     EXPECT_FALSE(std::filesystem::exists(database));
-    EXPECT_EQ(Cell(Grid(), 1, 0), "Swimming butterfly");
+    EXPECT_EQ(Cell(grid, 2, 0), "Swimming butterfly");
 
     home.prompter.answers = {true};
     QTest::mouseClick(View()->ExitButton(), Qt::LeftButton);
@@ -163,20 +133,38 @@ TEST_F(DataView, ExitButtonAsksBeforeDiscardingTypedRowsAndYesSavesAndCloses) {
     EXPECT_EQ(bytes.find("Swimming"), std::string::npos);
 }
 
-TEST_F(DataView, InitialWeightDialogRefusesZeroAndTextAndCancelLeavesCaloriesZero) {
+TEST_F(DataView, AutoFillBoxMakesTheActivityFillDescriptionAndLocationFromItsNewestRecord) {
+    ASSERT_TRUE(Start({CEventRecord(LocalMidnight(2016, 1, 4), "Golf, general", "Front nine", 60, "Valley", 300, 80, 1, ""),
+                       CEventRecord(LocalMidnight(2016, 1, 8), "Golf, general", "Back nine", 70, "Hilltop", 310, 80, 1, "")}));
+    CGridCtrl* grid = Grid();
+    QCheckBox* box = Bar<QCheckBox>("autoFill");
+    test::TypeIntoCell(grid, 1, 0, QStringLiteral("Golf, general"));  // off: fills nothing
+    EXPECT_EQ(test::Cell(grid, 1, 1).trimmed(), QString());
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_TRUE(frame.Settings().m_bAutoFill);
+    // On: what the user typed before is replaced by the newest record of that activity; an
+    // activity without records leaves the row alone.
+    test::TypeIntoCell(grid, 2, 1, QStringLiteral("my own words"));
+    test::TypeIntoCell(grid, 2, 0, QStringLiteral("Golf, general"));
+    EXPECT_EQ(Cell(grid, 2, 1) + "|" + Cell(grid, 2, 4), "Back nine|Hilltop");
+    test::TypeIntoCell(grid, 3, 1, QStringLiteral("kept"));
+    test::TypeIntoCell(grid, 3, 0, QStringLiteral("Hockey, ice hockey"));
+    EXPECT_EQ(Cell(grid, 3, 1), "kept");
+    QTest::mouseClick(box, Qt::LeftButton);
+    EXPECT_FALSE(frame.Settings().m_bAutoFill);
+}
+
+TEST_F(DataView, InitialWeightDialogRefusesZeroAndCancelLeavesCaloriesZero) {
     ui::CInitialWeightDlg dialog(home.prompter);
-    dialog.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
-    EXPECT_TRUE(dialog.KilogramsButton()->isChecked());
-    for (const char* typed : {"0", "abc", "", "-5,5"}) {
+    ASSERT_TRUE(test::ShowActive(&dialog));
+    for (const char* typed : {"0", "-5,5"}) {
         dialog.WeightEdit()->clear();
         QTest::keyClicks(dialog.WeightEdit(), QString::fromLatin1(typed));
         if (*typed == '-') QTest::mouseClick(dialog.PoundsButton(), Qt::LeftButton);
         QTest::mouseClick(test::OkButton(&dialog), Qt::LeftButton);
     }
-    EXPECT_EQ(home.prompter.messages, std::vector<std::string>(3,
-                                                               "An initial weight really is required. Please enter a weight so that "
-                                                               "calories may be calculated, at least approximately."));
+    ASSERT_EQ(home.prompter.messages.size(), 1u);
+    EXPECT_EQ(home.prompter.messages[0].rfind("An initial weight really is required.", 0), 0u);
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(Format("%g %d", dialog.m_dWeight, dialog.m_bMetric), "-5.5 0");
 
@@ -191,45 +179,50 @@ TEST_F(DataView, InitialWeightDialogRefusesZeroAndTextAndCancelLeavesCaloriesZer
     EXPECT_EQ(Shown(frame.Doc().Records()[0]), Format("Swimming butterfly|Laps|45||0.0000|%s", kFormulaNote));
 }
 
-// The grid is a table model over the core grid: what the capture and the rules write shows in the
-// view at once, and the model keeps to Qt's rules for models throughout.
-TEST_F(DataView, EntryGridModelShowsTheCoreGridAndF4PicksFromTheList) {
+TEST_F(DataView, ToolbarWeightFieldTakesOnlyPositiveNumbersAndTheNextRecordsCarryThem) {
     ASSERT_TRUE(Start());
-    CGridCtrl* grid = Grid();
-    QAbstractItemModel* model = grid->model();
-    QAbstractItemModelTester tester(model, QAbstractItemModelTester::FailureReportingMode::Fatal);
-    QSignalSpy changed(model, &QAbstractItemModel::dataChanged);
-    test::TypeIntoCell(grid, 3, 2, QStringLiteral("7"));
-    EXPECT_EQ(model->index(2, 3).data().toString().toStdString(), "Minutes");  // the unit hint, shown without a refresh
-    EXPECT_GE(changed.count(), 2);
-    test::PressKey(Qt::Key_Delete);  // the current cell moved on to the unit cell
-    EXPECT_EQ(View()->Grid().Text(3, 3), "");
-    frame->Action(cmd::kClearGridMenu)->trigger();
-    EXPECT_EQ(model->index(2, 2).data().toString().toStdString(), " ");
+    QLineEdit* weight = Bar<QLineEdit>("weight");
+    EXPECT_EQ(Text(weight->text()), "80.0");
+    frame.Settings().m_bSettingsChanged = false;
+    const auto overtype = [weight](const char* text) {
+        weight->setFocus();
+        weight->selectAll();
+        QTest::keyClicks(weight, QString::fromLatin1(text));
+    };
+    overtype("0");
+    EXPECT_EQ(Format("%g %d %d", frame.Doc().m_dLastWeight, frame.Settings().m_bSettingsChanged, View()->State().newWeightSet), "80 0 0");
+    overtype("72,5");  // a decimal comma counts as a point
+    EXPECT_EQ(frame.Doc().m_dLastWeight, 72.5);
+    EXPECT_EQ(Text(Bar<QLabel>("weightLabel")->text()), "New Weight: ");
+    EXPECT_TRUE(frame.Settings().m_bSettingsChanged);
 
-    grid->setFocus();
-    grid->SetCurrentCell(0, 0);
-    test::PressKey(Qt::Key_F4);
-    QWidget* popup = QApplication::activePopupWidget();
-    ASSERT_NE(popup, nullptr) << "the list did not open";
-    // The list is as wide as its longest name, wider than the cell: no name is cut.
-    auto* list = popup->findChild<QAbstractItemView*>();
-    ASSERT_NE(list, nullptr);
-    int widest = 0;
-    for (int row = 0; row < list->model()->rowCount(); ++row) {
-        widest = std::max(widest, list->fontMetrics().horizontalAdvance(list->model()->index(row, 0).data().toString()));
-    }
-    EXPECT_GT(widest, grid->columnWidth(0));
-    EXPECT_GE(list->viewport()->width(), widest);
-    // The list starts on the first selected activity; Down and Return pick the second and end the
-    // edit, moving on to the next cell. (Keys go to the list itself: the offscreen platform cannot
-    // grab the keyboard for it.)
-    QWidget* keys = popup->focusWidget() ? popup->focusWidget() : popup;
-    QTest::keyClick(keys, Qt::Key_Down);
-    QTest::keyClick(keys, Qt::Key_Return);
-    QCoreApplication::processEvents();  // picking from the list ends the edit from the event loop
-    EXPECT_EQ(Cell(grid, 1, 0), "Cross country snow skiing, slow");
-    EXPECT_EQ(grid->currentIndex().column(), 1);
+    test::CaptureOneRow(Grid(), "Swimming butterfly", "Laps", "45");
+    ASSERT_EQ(frame.Doc().Records().size(), 1u);
+    EXPECT_EQ(frame.Doc().Records()[0].m_dWeight, 72.5);
+    EXPECT_NEAR(frame.Doc().Records()[0].m_dCalories, 10.9865 * 72.5 * 0.75, 1e-9);
+}
+
+TEST_F(DataView, ToolbarPickedDayBecomesTheEntryDateWithItsPromptAndDaySummary) {
+    ASSERT_TRUE(Start({CEventRecord(LocalMidnight(2016, 1, 12), "Golf, general", "Range", 30, "Club", 120, 80, 1, ""),
+                       CEventRecord(LocalMidnight(2016, 1, 13), "Golf, general", "Course", 90, "Club", 200, 80, 1, "")}));
+    QDateEdit* picker = Bar<QDateEdit>("exerciseDate");
+    picker->setDate(QDate(2016, 1, 13));
+    // One day back with the arrow key in the day section.
+    picker->setFocus();
+    picker->setCurrentSection(QDateTimeEdit::DaySection);
+    QTest::keyClick(picker, Qt::Key_Down);
+    EXPECT_EQ(View()->State().entryDate, LocalMidnight(2016, 1, 12));
+    EXPECT_EQ(Text(View()->PromptText()), "Enter the information for exercise on Tuesday January 12, 2016");
+    EXPECT_EQ(Text(View()->DayHeading()->text()), "Execise information for: Tuesday January 12, 2016");
+    EXPECT_FALSE(View()->DaySummaryPane()->toPlainText().contains(QStringLiteral("Course")));
+    EXPECT_EQ(Text(frame->StatusBarCtrl()->PaneText(1)), "Today: 1 activity, 30.00 minutes, 120.0 calories");
+
+    // The next capture is dated on the picked day.
+    test::CaptureOneRow(Grid(), "Golf, general", "Putting", "20");
+    ASSERT_EQ(frame.Doc().Records().size(), 3u);
+    EXPECT_EQ(
+        frame.Doc().Records()[1].m_strDescription.str() + Format(" %d", frame.Doc().Records()[1].m_time == LocalMidnight(2016, 1, 12)),
+        "Putting 1");
 }
 
 }  // namespace

@@ -33,15 +33,17 @@ std::string Shown(CUpdateDlg* dlg) {
     return out + kt::test::Text(dlg->Message()->toPlainText().left(40));
 }
 
+const QString kVersionPath = QStringLiteral("/Quorvane/KTVersion.txt");
+
 // Runs one check against `server` and closes whatever dialog it opens with Cancel.
-std::string Check(LocalHttpServer& server, const kt::CFileVersionInfo& own, bool showCurrent, bool showNotUploaded, int timeoutMs = 3000) {
+std::string Check(LocalHttpServer& server, const kt::CFileVersionInfo& own, bool showCurrent, int timeoutMs = 3000) {
     std::string shown = "no dialog";
     CVersionChecker checker(own, server.Site(), "/opt/kt/kinetrax", kt::test::HomePrompter());
     checker.SetTimeoutMs(timeoutMs);
     const QPointer<QTimer> watcher = kt::test::OnNextModal([&](QWidget* modal) {
         if (auto* dlg = qobject_cast<CUpdateDlg*>(modal)) shown = Shown(dlg), QTest::mouseClick(dlg->CancelButton(), Qt::LeftButton);
     });
-    EXPECT_FALSE(checker.Run({showCurrent, showNotUploaded, "KT"}));
+    EXPECT_FALSE(checker.Run({showCurrent, false, "KT"}));
     kt::test::CancelModalWatcher(watcher);
     return shown;
 }
@@ -51,32 +53,21 @@ const QByteArray kFiveLines = "1462060800\r\n2\r\n6\r\n1\r\n5\r\n";
 TEST(VersionCheckUi, AnswersOfALocalServerOpenTheDialogInTheirMode) {
     kt::test::UiHome home;
     LocalHttpServer server;
-    const std::string all = "Update Kinetrax Now|Download Only|View Quorvane Website|Continue - no action (Esc)|";
-    const struct {
-        QByteArray body;
-        int status;
-        kt::CFileVersionInfo own;
-        bool showCurrent, showNotUploaded;
-        std::string shown;
-    } cases[] = {
-        {kFiveLines, 200, Own(2, 6, 1, 4), false, false, all + "There is a newer version of Kinetrax ava"},
-        {kFiveLines, 200, Own(2, 6, 1, 5), true, false, all + "You are using Kinetrax (Exercise Journal"},
-        {kFiveLines, 200, Own(2, 6, 1, 5), false, false, "no dialog"},
-        {kFiveLines, 200, Own(2, 6, 1, 6), false, true, "Close (Esc)|This newer version of Kinetrax (Version "},
-        {"<html><body>Not Found</body></html>", 404, Own(2, 6, 1, 5), false, false, "Close (Esc)|Unable to obtain version information fro"},
-    };
-    for (const auto& c : cases) {
-        server.Serve(QStringLiteral("/Quorvane/KTVersion.txt"), HttpAnswer{c.status, c.body, std::nullopt, false});
-        EXPECT_EQ(Check(server, c.own, c.showCurrent, c.showNotUploaded), c.shown);
-    }
-    EXPECT_EQ(server.Requests().size(), 5u);
+    server.Serve(kVersionPath, HttpAnswer{200, kFiveLines, std::nullopt, false});
+    EXPECT_EQ(
+        Check(server, Own(2, 6, 1, 4), false),
+        "Update Kinetrax Now|Download Only|View Quorvane Website|Continue - no action (Esc)|There is a newer version of Kinetrax ava");
+    EXPECT_EQ(Check(server, Own(2, 6, 1, 5), false), "no dialog");
+    server.Serve(kVersionPath, HttpAnswer{404, "<html><body>Not Found</body></html>", std::nullopt, false});
+    EXPECT_EQ(Check(server, Own(2, 6, 1, 5), false), "Close (Esc)|Unable to obtain version information fro");
+    EXPECT_EQ(server.Requests().size(), 3u);
     EXPECT_TRUE(home.prompter.messages.empty());
 
     // A server that never answers is given up silently at start-up and reported from the menu.
-    server.Serve(QStringLiteral("/Quorvane/KTVersion.txt"), HttpAnswer{200, "", std::nullopt, true});
-    EXPECT_EQ(Check(server, Own(2, 6, 1, 4), false, false, 300), "no dialog");
+    server.Serve(kVersionPath, HttpAnswer{200, "", std::nullopt, true});
+    EXPECT_EQ(Check(server, Own(2, 6, 1, 4), false, 300), "no dialog");
     EXPECT_TRUE(home.prompter.messages.empty());
-    EXPECT_EQ(Check(server, Own(2, 6, 1, 4), true, false, 300), "no dialog");
+    EXPECT_EQ(Check(server, Own(2, 6, 1, 4), true, 300), "no dialog");
     ASSERT_EQ(home.prompter.messages.size(), 1u);
     EXPECT_EQ(home.prompter.messages[0].rfind("The Quorvane website could not be reached (" + server.Host() + "):\n", 0), 0u);
     // Nobody listening at all: the same, without blocking.
@@ -93,12 +84,6 @@ kt::UpdateRequest NewerRequest() {
     return kt::EvaluateVersionResponse(kFiveLines.toStdString(), Own(2, 6, 1, 4), {false, false, "KT"}).value();
 }
 
-std::vector<int> Percents(const QSignalSpy& spy) {
-    std::vector<int> out;
-    for (const QList<QVariant>& args : spy) out.push_back(args.at(0).toInt());
-    return out;
-}
-
 std::string FileUrl(const std::filesystem::path& path) { return QUrl::fromLocalFile(ToQ(path.string())).toString().toStdString(); }
 
 TEST(UpdateDialogUi, DownloadOnlyThenInstallAndUpdateNowOpenTheFetchedFile) {
@@ -107,11 +92,9 @@ TEST(UpdateDialogUi, DownloadOnlyThenInstallAndUpdateNowOpenTheFetchedFile) {
     LocalHttpServer server;
     server.Serve(QStringLiteral("/KTSetup.exe"), HttpAnswer{200, QByteArray(1000, 'x'), std::nullopt, false});
     CUpdateDlg dlg(NewerRequest(), server.Site(), kt::test::HomePrompter());
-    QSignalSpy blocks(&dlg, &CUpdateDlg::blockWritten);
     QTest::mouseClick(dlg.DownloadOnlyButton(), Qt::LeftButton);
     const auto folder = home.home() / "Downloads" / "Quorvane";
-    EXPECT_EQ(Percents(blocks), (std::vector<int>{51, 100}));
-    EXPECT_EQ(kt::test::Text(dlg.PercentLabel()->text()) + Format(" %d", dlg.Progress()->value()), "100% 100");
+    EXPECT_EQ(dlg.Progress()->value(), 100);
     EXPECT_EQ(kt::test::ReadAll(folder / "KTSetup.exe"), std::string(1000, 'x'));
     EXPECT_EQ(Shown(&dlg), "Install|Open Folder|View Quorvane Website|Update Later (Esc)|KTSetup.exe has been downloaded to: " +
                                folder.string().substr(0, 4));
@@ -123,9 +106,7 @@ TEST(UpdateDialogUi, DownloadOnlyThenInstallAndUpdateNowOpenTheFetchedFile) {
     // Update Now fetches without a length announced and starts the installer; the website button opens the site.
     server.Serve(QStringLiteral("/KTSetup.exe"), HttpAnswer{200, QByteArray(700, 'y'), -1, false});
     CUpdateDlg now(NewerRequest(), server.Site(), kt::test::HomePrompter());
-    QSignalSpy unknown(&now, &CUpdateDlg::blockWritten);
     QTest::mouseClick(now.UpdateNowButton(), Qt::LeftButton);
-    EXPECT_EQ(Percents(unknown), (std::vector<int>{-1, -1}));
     EXPECT_EQ(kt::test::ReadAll(folder / "KTSetup.exe").size(), 700u);
     CUpdateDlg site(NewerRequest(), server.Site(), kt::test::HomePrompter());
     QTest::mouseClick(site.WebsiteButton(), Qt::LeftButton);
@@ -166,23 +147,20 @@ TEST(UpdateDialogUi, FailedOrStoppedDownloadsAreReportedKeepNoFileAndLeaveTheDia
 }
 
 // Points the program's update site at `site` for its lifetime; afterwards the dead site again.
-class ScopedSite {
-public:
-    explicit ScopedSite(const kt::UpdateSite& site) : m_site(site) { kt::SetUpdateSiteForTesting(&m_site); }
+struct ScopedSite {
+    explicit ScopedSite(const kt::UpdateSite& site) : site(site) { kt::SetUpdateSiteForTesting(&this->site); }
     ~ScopedSite() {
         static const kt::UpdateSite dead = kt::test::DeadSite();
         kt::SetUpdateSiteForTesting(&dead);
     }
-
-private:
-    kt::UpdateSite m_site;
+    kt::UpdateSite site;
 };
 
 // A server offering the program's own version plus `revision`, with AutoUpdate stored as `on`.
 void Serve(LocalHttpServer& server, const kt::test::UiHome& home, int revision, bool on) {
     const kt::VersionNumber v = kt::CFileVersionInfo::Own().FileVersion();
     server.Serve(
-        QStringLiteral("/Quorvane/KTVersion.txt"),
+        kVersionPath,
         HttpAnswer{200, QByteArray::fromStdString(kt::VersionText({{v.parts[0], v.parts[1], v.parts[2], v.parts[3] + revision}}) + "\n"),
                    std::nullopt, false});
     std::filesystem::create_directories(home.ConfigFolder() / "Kinetrax");

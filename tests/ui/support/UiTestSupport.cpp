@@ -5,70 +5,51 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
-#include <QTimer>
 #include <cstdlib>
-#include <memory>
 #include <stdexcept>
 
 #include "core/journal/KT2Doc.h"
 #include "core/settings/FileSettingsStore.h"
-#include "ui/app/MainFrame.h"
 #include "ui/settings/InitialWeightDlg.h"
-#include "ui/widgets/GridCtrl.h"
 
 namespace kt::test {
 namespace {
 
 UiHome* g_home = nullptr;
-
-std::string GetEnv(const char* name) {
-    const char* v = std::getenv(name);
-    return v ? v : "";
-}
-
-void RestoreEnv(const char* name, const std::string& value) {
-    if (value.empty()) {
-        unsetenv(name);
-    } else {
-        setenv(name, value.c_str(), 1);
-    }
-}
+bool g_weightAsked = false;
+const char* const kHomeVariables[] = {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"};
 
 }  // namespace
 
-UiHome::UiHome() : m_oldHome(GetEnv("HOME")), m_oldConfig(GetEnv("XDG_CONFIG_HOME")), m_oldData(GetEnv("XDG_DATA_HOME")) {
+UiHome::UiHome() {
+    const std::filesystem::path folders[] = {m_dir.path(), m_dir.path() / ".config", m_dir.path() / ".local" / "share"};
     std::filesystem::create_directories(m_dir.path() / "Documents");
-    std::filesystem::create_directories(m_dir.path() / ".config");
-    std::filesystem::create_directories(m_dir.path() / ".local" / "share");
-    setenv("HOME", m_dir.path().c_str(), 1);
-    setenv("XDG_CONFIG_HOME", (m_dir.path() / ".config").c_str(), 1);
-    setenv("XDG_DATA_HOME", (m_dir.path() / ".local" / "share").c_str(), 1);
+    for (size_t i = 0; i < 3; ++i) {
+        const char* old = std::getenv(kHomeVariables[i]);
+        m_old[i] = old ? old : "";
+        std::filesystem::create_directories(folders[i]);
+        setenv(kHomeVariables[i], folders[i].c_str(), 1);
+    }
     g_home = this;
 }
 
 UiHome::~UiHome() {
     g_home = nullptr;
-    RestoreEnv("HOME", m_oldHome);
-    RestoreEnv("XDG_CONFIG_HOME", m_oldConfig);
-    RestoreEnv("XDG_DATA_HOME", m_oldData);
+    for (size_t i = 0; i < 3; ++i) m_old[i].empty() ? unsetenv(kHomeVariables[i]) : setenv(kHomeVariables[i], m_old[i].c_str(), 1);
 }
 
 QPointer<QTimer> OnNextModal(std::function<void(QWidget*)> action, int timeoutMs) {
     auto* timer = new QTimer(qApp);
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
-    timer->setInterval(10);
     QObject::connect(timer, &QTimer::timeout, [timer, clock, action, timeoutMs] {
-        if (QWidget* modal = QApplication::activeModalWidget()) {
-            timer->stop();
-            timer->deleteLater();
-            action(modal);
-        } else if (clock->elapsed() > timeoutMs) {
-            timer->stop();
-            timer->deleteLater();
-        }
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal && clock->elapsed() <= timeoutMs) return;
+        timer->stop();
+        timer->deleteLater();
+        if (modal) action(modal);
     });
-    timer->start();
+    timer->start(10);
     return timer;
 }
 
@@ -77,10 +58,6 @@ void CancelModalWatcher(const QPointer<QTimer>& watcher) {
     if (!watcher) return;
     watcher->stop();
     watcher->deleteLater();
-}
-
-namespace {
-bool g_weightAsked = false;
 }
 
 bool InitialWeightWasAsked() { return g_weightAsked; }
@@ -105,10 +82,9 @@ App& App::operator=(App&& other) noexcept {
 }
 
 App OpenMainFrame(kt::Prompter* prompter) {
-    if (!g_home) throw std::logic_error("OpenMainFrame needs a UiHome");
     App app;
     app.session = std::make_unique<kt::Session>(std::make_unique<kt::FileSettingsStore>(kt::FileSettingsStore::DefaultPath()),
-                                                prompter ? *prompter : g_home->prompter);
+                                                prompter ? *prompter : HomePrompter());
     app.frame = std::make_unique<kt::ui::CMainFrame>(*app.session);
     if (!app.frame->OnCreate() || !app.frame->StartDocument()) return App();
     return app;
@@ -120,10 +96,7 @@ bool WaitForJournal(App& app, std::optional<std::string> initialWeight) {
         auto* dlg = qobject_cast<kt::ui::CInitialWeightDlg*>(modal);
         if (!dlg) return;
         g_weightAsked = true;
-        if (!initialWeight) {
-            dlg->reject();
-            return;
-        }
+        if (!initialWeight) return dlg->reject();
         dlg->WeightEdit()->setText(QString::fromStdString(*initialWeight));
         dlg->KilogramsButton()->setChecked(true);
         dlg->accept();
@@ -135,8 +108,7 @@ bool WaitForJournal(App& app, std::optional<std::string> initialWeight) {
 
 App StartMainFrame(std::optional<std::string> initialWeight, kt::Prompter* prompter) {
     App app = OpenMainFrame(prompter);
-    if (!app || !WaitForJournal(app, initialWeight)) return App();
-    return app;
+    return app && WaitForJournal(app, initialWeight) ? std::move(app) : App();
 }
 
 ScopedClock::ScopedClock(kt::Time64 now) : clock(now) { kt::SetDefaultClockForTesting(&clock); }
@@ -157,10 +129,8 @@ bool ShowActive(QWidget* window) {
     return QTest::qWaitForWindowActive(window);
 }
 
-void TypeKeys(const QString& text) {
-    // A null widget makes QTest look up the focus widget for every single key.
-    QTest::keyClicks(static_cast<QWidget*>(nullptr), text);
-}
+// A null widget makes QTest look up the focus widget for every single key.
+void TypeKeys(const QString& text) { QTest::keyClicks(static_cast<QWidget*>(nullptr), text); }
 
 void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers) { QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers); }
 

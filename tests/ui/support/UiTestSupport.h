@@ -5,23 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <QPointer>
-#include <QString>
 #include <QTimer>
-#include <QWidget>
 #include <filesystem>
 #include <functional>
-#include <memory>
 #include <optional>
-#include <string>
 
 #include "core/app/Session.h"
-#include "core/journal/EventRecord.h"
 #include "support/TestSupport.h"
 #include "ui/app/MainFrame.h"
-
-namespace kt::ui {
-class CGridCtrl;
-}  // namespace kt::ui
+#include "ui/widgets/GridCtrl.h"
 
 namespace kt::test {
 
@@ -38,7 +30,7 @@ public:
 
 private:
     TempDir m_dir;
-    std::string m_oldHome, m_oldConfig, m_oldData;
+    std::string m_old[3];
 };
 
 // Runs `action` on the next modal widget that opens (polling from the event loop), e.g. to fill
@@ -50,15 +42,11 @@ void CancelModalWatcher(const QPointer<QTimer>& watcher);
 // so a test waiting for the wrong dialog fails on what it expected rather than hanging.
 template <typename T>
 QPointer<QTimer> OnNextDialog(std::function<void(T*)> action, int timeoutMs = 5000) {
-    return OnNextModal(
-        [action](QWidget* modal) {
-            if (auto* dialog = qobject_cast<T*>(modal)) {
-                action(dialog);
-            } else {
-                modal->close();
-            }
-        },
-        timeoutMs);
+    const auto answer = [action](QWidget* modal) {
+        auto* dialog = qobject_cast<T*>(modal);
+        dialog ? action(dialog) : void(modal->close());
+    };
+    return OnNextModal(answer, timeoutMs);
 }
 
 // The program as the application object holds it: the session and the main window over it.
@@ -80,21 +68,18 @@ public:
     std::unique_ptr<kt::ui::CMainFrame> frame;
 };
 
-// Creates the main window as the application does (session, creation, document start-up), not
-// shown, in the HOME of the UiHome alive now (its prompter answers). When the start-up asks for
-// the body weight (no weight known yet), `initialWeight` is typed in and accepted with
-// kilograms; nullopt cancels the dialog. Empty when the start-up failed.
 // The prompter of the UiHome alive now, for windows and dialogs a test makes itself.
 kt::Prompter& HomePrompter();
 
-// A `prompter` given replaces the home's recording one (a test of the real message boxes).
-// Returns once the journal is loaded and the start-up is complete.
-App StartMainFrame(std::optional<std::string> initialWeight = std::string("80"), kt::Prompter* prompter = nullptr);
-// The same up to the start of the journal's load, which goes on in the background (see
-// WaitForJournal); empty when the window could not be created.
+// Creates the main window as the application does, not shown, in the HOME of the UiHome alive
+// now, and starts the journal's load, which goes on in the background; `prompter` replaces the
+// home's recording one. Empty when the window could not be created.
 App OpenMainFrame(kt::Prompter* prompter = nullptr);
-// Lets the load of OpenMainFrame finish and the start-up complete; `initialWeight` as above.
+// Lets the load finish and the start-up complete. When the start-up asks for the body weight,
+// `initialWeight` is typed in and accepted with kilograms; nullopt cancels the dialog.
 bool WaitForJournal(App& app, std::optional<std::string> initialWeight = std::string("80"));
+// Both; empty when the start-up failed.
+App StartMainFrame(std::optional<std::string> initialWeight = std::string("80"), kt::Prompter* prompter = nullptr);
 
 // The child widget of `parent` named `name`; the test fails when there is none.
 template <typename Widget>
@@ -109,12 +94,10 @@ bool InitialWeightWasAsked();
 
 // Fixes the program's "now" for its lifetime, so prompts, chart periods and weekly notes do not
 // depend on the day the tests run.
-class ScopedClock {
-public:
+struct ScopedClock {
     explicit ScopedClock(kt::Time64 now);
     ~ScopedClock();
     ScopedClock(const ScopedClock&) = delete;
-    ScopedClock& operator=(const ScopedClock&) = delete;
     FixedClock clock;
 };
 
@@ -144,3 +127,7 @@ void CaptureOneRow(kt::ui::CGridCtrl* grid, const char* type, const char* descri
 inline std::string Text(const QString& s) { return s.toStdString(); }
 
 }  // namespace kt::test
+
+namespace kt {
+using test::Text;
+}  // namespace kt
