@@ -1,5 +1,3 @@
-#include "ui/support/UiTestSupport.h"
-
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLineEdit>
@@ -10,6 +8,7 @@
 
 #include "core/journal/KT2Doc.h"
 #include "core/settings/FileSettingsStore.h"
+#include "ui/Scenario.h"
 #include "ui/settings/InitialWeightDlg.h"
 
 namespace kt::test {
