@@ -30,14 +30,12 @@ TEST(ArchiveDlg, ChoicesAndTheCalendarSetTheCut) {
     ASSERT_TRUE(test::ShowActive(&dlg));
     QTest::mouseClick(dlg.Choice(kCutWeekStart), Qt::LeftButton);
     EXPECT_EQ(dlg.Cut(), LocalMidnight(2024, 3, 3));
-    // The calendar choice keeps the cut until a day is picked; then the picked day counts.
+    // The calendar choice: the picked day counts.
     QTest::mouseClick(dlg.Choice(kCutChosenDay), Qt::LeftButton);
     EXPECT_TRUE(dlg.Calendar()->isEnabled());
-    EXPECT_EQ(dlg.Cut(), LocalMidnight(2024, 3, 3));
     dlg.Calendar()->setFocus();
     test::PressKey(Qt::Key_Up);  // a week back from today's selection
     EXPECT_EQ(dlg.Cut(), LocalMidnight(2024, 2, 27));
-    EXPECT_TRUE(dlg.InfoPane()->toPlainText().contains(QStringLiteral("prior to February 27, 2024.")));
     QTest::mouseClick(dlg.Choice(kCutMonthStart), Qt::LeftButton);
     EXPECT_FALSE(dlg.Calendar()->isEnabled());
 }

@@ -111,7 +111,6 @@ bool InitialWeightWasAsked();
 struct ScopedClock {
     explicit ScopedClock(kt::Time64 now);
     ~ScopedClock();
-    ScopedClock(const ScopedClock&) = delete;
     FixedClock clock;
 };
 
