@@ -7,7 +7,6 @@
 #include "core/settings/FileSettingsStore.h"
 #include "core/settings/SettingsPersistence.h"
 #include "ui/Scenario.h"
-#include "ui/base/QtTrash.h"
 #include "ui/journal/ArchiveDlg.h"
 #include "ui/journal/ArchiveReportDlg.h"
 
@@ -22,23 +21,6 @@ const Time64 kNow = LocalMidnight(2024, 3, 5) + 15 * 3600;  // Tuesday, March 5,
 CEventRecord Rec(int y, int m, int d) { return CEventRecord(LocalMidnight(y, m, d), "Golf", "nine holes", 60, "Club", 300, 80, 1, ""); }
 
 void ClickBox(QCheckBox* box) { QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(8, box->height() / 2)); }
-
-TEST(ArchiveDlg, ChoicesAndTheCalendarSetTheCut) {
-    test::RecordingPrompter prompter;
-    test::FixedClock clock(kNow);
-    CArchiveDlg dlg(clock, prompter);
-    ASSERT_TRUE(test::ShowActive(&dlg));
-    QTest::mouseClick(dlg.Choice(kCutWeekStart), Qt::LeftButton);
-    EXPECT_EQ(dlg.Cut(), LocalMidnight(2024, 3, 3));
-    // The calendar choice: the picked day counts.
-    QTest::mouseClick(dlg.Choice(kCutChosenDay), Qt::LeftButton);
-    EXPECT_TRUE(dlg.Calendar()->isEnabled());
-    dlg.Calendar()->setFocus();
-    test::PressKey(Qt::Key_Up);  // a week back from today's selection
-    EXPECT_EQ(dlg.Cut(), LocalMidnight(2024, 2, 27));
-    QTest::mouseClick(dlg.Choice(kCutMonthStart), Qt::LeftButton);
-    EXPECT_FALSE(dlg.Calendar()->isEnabled());
-}
 
 TEST(ArchiveReportDlg, AutomaticReportCountsDownAndClosesItselfUnlessUnticked) {
     test::TempDir dir;
@@ -62,41 +44,30 @@ TEST(ArchiveReportDlg, AutomaticReportCountsDownAndClosesItselfUnlessUnticked) {
     QTRY_VERIFY(!dlg.isVisible());
 }
 
-TEST(QtTrash, MovesToTheHomeTrashEvenWhenItsDataFolderIsMissing) {
-    test::UiHome home;
-    unsetenv("XDG_DATA_HOME");
-    std::filesystem::remove_all(home.home() / ".local");
-    const QString cwd = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(home.home().string())));
-    test::WriteAll(home.home() / "old.edb", "x");
-    ui::QtTrash trash;
-    FileError error;
-    EXPECT_TRUE(trash.MoveToTrash(home.home() / "old.edb", error)) << error.message;
-    QDir::setCurrent(cwd);
-    EXPECT_FALSE(std::filesystem::exists(home.home() / "old.edb") || std::filesystem::exists(home.home() / "Trash"));
-    EXPECT_EQ(test::ReadAll(home.home() / ".local/share/Trash/files/old.edb"), "x");
-}
-
-// The Database menu as a user works it: trim with Ctrl+A, view all and back, recombine.
+// The Database menu as a user works it: trim with Ctrl+A, view all and back, recombine into the
+// trash.
 TEST(ArchiveCommands, TrimViewAllAndRecombineFromTheDatabaseMenu) {
     test::UiHome home;
     test::ScopedClock now(kNow);
     test::WriteDatabase(home.DataFolder(), {Rec(2023, 6, 1), Rec(2023, 12, 31), Rec(2024, 1, 1), Rec(2024, 3, 4)});
     auto frame = test::StartMainFrame();
     ASSERT_TRUE(frame && test::ShowActive(frame.get()));
-    // OK asks first: No keeps the dialog open, Yes trims.
+    // The calendar's day is the cut; OK asks first: No keeps the dialog open, Yes trims.
     home.prompter.answers = {false, true};
     bool kept = false;
     test::OnNextDialog<CArchiveDlg>([&](CArchiveDlg* dlg) {
+        QTest::mouseClick(dlg->Choice(kCutChosenDay), Qt::LeftButton);
+        dlg->Calendar()->setFocus();
+        test::PressKey(Qt::Key_Up);  // a week back from today: 27 February
         QTest::mouseClick(test::OkButton(dlg), Qt::LeftButton);
         kept = dlg->isVisible();
         QTest::mouseClick(test::OkButton(dlg), Qt::LeftButton);
     });
     test::PressKey(Qt::Key_A, Qt::ControlModifier);
     EXPECT_TRUE(kept);
-    EXPECT_EQ(home.prompter.questions, std::vector<std::string>(2, ArchiveConfirmQuestion(LocalMidnight(2024, 1, 1))));
-    EXPECT_EQ(frame.Doc().Records().size(), 2u);
-    EXPECT_EQ(ListArchiveFiles(home.DataFolder()), std::vector<std::string>{"ExerciseData_Ending_12-31-23.edb"});
+    EXPECT_EQ(home.prompter.questions, std::vector<std::string>(2, ArchiveConfirmQuestion(LocalMidnight(2024, 2, 27))));
+    EXPECT_EQ(frame.Doc().Records().size(), 1u);
+    EXPECT_EQ(ListArchiveFiles(home.DataFolder()), std::vector<std::string>{"ExerciseData_Ending_02-26-24.edb"});
     EXPECT_TRUE(std::filesystem::exists(home.DataFolder() / "ExerciseData_backup_03-05-24.edb"));
 
     QAction* viewAll = frame->Action(cmd::kViewAll);
@@ -104,12 +75,19 @@ TEST(ArchiveCommands, TrimViewAllAndRecombineFromTheDatabaseMenu) {
     viewAll->trigger();
     EXPECT_EQ(shown(), "4 View Active Database");
     viewAll->trigger();
-    EXPECT_EQ(shown(), "2 View All Exercise Data");
+    EXPECT_EQ(shown(), "1 View All Exercise Data");
     test::OnNextDialog<CArchiveReportDlg>([](CArchiveReportDlg* dlg) { QTest::mouseClick(dlg->YesButton(), Qt::LeftButton); });
+    // The files go to the home's trash, even when its data folder is missing.
+    unsetenv("XDG_DATA_HOME");
+    std::filesystem::remove_all(home.home() / ".local");
+    const QString cwd = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(home.home().string())));
     frame->Action(cmd::kRecombine)->trigger();
+    QDir::setCurrent(cwd);
+    EXPECT_FALSE(std::filesystem::exists(home.home() / "Trash"));
     EXPECT_EQ(shown(), "4 View Active Database");
     EXPECT_EQ(ListDatabaseFiles(home.DataFolder()), std::vector<std::string>{"ExerciseData.edb"});
-    EXPECT_TRUE(std::filesystem::exists(home.home() / ".local/share/Trash/files/ExerciseData_Ending_12-31-23.edb"));
+    EXPECT_TRUE(std::filesystem::exists(home.home() / ".local/share/Trash/files/ExerciseData_Ending_02-26-24.edb"));
     EXPECT_EQ(frame.Settings().m_strAutoArchive, "0 0");
     frame->close();
 }

@@ -1,7 +1,6 @@
 // The exercise chart and the summaries under it: the bars shown, the averaging combo, double-clicks
 // on the plot and its axes, the weight toggle, and the average details behind the averages.
 #include <QAbstractItemModelTester>
-#include <algorithm>
 
 #include "ui/Scenario.h"
 #include "ui/stats/AvgDetailsDlg.h"
@@ -77,24 +76,6 @@ TEST_F(ChartView, BarsFollowThePeriodCtrlWTogglesTheWeightAndDoubleClicksPickThe
     ChoosePeriod(Bar<QComboBox>("graphPeriod"), Qt::Key_Home);
     test::CaptureOneRow(view->GridCtrl(), "Golf, general", "Putting", "40");
     EXPECT_EQ(chart->ExercisePoints(), (std::vector<ChartPoint>{{Day(2016, 1, 10), 75}, {Day(2016, 1, 12), 60}, {Day(2016, 1, 13), 40}}));
-}
-
-// Six years of daily records on a chart a thousand pixels wide: one bar per pixel column, and the
-// chart follows the window's width.
-TEST_F(ChartView, FromTheBeginningDrawsOneBarPerColumnAndADoubleClickFindsItsDay) {
-    std::vector<CEventRecord> records;
-    for (Time64 day = LocalMidnight(2010, 1, 1); day < LocalMidnight(2016, 1, 13);
-         day = LocalMidnight(2010, 1, 1 + static_cast<int>(records.size())))
-        records.emplace_back(day, "Golf, general", "Course", day == LocalMidnight(2013, 6, 4) ? 200 : 20, "Club", 100, 80, 1, "");
-    StartOn(records);
-    ChoosePeriod(Bar<QComboBox>("graphPeriod"), Qt::Key_End);
-    const std::vector<ChartPoint> bars = chart->ExercisePoints();
-    EXPECT_LE(bars.size(), static_cast<size_t>(chart->PlotPixels()));
-    // Three pixels beside the tallest day's middle lie on other days, but on its bar.
-    EXPECT_EQ(DoubleClickAt(chart->XPixelOf(Day(2013, 6, 4)) + 3), "Execise information for: Tuesday June 04, 2013");
-    frame->resize(frame->width() / 2, frame->height());
-    QTest::qWait(50);
-    EXPECT_LT(chart->ExercisePoints().size(), bars.size());
 }
 
 using Dlg = ui::CAvgDetailsDlg;

@@ -14,28 +14,25 @@ folder="$HOME/Documents/Quorvane/KT"
 mkdir -p "$folder" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 printf '1700000000\r\n1700000000\tGolf, general\tseed\t30.00\tPark\t200.0\t80.0\t1\t\r\n' > "$folder/ExerciseData.edb"
+fail() { echo "$1"; cat "$work/$2.err" 2>/dev/null; exit 1; }
 
 "$program" 2> "$work/first.err" &
 first=$!
 # The first is ready when its window's socket listens and, its journal loaded, it keeps its
 # changes in the recovery file.
-for _ in $(seq 100); do
-  if ls "$XDG_RUNTIME_DIR" 2>/dev/null | grep -q '^kinetrax-' && [ -e "$folder/ExerciseData.recovery" ]; then break; fi
-  sleep 0.1
-done
-ls "$XDG_RUNTIME_DIR" | grep -q '^kinetrax-' || { echo "the first start never listened"; cat "$work/first.err"; exit 1; }
-[ -e "$folder/ExerciseData.recovery" ] || { echo "the first start never loaded its journal"; cat "$work/first.err"; exit 1; }
+listening() { ls "$XDG_RUNTIME_DIR" 2>/dev/null | grep -q '^kinetrax-'; }
+for _ in $(seq 100); do listening && [ -e "$folder/ExerciseData.recovery" ] && break; sleep 0.1; done
+listening || fail "the first start never listened" first
+[ -e "$folder/ExerciseData.recovery" ] || fail "the first start never loaded its journal" first
 before=$(ls -l --time-style=full-iso "$folder" | md5sum)
 
-status=0
-timeout 10 "$program" 2> "$work/second.err" || status=$?
-[ "$status" = 0 ] || { echo "second start ended with $status"; cat "$work/second.err"; exit 1; }
-[ "$(ls -l --time-style=full-iso "$folder" | md5sum)" = "$before" ] || { echo "the second start touched the data folder"; exit 1; }
-kill -0 "$first" || { echo "the first start is gone"; exit 1; }
+timeout 10 "$program" 2> "$work/second.err" || fail "second start ended with $?" second
+[ "$(ls -l --time-style=full-iso "$folder" | md5sum)" = "$before" ] || fail "the second start touched the data folder"
+kill -0 "$first" || fail "the first start is gone"
 
 kill -TERM "$first"
 status=0
 wait "$first" || status=$?
 first=
-[ "$status" = 0 ] || { echo "the first start ended with $status on SIGTERM"; cat "$work/first.err"; exit 1; }
+[ "$status" = 0 ] || fail "the first start ended with $status on SIGTERM" first
 echo "second start handed over; first ended on SIGTERM"
