@@ -31,17 +31,11 @@ TEST(PreferencesDlg, OkInTheProgramTakesEveryValueAndCancelNone) {
     ASSERT_TRUE(p.Start({CEventRecord(LocalMidnight(2016, 1, 4), "Golf, general", "Course", 60, "Club", 300, 80, 1, ""),
                          CEventRecord(LocalMidnight(2016, 1, 12), "Golf, general", "Course", 90, "Club", 400, 80, 1, "")}));
     kt::PreferencesValues v;
-    v.metric = true;
     v.graphPeriod = 8;
-    v.hoursThreshold = 10.0;
-    v.useLastWeight = true;
     v.autoArchive = "3 15";
     Dlg opened(v);
-    EXPECT_TRUE(opened.KilogramsButton()->isChecked() && opened.GraphButton(8)->isChecked() &&
-                opened.CheckBox(Box::UseLastWeight)->isChecked());
-    EXPECT_EQ(
-        Text(opened.HoursEdit()->text() + QLatin1Char(' ') + opened.MonthEdit()->text() + QLatin1Char('/') + opened.DayEdit()->text()),
-        "10.00 3/15");
+    EXPECT_TRUE(opened.GraphButton(8)->isChecked() && opened.CheckBox(Box::AutoArchive)->isChecked());
+    EXPECT_EQ(Text(opened.MonthEdit()->text() + QLatin1Char('/') + opened.DayEdit()->text()), "3/15");
 
     test::App& frame = p.frame;
     Settings& s = frame.Settings();

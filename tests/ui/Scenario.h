@@ -37,8 +37,8 @@
 
 namespace kt::test {
 
-// Points HOME, XDG_CONFIG_HOME and XDG_DATA_HOME at a fresh temporary folder for its lifetime;
-// the program started within it speaks through `prompter`.
+// Points HOME and the XDG folders at a fresh temporary folder for its lifetime; the program
+// started within it speaks through `prompter`.
 struct UiHome {
     UiHome();
     ~UiHome();
@@ -50,9 +50,8 @@ struct UiHome {
     std::string m_old[3];
 };
 
-// Runs `action` on the next modal widget that opens (polling from the event loop), e.g. to fill
-// in and accept a dialog that the code under test opens with exec(). The returned watcher can be
-// cancelled when the dialog may not come at all.
+// Runs `action` on the next modal widget that opens (polling from the event loop), to answer a
+// dialog the code under test opens with exec(); cancel the watcher when it may not come at all.
 QPointer<QTimer> OnNextModal(std::function<void(QWidget*)> action, int timeoutMs = 5000);
 void CancelModalWatcher(const QPointer<QTimer>& watcher);
 // The same for a dialog of class T: any other modal widget that opens first is closed instead,
@@ -86,9 +85,8 @@ struct App {
 // The prompter of the UiHome alive now, for windows and dialogs a test makes itself.
 kt::Prompter& HomePrompter();
 
-// Creates the main window as the application does, not shown, in the HOME of the UiHome alive
-// now, and starts the journal's load, which goes on in the background; `prompter` replaces the
-// home's recording one. Empty when the window could not be created.
+// Creates the main window as the application does, not shown, in the HOME of the UiHome alive now,
+// and starts the journal's load in the background; `prompter` replaces the home's recording one.
 App OpenMainFrame(kt::Prompter* prompter = nullptr);
 // Lets the load finish and the start-up complete. When the start-up asks for the body weight,
 // `initialWeight` is typed in and accepted with kilograms; nullopt cancels the dialog.
@@ -124,9 +122,9 @@ bool ShowActive(QWidget* window);
 void TypeKeys(const QString& text);
 void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 
-// Types `text` into entry cell (row 1..5, column) as a user does: the cell becomes current, each
-// key goes to whatever has the focus (the grid first, then the in-place editor that the first key
-// opened), and `endKey` (Return, Tab, ...) ends the edit. Qt::Key_unknown leaves the editor open.
+// Types `text` into entry cell (row 1..5, column) as a user does: each key goes to whatever has
+// the focus (the grid, then the editor the first key opened); Qt::Key_unknown as `endKey` leaves
+// the editor open.
 void TypeIntoCell(kt::ui::CGridCtrl* grid, int row, int column, const QString& text, Qt::Key endKey = Qt::Key_Return);
 
 // What entry cell (row 1..5, column) shows, and what its drop-down offers.

@@ -14,8 +14,8 @@
 namespace kt::ui {
 namespace {
 
-using kt::test::HttpAnswer;
-using kt::test::LocalHttpServer;
+using test::HttpAnswer;
+using test::LocalHttpServer;
 
 kt::CFileVersionInfo Own(int a, int b, int c, int d) {
     std::array<std::string, 12> strings;
@@ -28,9 +28,9 @@ kt::CFileVersionInfo Own(int a, int b, int c, int d) {
 std::string Shown(CUpdateDlg* dlg) {
     std::string out;
     for (COwnerDrawButton* b : {dlg->UpdateNowButton(), dlg->DownloadOnlyButton(), dlg->WebsiteButton(), dlg->CancelButton()}) {
-        if (!b->isHidden()) out += kt::test::Text(b->Caption()) + "|";
+        if (!b->isHidden()) out += test::Text(b->Caption()) + "|";
     }
-    return out + kt::test::Text(dlg->Message()->toPlainText().left(40));
+    return out + test::Text(dlg->Message()->toPlainText().left(40));
 }
 
 const QString kVersionPath = QStringLiteral("/Quorvane/KTVersion.txt");
@@ -38,20 +38,20 @@ const QString kVersionPath = QStringLiteral("/Quorvane/KTVersion.txt");
 // Runs one check against `server` and closes whatever dialog it opens with Cancel.
 std::string Check(LocalHttpServer& server, const kt::CFileVersionInfo& own, bool showCurrent, int timeoutMs = 3000) {
     std::string shown = "no dialog";
-    CVersionChecker checker(own, server.Site(), "/opt/kt/kinetrax", kt::test::HomePrompter());
+    CVersionChecker checker(own, server.Site(), "/opt/kt/kinetrax", test::HomePrompter());
     checker.SetTimeoutMs(timeoutMs);
-    const QPointer<QTimer> watcher = kt::test::OnNextModal([&](QWidget* modal) {
+    const QPointer<QTimer> watcher = test::OnNextModal([&](QWidget* modal) {
         if (auto* dlg = qobject_cast<CUpdateDlg*>(modal)) shown = Shown(dlg), QTest::mouseClick(dlg->CancelButton(), Qt::LeftButton);
     });
     EXPECT_FALSE(checker.Run({showCurrent, false, "KT"}));
-    kt::test::CancelModalWatcher(watcher);
+    test::CancelModalWatcher(watcher);
     return shown;
 }
 
 const QByteArray kFiveLines = "1462060800\r\n2\r\n6\r\n1\r\n5\r\n";
 
 TEST(VersionCheckUi, AnswersOfALocalServerOpenTheDialogInTheirMode) {
-    kt::test::UiHome home;
+    test::UiHome home;
     LocalHttpServer server;
     server.Serve(kVersionPath, HttpAnswer{200, kFiveLines, std::nullopt, false});
     EXPECT_EQ(
@@ -71,7 +71,7 @@ TEST(VersionCheckUi, AnswersOfALocalServerOpenTheDialogInTheirMode) {
     ASSERT_EQ(home.prompter.messages.size(), 1u);
     EXPECT_EQ(home.prompter.messages[0].rfind("The Quorvane website could not be reached (" + server.Host() + "):\n", 0), 0u);
     // Nobody listening at all: the same, without blocking.
-    CVersionChecker dead(Own(2, 6, 1, 4), kt::test::DeadSite(), "/opt/kt/kinetrax", kt::test::HomePrompter());
+    CVersionChecker dead(Own(2, 6, 1, 4), test::DeadSite(), "/opt/kt/kinetrax", test::HomePrompter());
     QSignalSpy finished(&dead, &CVersionChecker::finished);
     dead.Start({false, false, "KT"});
     EXPECT_TRUE(dead.Busy());
@@ -89,13 +89,13 @@ std::string FileUrl(const std::filesystem::path& path) { return QUrl::fromLocalF
 // Failed or stopped downloads are reported, keep no file and leave the dialog open; Download Only,
 // then Install, and Update Now open the fetched file; the website button opens the site.
 TEST(UpdateDialogUi, DownloadsFailStopOrOpenTheFetchedFile) {
-    kt::test::UiHome home;
-    kt::test::DesktopOpens opener;
+    test::UiHome home;
+    test::DesktopOpens opener;
     LocalHttpServer server;
     const auto folder = home.home() / "Downloads" / "Quorvane";
     for (const HttpAnswer& answer : {HttpAnswer{200, QByteArray(600, 'z'), 1000, false}, HttpAnswer{404, "gone", std::nullopt, false}}) {
         server.Serve(QStringLiteral("/KTSetup.exe"), answer);
-        CUpdateDlg dlg(NewerRequest(), server.Site(), kt::test::HomePrompter());
+        CUpdateDlg dlg(NewerRequest(), server.Site(), test::HomePrompter());
         dlg.show();
         QTest::mouseClick(dlg.UpdateNowButton(), Qt::LeftButton);
         EXPECT_FALSE(std::filesystem::exists(folder / "KTSetup.exe")) << answer.status;
@@ -105,7 +105,7 @@ TEST(UpdateDialogUi, DownloadsFailStopOrOpenTheFetchedFile) {
     EXPECT_EQ(home.prompter.messages[1].rfind("Unable to open the file KTSetup.exe on the Quorvane website.", 0), 0u);  // the 404
     // Esc during a download stops it and keeps the dialog; the next Esc closes it.
     server.Serve(QStringLiteral("/KTSetup.exe"), HttpAnswer{200, "", std::nullopt, true});
-    CUpdateDlg stopped(NewerRequest(), server.Site(), kt::test::HomePrompter());
+    CUpdateDlg stopped(NewerRequest(), server.Site(), test::HomePrompter());
     stopped.show();
     QTimer::singleShot(200, &stopped, [&] { QTest::keyClick(&stopped, Qt::Key_Escape); });
     EXPECT_EQ(stopped.DownloadUpdate(), QString());
@@ -115,10 +115,10 @@ TEST(UpdateDialogUi, DownloadsFailStopOrOpenTheFetchedFile) {
     EXPECT_EQ(home.prompter.messages.size(), 2u);
 
     server.Serve(QStringLiteral("/KTSetup.exe"), HttpAnswer{200, QByteArray(1000, 'x'), std::nullopt, false});
-    CUpdateDlg dlg(NewerRequest(), server.Site(), kt::test::HomePrompter());
+    CUpdateDlg dlg(NewerRequest(), server.Site(), test::HomePrompter());
     QTest::mouseClick(dlg.DownloadOnlyButton(), Qt::LeftButton);
     EXPECT_EQ(dlg.Progress()->value(), 100);
-    EXPECT_EQ(kt::test::ReadAll(folder / "KTSetup.exe"), std::string(1000, 'x'));
+    EXPECT_EQ(test::ReadAll(folder / "KTSetup.exe"), std::string(1000, 'x'));
     EXPECT_EQ(Shown(&dlg), "Install|Open Folder|View Quorvane Website|Update Later (Esc)|KTSetup.exe has been downloaded to: " +
                                folder.string().substr(0, 4));
     const size_t requests = server.Requests().size();
@@ -128,10 +128,10 @@ TEST(UpdateDialogUi, DownloadsFailStopOrOpenTheFetchedFile) {
     EXPECT_EQ(dlg.result(), QDialog::Accepted);
     // Update Now fetches without a length announced and starts the installer.
     server.Serve(QStringLiteral("/KTSetup.exe"), HttpAnswer{200, QByteArray(700, 'y'), -1, false});
-    CUpdateDlg now(NewerRequest(), server.Site(), kt::test::HomePrompter());
+    CUpdateDlg now(NewerRequest(), server.Site(), test::HomePrompter());
     QTest::mouseClick(now.UpdateNowButton(), Qt::LeftButton);
-    EXPECT_EQ(kt::test::ReadAll(folder / "KTSetup.exe").size(), 700u);
-    CUpdateDlg site(NewerRequest(), server.Site(), kt::test::HomePrompter());
+    EXPECT_EQ(test::ReadAll(folder / "KTSetup.exe").size(), 700u);
+    CUpdateDlg site(NewerRequest(), server.Site(), test::HomePrompter());
     QTest::mouseClick(site.WebsiteButton(), Qt::LeftButton);
     EXPECT_EQ(site.result(), CUpdateDlg::kWebsiteResult);
     EXPECT_EQ(opener.opened, (std::vector<std::string>{FileUrl(folder), FileUrl(folder / "KTSetup.exe"), FileUrl(folder / "KTSetup.exe"),
@@ -143,43 +143,41 @@ TEST(UpdateDialogUi, DownloadsFailStopOrOpenTheFetchedFile) {
 struct ScopedSite {
     explicit ScopedSite(const kt::UpdateSite& site) : site(site) { kt::SetUpdateSiteForTesting(&this->site); }
     ~ScopedSite() {
-        static const kt::UpdateSite dead = kt::test::DeadSite();
+        static const kt::UpdateSite dead = test::DeadSite();
         kt::SetUpdateSiteForTesting(&dead);
     }
     kt::UpdateSite site;
 };
 
 // A server offering the program's own version plus `revision`, with AutoUpdate stored as `on`.
-void Serve(LocalHttpServer& server, const kt::test::UiHome& home, int revision, bool on) {
+void Serve(LocalHttpServer& server, const test::UiHome& home, int revision, bool on) {
     const kt::VersionNumber v = kt::CFileVersionInfo::Own().FileVersion();
     server.Serve(
         kVersionPath,
         HttpAnswer{200, QByteArray::fromStdString(kt::VersionText({{v.parts[0], v.parts[1], v.parts[2], v.parts[3] + revision}}) + "\n"),
                    std::nullopt, false});
     std::filesystem::create_directories(home.ConfigFolder() / "Kinetrax");
-    kt::test::WriteAll(
+    test::WriteAll(
         home.ConfigFolder() / "Kinetrax" / "Kinetrax.reg",
         std::string("Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\Kinetrax]\r\n\"AutoUpdate\"=dword:0000000") +
             (on ? "1" : "0") + "\r\n");
 }
 
 TEST(MainFrameUpdate, StartUpCheckOffersTheUpdateAndTheInstallerEndsTheProgramThroughTheSaveQuestion) {
-    kt::test::UiHome home;
-    kt::test::ScopedClock now(kt::test::Wednesday());
-    kt::test::DesktopOpens opener;
+    test::UiHome home;
+    test::ScopedClock now(test::Wednesday());
+    test::DesktopOpens opener;
     LocalHttpServer server;
     Serve(server, home, 1, true);
     server.Serve(QStringLiteral("/KTSetup.exe"), HttpAnswer{200, QByteArray(1000, 's'), std::nullopt, false});
     ScopedSite site(server.Site());
-    kt::test::WriteDatabase(home.DataFolder(),
-                            {kt::CEventRecord(kt::LocalMidnight(2016, 1, 12), "Golf, general", "Course", 60, "Club", 300, 80, 1, "")});
-    auto frame = kt::test::StartMainFrame();
+    auto frame = test::StartMainFrame();
     ASSERT_TRUE(frame);
     // A record the user added and has not saved yet.
-    frame.Doc().AddRecord(kt::CEventRecord(kt::LocalMidnight(2016, 1, 13), "Golf, general", "Range", 30, "Club", 150, 80, 1, ""));
+    frame.Doc().AddRecord(CEventRecord(LocalMidnight(2016, 1, 13), "Golf, general", "Range", 30, "Club", 150, 80, 1, ""));
     home.prompter.answers = {kt::Answer::Yes};
     std::string shown;
-    kt::test::OnNextDialog<CUpdateDlg>([&](CUpdateDlg* dlg) {
+    test::OnNextDialog<CUpdateDlg>([&](CUpdateDlg* dlg) {
         shown = Shown(dlg);
         QTest::mouseClick(dlg->UpdateNowButton(), Qt::LeftButton);
     });
@@ -188,30 +186,30 @@ TEST(MainFrameUpdate, StartUpCheckOffersTheUpdateAndTheInstallerEndsTheProgramTh
     EXPECT_EQ(opener.opened, std::vector<std::string>{FileUrl(home.home() / "Downloads/Quorvane/KTSetup.exe")});
     // The program ended by its own close: it asked, and the answer saved the new record.
     EXPECT_EQ(home.prompter.questions.size(), 1u);
-    EXPECT_NE(kt::test::ReadAll(home.DataFolder() / "ExerciseData.edb").find("Range"), std::string::npos);
+    EXPECT_NE(test::ReadAll(home.DataFolder() / "ExerciseData.edb").find("Range"), std::string::npos);
 }
 
 TEST(MainFrameUpdate, HelpMenuChecksOnRequestOnlyWhenAutoUpdateIsOffAndAboutShowsTheVersion) {
-    kt::test::UiHome home;
+    test::UiHome home;
     LocalHttpServer server;
     Serve(server, home, 0, false);
     ScopedSite site(server.Site());
-    auto frame = kt::test::StartMainFrame();
+    auto frame = test::StartMainFrame();
     ASSERT_TRUE(frame);
     QTest::qWait(100);
     EXPECT_TRUE(server.Requests().empty());
 
     const std::string version = kt::VersionText(kt::CFileVersionInfo::Own().FileVersion());
     std::string text;
-    kt::test::OnNextDialog<CUpdateDlg>([&](CUpdateDlg* dlg) {
-        text = kt::test::Text(dlg->Message()->toPlainText());
+    test::OnNextDialog<CUpdateDlg>([&](CUpdateDlg* dlg) {
+        text = test::Text(dlg->Message()->toPlainText());
         QTest::keyClick(dlg, Qt::Key_Escape);
     });
     frame->Action(kt::cmd::kCheckVersion)->trigger();
     EXPECT_NE(text.find("\n\nVersion " + version + " is identified as the most current"), std::string::npos) << text;
     EXPECT_EQ(server.Requests().size(), 1u);
-    kt::test::OnNextDialog<CAboutDlg>([&](CAboutDlg* about) {
-        text = kt::test::Text(about->Heading()->toPlainText());
+    test::OnNextDialog<CAboutDlg>([&](CAboutDlg* about) {
+        text = test::Text(about->Heading()->toPlainText());
         about->accept();
     });
     frame->Action(kt::cmd::kAbout)->trigger();

@@ -18,8 +18,7 @@ namespace kt::test {
 struct HttpAnswer {
     int status = 200;
     QByteArray body;
-    // The Content-Length sent; nullopt sends the body's own length, -1 sends none (the body then
-    // ends when the connection closes).
+    // The Content-Length sent: nullopt the body's own, -1 none (the body ends with the connection).
     std::optional<qint64> announcedLength;
     bool hang = false;
 };
