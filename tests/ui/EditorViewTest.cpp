@@ -10,7 +10,6 @@
 #include <QUrl>
 
 #include "core/editor/ActivitySelection.h"
-#include "core/settings/Settings.h"
 #include "core/settings/SettingsPersistence.h"
 #include "core/update/UpdateSite.h"
 #include "ui/Scenario.h"
@@ -76,8 +75,6 @@ struct EditorFixture : ::testing::Test, test::Program {
 TEST_F(EditorFixture, CtrlVShowsTheRecordsNewestFirstHeaderClicksSortAndCtrlVHides) {
     StartOn();
     QAction* mode = frame->Action(cmd::kEditorMode);
-    mode->trigger();  // does nothing while the editor is hidden
-    EXPECT_EQ(editor->EditorMode(), 0);
     Key(Qt::Key_V);
     EXPECT_GT(frame->Splitter()->sizes().at(0), 0);
     QAbstractItemModelTester tester(editor->model(), QAbstractItemModelTester::FailureReportingMode::Warning);
@@ -193,7 +190,6 @@ TEST_F(EditorFixture, TicksAppendInTickOrderDoubleClickRenamesAndCtrlZTakesEachB
     test::TypeIntoCell(Grid(), 1, 0, QStringLiteral("Renamed"));
     Key(Qt::Key_R);
     EXPECT_EQ(frame.Activities().At(5).name + "|" + CellText(5, 0), "Renamed|Renamed");
-    EXPECT_TRUE(frame.Settings().m_bActivityListChanged);
     Key(Qt::Key_Z);
     EXPECT_EQ(frame.Activities().At(5).name + "|" + CellText(5, 0), old + "|" + old);
 
@@ -213,7 +209,6 @@ TEST_F(EditorFixture, CalculatorHelpWebSiteAndShortcutsOpenFromTheirCommands) {
     Key(Qt::Key_K);
     EXPECT_TRUE(shortcuts);
 
-    // No calculator on the PATH: said so.
     const QByteArray path = qgetenv("PATH");
     qputenv("PATH", QByteArray(home.home().string().c_str()));
     frame->Action(cmd::kCalculator)->trigger();

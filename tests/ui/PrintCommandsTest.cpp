@@ -99,7 +99,6 @@ TEST_F(PrintCommands, SaveAsCsv_DialogOpensTickedAndTheChosenRangeIsWritten) {
     const std::string csv = test::ReadAll(home.home() / "export.csv");
     EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 9);
     EXPECT_NE(csv.find("\r\n42382,Golf- general,Round 13,42.00,Club,100.0,80.0,1,\r\n"), std::string::npos);
-    EXPECT_TRUE(home.prompter.messages.empty());
 }
 
 // Qt's print dialog prints to the printer it was given; here that is a PDF file, as when a user

@@ -28,11 +28,9 @@ class LocalHttpServer : public QObject {
 public:
     LocalHttpServer();
     void Serve(const QString& path, HttpAnswer answer) { m_answers[path] = std::move(answer); }
-    // host:port, for UpdateSite.
     std::string Host() const;
     // A site whose web and download hosts are this server, over http.
     kt::UpdateSite Site() const;
-    // The paths asked for, in order.
     const std::vector<QString>& Requests() const { return m_requests; }
 
 private:

@@ -53,7 +53,6 @@ QPointer<QTimer> OnNextModal(std::function<void(QWidget*)> action, int timeoutMs
 }
 
 void CancelModalWatcher(const QPointer<QTimer>& watcher) {
-    // Gone already when it fired or timed out.
     if (!watcher) return;
     watcher->stop();
     watcher->deleteLater();
