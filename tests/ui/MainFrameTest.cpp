@@ -219,18 +219,16 @@ TEST(MainFrameLoad, AJournalReadAtOnceIsShownAfterTheWindowsFirstPaint) {
         ASSERT_TRUE(frame);
         std::this_thread::sleep_for(std::chrono::milliseconds(50));  // the read is over, its news queued
         struct FirstPaint : QObject {
-            ui::CMainFrame* frame = nullptr;
-            bool swallow = false;
-            std::optional<std::pair<bool, bool>> readyAndChart;
+            FirstPaint(ui::CMainFrame* frame, bool swallow) : frame(frame), swallow(swallow) { frame->installEventFilter(this); }
             bool eventFilter(QObject* watched, QEvent* event) override {
                 if (event->type() != QEvent::Paint || watched != frame) return false;
                 if (!readyAndChart) readyAndChart = {frame->IsJournalReady(), frame->DataView()->Chart()->isVisible()};
                 return swallow;
             }
-        } watch;
-        watch.frame = frame.get();
-        watch.swallow = !paints;
-        frame->installEventFilter(&watch);
+            ui::CMainFrame* frame;
+            bool swallow;
+            std::optional<std::pair<bool, bool>> readyAndChart;
+        } watch(frame.get(), !paints);
         frame->show();
         ASSERT_TRUE(test::WaitForJournal(frame)) << paints;
         EXPECT_EQ(watch.readyAndChart, std::optional(std::pair(false, false))) << paints;

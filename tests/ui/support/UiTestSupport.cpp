@@ -72,7 +72,6 @@ App::~App() {
 }
 
 App& App::operator=(App&& other) noexcept {
-    // In the destructor's order, not the members' order a default assignment would use.
     frame.reset();
     session = std::move(other.session);
     frame = std::move(other.frame);
