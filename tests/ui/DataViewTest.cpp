@@ -92,6 +92,27 @@ TEST_F(DataView, TypedRowsAreCapturedByCtrlRWithComputedCaloriesAndTheGridIsClea
     EXPECT_EQ(grid->currentIndex().column(), 1);
 }
 
+// The keyboard starts in the first cell and comes back to it after a capture, or to the row a
+// capture stopped at: a day's entries are typed without the mouse.
+TEST_F(DataView, TypingStartsInTheFirstCellAndGoesOnWhereTheCaptureLeavesIt) {
+    ASSERT_TRUE(Start());
+    CGridCtrl* grid = Grid();
+    const auto at = [grid] { return std::pair(QApplication::focusWidget() == grid, grid->currentIndex()); };
+    EXPECT_EQ(at(), std::pair(true, grid->model()->index(0, 0)));
+    for (const char* text : {"Golf, general", "Range", "30"}) {
+        test::TypeKeys(QString::fromLatin1(text));
+        test::PressKey(Qt::Key_Tab);
+    }
+    test::PressKey(Qt::Key_R, Qt::ControlModifier);
+    ASSERT_EQ(frame.Doc().Records().size(), 1u);
+    EXPECT_EQ(at(), std::pair(true, grid->model()->index(0, 0)));
+    test::TypeIntoCell(grid, 2, 0, QStringLiteral("Swimming butterfly"), Qt::Key_Tab);
+    test::TypeKeys(QStringLiteral("Laps"));
+    test::PressKey(Qt::Key_R, Qt::ControlModifier);
+    EXPECT_EQ(frame.Doc().Records().size(), 1u);
+    EXPECT_EQ(at(), std::pair(true, grid->model()->index(1, 0)));
+}
+
 // An incomplete row stops the capture and keeps what was typed; the exit button asks before
 // typed rows are discarded, and Yes saves and closes.
 TEST_F(DataView, IncompleteRowStopsTheCaptureAndExitAsksBeforeDiscardingTypedRows) {

@@ -398,6 +398,8 @@ void CMainFrame::FinishDocument() {
     m_session.StartRecovery();
     m_bJournalReady = true;
     SetLoading(false);
+    // Ready for typing: the journal's first use is a new entry.
+    m_dataView->FocusFirstCell();
     // The server is asked once the start-up's own questions are answered, so its offer comes
     // after them as it always has; a slow or absent server never holds the window back.
     if (m_session.settings.m_bAutoUpdate) m_versionChecker->Start({false, false, "KT"});

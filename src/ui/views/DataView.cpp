@@ -1,6 +1,7 @@
 #include "ui/views/DataView.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -305,7 +306,14 @@ kt::CaptureContext CDataView::MakeCaptureContext() {
     return context;
 }
 
+void CDataView::FocusFirstCell() {
+    m_gridCtrl->setFocus(Qt::OtherFocusReason);
+    m_gridCtrl->SetCurrentCell(0, 0);
+}
+
 void CDataView::OnActionButton() {
+    const QWidget* focused = QApplication::focusWidget();
+    const bool typing = focused && (focused == m_gridCtrl || m_gridCtrl->isAncestorOf(focused));
     // A cell editor still open (Ctrl+R while typing) holds the last text: leaving the cell commits it.
     m_gridCtrl->setCurrentIndex(QModelIndex());
     if (kt::ChooseActionPath(m_bEditorShown, m_editorMode, m_state.replace) == kt::ActionPath::SyncSelectedActivities) {
@@ -334,6 +342,12 @@ void CDataView::OnActionButton() {
     ShowActionCaption();
     SetEntryPrompt();
     if (result.capture.activityEdit) RefreshAverages();
+    // Typing goes on where it is needed: the next entry, or the row the capture stopped at.
+    if (typing) {
+        m_gridCtrl->setFocus(Qt::OtherFocusReason);
+        const bool stopped = !result.capture.completed && result.capture.stoppedAtRow >= kt::kFirstEntryRow;
+        m_gridCtrl->SetCurrentCell(stopped ? result.capture.stoppedAtRow - kt::kFirstEntryRow : 0, 0);
+    }
 }
 
 void CDataView::ClearDataEntryGrid() { kt::ClearDataEntryGrid(m_grid); }
