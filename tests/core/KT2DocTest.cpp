@@ -46,6 +46,12 @@ CEventRecord Rec(Time64 time, const std::string& type, double duration = 30, con
     return CEventRecord(time, type, description, duration, location, 0, 0, 1, "");
 }
 
+std::string Types(const CKT2Doc& doc) {
+    std::string s;
+    for (const CEventRecord& r : doc.Records()) s += r.m_strType;
+    return s + (doc.IsSorted() ? "" : " (unsorted)");
+}
+
 bool EarlierTime(const CEventRecord& a, const CEventRecord& b) { return a.m_time < b.m_time; }
 
 class KT2DocTest : public ::testing::Test {
@@ -60,39 +66,35 @@ protected:
 };
 
 // Each folder holds a database file, the records it must give and the file a save of them must write.
+// The unit and weight the settings gave the document before the load.
 struct GoldenCase {
     const char* name;
-    bool metricBefore;  // the unit and weight the settings gave the document before the load
+    bool metricBefore;
     double lastWeightBefore;
 };
-
 void PrintTo(const GoldenCase& c, std::ostream* os) { *os << c.name; }
-
 class KT2DocGoldenTest : public KT2DocTest, public ::testing::WithParamInterface<GoldenCase> {};
 
 TEST_P(KT2DocGoldenTest, LoadGivesExpectedRecordsAndSaveWritesExpectedFile) {
-    const auto folder = JournalData() / GetParam().name;
+    const auto [name, metric, weight] = GetParam();
+    const auto folder = JournalData() / name;
     std::filesystem::copy_file(folder / "input.edb", doc.DatabasePath());
-    doc.m_bMetric = GetParam().metricBefore;
-    doc.m_dLastWeight = GetParam().lastWeightBefore;
+    doc.m_bMetric = metric;
+    doc.m_dLastWeight = weight;
     doc.m_bAllData = true;
     doc.SetRecords({CEventRecord()});  // a load replaces whatever the array held
-
     doc.LoadDatabase();
     EXPECT_EQ(Dump(doc), SplitLines(ReadAll(folder / "expected-records.txt")));
     EXPECT_FALSE(doc.m_bAllData);
     // Read on a thread of its own and installed afterwards, the file gives the very same journal.
     CKT2Doc installed;
-    installed.InstallJournal(JournalLoader(doc.m_strDataFolder, GetParam().metricBefore, GetParam().lastWeightBefore).Take(), &prompter);
+    installed.InstallJournal(JournalLoader(doc.m_strDataFolder, metric, weight).Take(), &prompter);
     EXPECT_EQ(Dump(installed, true), Dump(doc, true));
-
     doc.MarkChanged();
     ASSERT_TRUE(doc.SaveDatabase(prompter, clock));
     EXPECT_EQ(ReadAll(doc.DatabasePath()), ReadAll(folder / "expected-saved.edb"));
-    EXPECT_FALSE(doc.IsChanged());
-    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(!doc.IsChanged() && prompter.messages.empty());
 }
-
 INSTANTIATE_TEST_SUITE_P(Layouts, KT2DocGoldenTest,
                          ::testing::Values(GoldenCase{"nine_field", false, 0.0}, GoldenCase{"eight_field", true, 0.0},
                                            GoldenCase{"short_lines", true, 72.0}, GoldenCase{"odd_fields", false, 0.0},
@@ -115,9 +117,7 @@ TEST_F(KT2DocTest, SaveThenLoad_KeepsOrderTextsAndUnitWithFileRounding) {
               (std::vector<std::string>{
                   std::to_string(autumn) + "|Calisthenics, fast, push-ups, sit-ups…|Circuit|30.46|Gym|250|81.3|1|Пробежка 🏃",
                   std::to_string(spring) + "|Running|Müde, aber gut|45|Park|400.1|0|1|",
-                  std::to_string(spring) + "|Walking|Lunch walk|20|Office  block|80|180.6|0|line one line two end",
-                  "doc|0|180.6",
-              }));
+                  std::to_string(spring) + "|Walking|Lunch walk|20|Office  block|80|180.6|0|line one line two end", "doc|0|180.6"}));
 }
 
 // A file arrives in pieces that may end anywhere: inside a line, between CR and LF, inside a
@@ -128,10 +128,7 @@ TEST_F(KT2DocTest, ReadInPieces_GivesTheRecordsOfOneRead) {
         "17\r\n";
     for (const char* name : {"nine_field", "eight_field", "short_lines", "odd_fields", "encoding"})
         content += ReadAll(JournalData() / name / "input.edb");
-    content +=
-        "5\tEsc\x1B"
-        "000009tab\tD\t1\tL\t2\t3\t1\tn\xE9\x1B"
-        "002026\t\x1B\n9\tno end\t\r";
+    content += std::string("5\tEsc\x1B") + "000009tab\tD\t1\tL\t2\t3\t1\tn\xE9\x1B" + "002026\t\x1B\n9\tno end\t\r";
     CKT2Doc whole;
     std::optional<uint64_t> header;
     whole.ParseDatabaseContent(content, &header);
@@ -139,17 +136,13 @@ TEST_F(KT2DocTest, ReadInPieces_GivesTheRecordsOfOneRead) {
     const std::vector<std::string> expected = Dump(whole, true);
     for (size_t cut = 0; cut <= content.size(); ++cut) {
         std::vector<CEventRecord> records;
-        bool metric = false;
-        double weight = 0.0;
+        CKT2Doc pieces;
         std::optional<uint64_t> pieceHeader;
-        RecordReader reader(records, metric, weight, &pieceHeader);
+        RecordReader reader(records, pieces.m_bMetric, pieces.m_dLastWeight, &pieceHeader);
         const size_t used = reader.Read(std::string_view(content).substr(0, cut), false);
         ASSERT_LE(used, cut);
         reader.Read(std::string_view(content).substr(used), true);
-        CKT2Doc pieces;
         pieces.SetRecords(records);
-        pieces.m_bMetric = metric;
-        pieces.m_dLastWeight = weight;
         ASSERT_EQ(Dump(pieces, true), expected) << "cut at " << cut;
         ASSERT_EQ(reader.Lines(), static_cast<long long>(SplitLines(content).size()));
         ASSERT_EQ(pieceHeader, header);
@@ -159,24 +152,21 @@ TEST_F(KT2DocTest, ReadInPieces_GivesTheRecordsOfOneRead) {
     // the coded bytes (an escaped digit in a number, a decoded tab that cuts a field or stays in
     // the notes), the first time its texts come by and when they come again.
     const std::string esc = "\x1B";
-    const std::vector<std::string> codedLines = {
-        "1" + esc + "000037\tT\tD\t1\tL\t2\t3\t1\tn\xE9",
-        "7\tT" + esc + "002026\tD\xE9\t1" + esc + "000035\tL\t2\t3\t1\t",
-        "7\tT\tD\t1\tL\xE9\t2" + esc + "000035\t3\t1\t",
-        "7\tT\xE9\tD\t1\tL\t2\t3" + esc + "00002E5\t1\t",
-        "7\tT\xE9\tD\t1\tL\t2\t3\t" + esc + "000031\tn",
-        "7\tT\tD\xE9\t1\tL\t2\t3\t1\t",
-        "7\tT\tD\t1\tL\t2\t3\t1\tn\xE9",
-        "7\tT\tD" + esc + "000009x\t1\tL\t2\t3\t1\tn",
-        "7\tT\tD\t1\tL" + esc + "000009\t2\t3\t1\tn",
-        "7\tT\xE9\tD\t1\tL\t2\t3\t1\tn" + esc + "000009\t" + esc + "002026",
-        "7\tT" + esc + "00002\tD\t1\tL\t2\t3\t1\t" + esc,
-        "7\tT\xE9\tD\t1\tL\t2\t3\t1",
-        "7\tT\xE9\tD\t1\tL\t2\t3",
-    };
+    const std::string codedLines[] = {"1" + esc + "000037\tT\tD\t1\tL\t2\t3\t1\tn\xE9",
+                                      "7\tT" + esc + "002026\tD\xE9\t1" + esc + "000035\tL\t2\t3\t1\t",
+                                      "7\tT\tD\t1\tL\xE9\t2" + esc + "000035\t3\t1\t",
+                                      "7\tT\xE9\tD\t1\tL\t2\t3" + esc + "00002E5\t1\t",
+                                      "7\tT\xE9\tD\t1\tL\t2\t3\t" + esc + "000031\tn",
+                                      "7\tT\tD\xE9\t1\tL\t2\t3\t1\t",
+                                      "7\tT\tD\t1\tL\t2\t3\t1\tn\xE9",
+                                      "7\tT\tD" + esc + "000009x\t1\tL\t2\t3\t1\tn",
+                                      "7\tT\tD\t1\tL" + esc + "000009\t2\t3\t1\tn",
+                                      "7\tT\xE9\tD\t1\tL\t2\t3\t1\tn" + esc + "000009\t" + esc + "002026",
+                                      "7\tT" + esc + "00002\tD\t1\tL\t2\t3\t1\t" + esc,
+                                      "7\tT\xE9\tD\t1\tL\t2\t3\t1",
+                                      "7\tT\xE9\tD\t1\tL\t2\t3"};
     for (const std::string& line : codedLines) {
-        CKT2Doc read;
-        CKT2Doc decoded;
+        CKT2Doc read, decoded;
         read.ParseDatabaseContent(line + "\r\n" + line + "\r\n");
         for (int twice = 0; twice < 2; ++twice) decoded.ParseRecordLine(DecodeLine(line));
         EXPECT_EQ(Dump(read, true), Dump(decoded, true)) << line;
@@ -198,32 +188,29 @@ TEST_F(KT2DocTest, ReadInPieces_GivesTheRecordsOfOneRead) {
 
 // A load knows whether the array is in date order without walking it again.
 TEST_F(KT2DocTest, LoadAndRead_KnowWhetherTheArrayIsInDateOrder) {
-    const struct {
-        std::vector<Time64> before;  // the array a file is read after
-        std::string file;
-    } cases[] = {
-        {{}, "1\r\n5\tA\r\n5\tB\r\n7\tC\r\n"},
-        {{}, "1\r\n7\tA\r\n5\tB\r\n"},
-        {{}, "1\r\n"},
-        {{}, ""},
-        {{3, 5}, "5\tA\r\n6\tB\r\n"},
-        {{3, 6}, "5\tA\r\n6\tB\r\n"},
-        {{6, 3}, "7\tA\r\n"},
-        {{3}, "4\tA\r\n2\tB\r\n"},
-        {{3}, "1\r\n"},
-    };
+    // {the array a file is read after, the file}
+    const std::pair<std::vector<Time64>, std::string> cases[] = {{{}, "1\r\n5\tA\r\n5\tB\r\n7\tC\r\n"},
+                                                                 {{}, "1\r\n7\tA\r\n5\tB\r\n"},
+                                                                 {{}, "1\r\n"},
+                                                                 {{}, ""},
+                                                                 {{3, 5}, "5\tA\r\n6\tB\r\n"},
+                                                                 {{3, 6}, "5\tA\r\n6\tB\r\n"},
+                                                                 {{6, 3}, "7\tA\r\n"},
+                                                                 {{3}, "4\tA\r\n2\tB\r\n"},
+                                                                 {{3}, "1\r\n"}};
     const auto path = dir / "file.edb";
-    for (const auto& c : cases) {
-        WriteAll(path, c.file);
-        WriteAll(doc.DatabasePath(), c.file);
+    const auto sorted = [&] { return std::is_sorted(doc.Records().begin(), doc.Records().end(), EarlierTime); };
+    for (const auto& [times, file] : cases) {
+        WriteAll(path, file);
+        WriteAll(doc.DatabasePath(), file);
         doc.LoadDatabase();
-        EXPECT_EQ(doc.IsSorted(), std::is_sorted(doc.Records().begin(), doc.Records().end(), EarlierTime)) << c.file;
+        EXPECT_EQ(doc.IsSorted(), sorted()) << file;
         std::vector<CEventRecord> before;
-        for (Time64 t : c.before) before.push_back(Rec(t, "T"));
+        for (Time64 t : times) before.push_back(Rec(t, "T"));
         doc.SetRecords(before);
-        if (c.before.size() == 2 && c.before[0] > c.before[1]) doc.DeleteRecord(0);  // ordered, not yet known to be
+        if (times.size() == 2 && times[0] > times[1]) doc.DeleteRecord(0);  // ordered, not yet known to be
         ASSERT_GE(doc.ReadDatabaseFile(path), 0);
-        EXPECT_EQ(doc.IsSorted(), std::is_sorted(doc.Records().begin(), doc.Records().end(), EarlierTime)) << c.file;
+        EXPECT_EQ(doc.IsSorted(), sorted()) << file;
     }
     // Without a folder nothing is read: the empty array is in order.
     doc.SetRecords({Rec(6, "T"), Rec(3, "T")});
@@ -303,46 +290,37 @@ TEST_F(KT2DocTest, UnreadableDatabase_IsReportedAndReplacedOnlyWhenTheUserAgrees
 }
 
 TEST_F(KT2DocTest, JournalLoader_GivesWhatTheLoadGivesProblemsIncluded) {
-    struct Case {
-        const char* name;
-        std::function<void(const std::filesystem::path& folder)> make;
-        size_t records;
-        size_t problems;
-    };
-    const std::vector<Case> cases = {
+    using Make = std::function<void(const std::filesystem::path& folder)>;
+    const std::tuple<const char*, Make, size_t, size_t> cases[] = {
+        // {name, folder, records, problems}
         {"active file", [](const auto& f) { WriteAll(f / "ExerciseData.edb", kGolfFile); }, 1, 0},
         {"older name", [](const auto& f) { WriteAll(f / "ExerciseRecord2.txt", kGolfFile); }, 1, 0},
         {"unreadable", [](const auto& f) { std::filesystem::create_directory(f / "ExerciseData.edb"); }, 0, 1},
-        {"missing", [](const auto&) {}, 0, 0},
-    };
-    for (const Case& c : cases) {
+        {"missing", [](const auto&) {}, 0, 0}};
+    for (const auto& [name, make, records, problems] : cases) {
+        SCOPED_TRACE(name);
         TempDir folder;
-        c.make(folder.path());
+        make(folder.path());
         CKT2Doc loaded;
         loaded.m_strDataFolder = folder.path().string();
         loaded.m_bMetric = true;  // from the settings, kept when no line says otherwise
         loaded.m_dLastWeight = 55.5;
-        RecordingPrompter first;
+        RecordingPrompter first, second;
         loaded.LoadDatabase(&first);
-
         std::atomic<std::thread::id> finishedOn{};
         JournalLoader loader(loaded.m_strDataFolder, true, 55.5, [&] { finishedOn = std::this_thread::get_id(); });
         LoadedJournal read = loader.Take();
-        EXPECT_FALSE(read.stopped) << c.name;
-        EXPECT_TRUE(loader.Done()) << c.name;
-        EXPECT_NE(finishedOn.load(), std::thread::id()) << c.name;
-        EXPECT_NE(finishedOn.load(), std::this_thread::get_id()) << c.name;
-        EXPECT_EQ(loader.Percent(), c.records ? std::optional<int>(100) : std::nullopt) << c.name;
+        EXPECT_TRUE(!read.stopped && loader.Done());
+        EXPECT_TRUE(finishedOn.load() != std::thread::id() && finishedOn.load() != std::this_thread::get_id());
+        EXPECT_EQ(loader.Percent(), records ? std::optional<int>(100) : std::nullopt);
         CKT2Doc installed;
-        RecordingPrompter second;
         installed.InstallJournal(std::move(read), &second);
-
-        EXPECT_EQ(installed.Records().size(), c.records) << c.name;
-        EXPECT_EQ(Dump(installed, true), Dump(loaded, true)) << c.name;
-        EXPECT_EQ(second.messages.size(), c.problems) << c.name;
-        EXPECT_EQ(second.messages, first.messages) << c.name;
-        EXPECT_EQ(installed.UnreadableFile(), loaded.UnreadableFile()) << c.name;
-        EXPECT_EQ(installed.UnreadableFile().empty(), c.problems == 0) << c.name;
+        EXPECT_EQ(installed.Records().size(), records);
+        EXPECT_EQ(Dump(installed, true), Dump(loaded, true));
+        EXPECT_EQ(second.messages.size(), problems);
+        EXPECT_EQ(second.messages, first.messages);
+        EXPECT_EQ(installed.UnreadableFile(), loaded.UnreadableFile());
+        EXPECT_EQ(installed.UnreadableFile().empty(), problems == 0);
     }
 }
 
@@ -365,8 +343,7 @@ TEST_F(KT2DocTest, FailedSave_ReportsKeepsOldFileAndChangedFlag) {
     WriteAll(file, "x");
     for (const std::string& folder : {file.string(), std::string()}) {
         doc.m_strDataFolder = folder;
-        EXPECT_FALSE(doc.SaveDatabase(prompter, clock));
-        EXPECT_TRUE(doc.IsChanged());
+        EXPECT_TRUE(!doc.SaveDatabase(prompter, clock) && doc.IsChanged());
     }
     ASSERT_EQ(prompter.messages.size(), 3u);
     EXPECT_NE(prompter.messages[1].find("Error Code: 14\n"), std::string::npos);  // ENOTDIR
@@ -376,23 +353,18 @@ TEST_F(KT2DocTest, FailedSave_ReportsKeepsOldFileAndChangedFlag) {
 
 TEST_F(KT2DocTest, OnCloseDocument_AsksOnlyWhenChangedAndStaysOpenWhenTheSaveFails) {
     doc.SetRecords({Rec(1709593200, "Running")});
-    EXPECT_TRUE(doc.OnCloseDocument(prompter, clock));
-    EXPECT_TRUE(prompter.questions.empty());
+    EXPECT_TRUE(doc.OnCloseDocument(prompter, clock) && prompter.questions.empty());
 
     doc.MarkChanged();
     prompter.answers = {Answer::Cancel, false, true, true};
-    EXPECT_FALSE(doc.OnCloseDocument(prompter, clock));  // Cancel (or Escape): stays open, nothing changes
-    EXPECT_TRUE(doc.IsChanged());
-    EXPECT_TRUE(doc.OnCloseDocument(prompter, clock));  // No: closes without saving
+    EXPECT_TRUE(!doc.OnCloseDocument(prompter, clock) && doc.IsChanged());  // Cancel (or Escape): stays open, nothing changes
+    EXPECT_TRUE(doc.OnCloseDocument(prompter, clock) && doc.IsChanged());   // No: closes without saving
     EXPECT_FALSE(std::filesystem::exists(doc.DatabasePath()));
-    EXPECT_TRUE(doc.IsChanged());
     SetAtomicWriteFailureAfterBytesForTesting(0);
     EXPECT_FALSE(doc.OnCloseDocument(prompter, clock));  // Yes, but the save fails
     SetAtomicWriteFailureAfterBytesForTesting(-1);
-    EXPECT_TRUE(doc.IsChanged());
-    EXPECT_EQ(prompter.messages.size(), 1u);
-    EXPECT_TRUE(doc.OnCloseDocument(prompter, clock));
-    EXPECT_EQ(prompter.questions.size(), 4u);
+    EXPECT_TRUE(doc.IsChanged() && prompter.messages.size() == 1u);
+    EXPECT_TRUE(doc.OnCloseDocument(prompter, clock) && prompter.questions.size() == 4u);
     EXPECT_EQ(ReadAll(doc.DatabasePath()).substr(0, 12), "1710000000\r\n");
     EXPECT_FALSE(doc.IsChanged());
 }
@@ -420,8 +392,7 @@ TEST_F(KT2DocTest, OnNewDocument_RunsHooksByArchiveSettingAndWeight) {
     doc.m_dLastWeight = 30.0;
     StartUp seen = RunOnNewDocument(doc);  // no database file at all
     EXPECT_EQ(seen.archived, std::make_pair(3, 15));
-    EXPECT_FALSE(seen.frameWeight);
-    EXPECT_EQ(doc.GetTitle(), "");
+    EXPECT_TRUE(!seen.frameWeight && doc.GetTitle().empty());
 
     for (const char* off : {"0 5", "12", "3,15", "", "0 0", "-1 4"}) {
         doc.m_strAutoArchive = off;
@@ -449,14 +420,12 @@ TEST_F(KT2DocTest, OnNewDocument_RunsHooksByArchiveSettingAndWeight) {
 TEST_F(KT2DocTest, SortByDate_OrdersBySignedTimeAndKeepsEqualDatesInOrder) {
     doc.SetRecords({Rec(200, "c"), Rec(100, "a"), Rec(200, "d"), Rec(-5, "x"), Rec(100, "b")});
     doc.SortByDate();
-    std::string order;
-    for (const auto& r : doc.Records()) order += r.m_strType;
-    EXPECT_EQ(order, "xabcd");
+    EXPECT_EQ(Types(doc), "xabcd");
     // Enough records that an unstable sort would no longer fall back to insertion sort.
     std::vector<CEventRecord> many;
     for (int i = 0; i < 60; ++i) many.push_back(Rec((i * 7) % 3 * 100 - 5, std::string(1, static_cast<char>('!' + i))));
     doc.SetRecords(many);
-    std::stable_sort(many.begin(), many.end(), [](const auto& a, const auto& b) { return a.m_time < b.m_time; });
+    std::stable_sort(many.begin(), many.end(), EarlierTime);
     doc.SortByDate();
     CKT2Doc stable;
     stable.SetRecords(many);
@@ -523,12 +492,6 @@ TEST_F(KT2DocTest, FindRecordAndDuplicateIndex_MatchByLocalDayTrimmedTextsAndTen
     EXPECT_EQ(doc.FindRecord(day, "Running", "Easy", 30, "Park"), -1);
 }
 
-}  // namespace
-}  // namespace kt
-
-namespace kt {
-namespace {
-
 // Every notice an observer receives, as one line each, in order.
 struct NoticeLog : JournalObserver {
     void RecordsAboutToBeInserted(size_t a, size_t b) override { Add("+?", a, b); }
@@ -549,12 +512,6 @@ struct NoticeLog : JournalObserver {
     std::vector<std::string> Take() { return std::exchange(lines, {}); }
     std::vector<std::string> lines;
 };
-
-std::string Types(const CKT2Doc& doc) {
-    std::string s;
-    for (const CEventRecord& r : doc.Records()) s += r.m_strType;
-    return s + (doc.IsSorted() ? "" : " (unsorted)");
-}
 
 using Lines = std::vector<std::string>;
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
 
 #include "core/base/Format.h"
@@ -53,7 +54,11 @@ TEST(VersionFile, EveryFormAndMalformedNumbers) {
     EXPECT_EQ(VersionFileContent(1462060800, V(2, 6, 1, 5)), kFiveLines);
 }
 
-TEST(VersionFile, PartsCompareAsNumbersMajorFirstAndFillTwoWords) {
+TEST(VersionFile, PartsCompareAsNumbersMajorFirstAndFillTwoWordsAndNamesAndAddresses) {
+    EXPECT_EQ(CheckName("KT", "/opt/kt/kinetrax") + " " + CheckName("", "/opt/kt/kinetrax.bin"), "KT kinetrax");
+    const UpdateSite site{"https", "www.example.org", "dl.example.org:8443", "help@example.org", "Maker"};
+    EXPECT_EQ(VersionFileUrl(site, "KT"), "https://www.example.org/Quorvane/KTVersion.txt");
+    EXPECT_EQ(SetupFileUrl(site, "KTSetup.exe"), "https://dl.example.org:8443/KTSetup.exe");
     EXPECT_GT(V(3, 0, 0, 0), V(2, 99, 99, 99));
     EXPECT_GT(V(2, 6, 1, 10), V(2, 6, 1, 9));
     const CFileVersionInfo info = Own(2, 6, 1, 65535);
@@ -115,14 +120,6 @@ TEST(VersionCheck, ModesAndMessagesForEachAnswer) {
     for (const auto& c : cases) EXPECT_EQ(Outcome(c.response, c.own, c.showCurrent, c.showNotUploaded), c.expected) << *c.response;
 }
 
-TEST(VersionCheck, NamesAndAddresses) {
-    EXPECT_EQ(CheckName("KT", "/opt/kt/kinetrax"), "KT");
-    EXPECT_EQ(CheckName("", "/opt/kt/kinetrax.bin"), "kinetrax");
-    const UpdateSite site{"https", "www.example.org", "dl.example.org:8443", "help@example.org", "Maker"};
-    EXPECT_EQ(VersionFileUrl(site, "KT"), "https://www.example.org/Quorvane/KTVersion.txt");
-    EXPECT_EQ(SetupFileUrl(site, "KTSetup.exe"), "https://dl.example.org:8443/KTSetup.exe");
-}
-
 TEST(VersionCheck, VersionFileIsWrittenOnlyInTheMakersReleaseFolder) {
     test::TempDir dir;
     test::RecordingPrompter prompter;
@@ -136,24 +133,20 @@ TEST(VersionCheck, VersionFileIsWrittenOnlyInTheMakersReleaseFolder) {
     EXPECT_EQ(test::ReadAll(dir / "MyProjects/kt/KTSetup/KTVersion.txt"), kFiveLines);
     EXPECT_TRUE(prompter.messages.empty());
 
-    const struct {
-        std::string path, base, product;
-        std::string expected;
-    } targets[] = {
-        {"/a/Projects/x/Release/kinetrax", "", "Kinetrax", "/a/Projects/x/KinetraxSetup"},
-        {"/a/Projects/x/Release/kinetrax", "", "", "/a/Projects/x/kinetraxSetup"},
-        {"/a/Project/Release/bin/kinetrax", "KT", "P", "/a/Project/KTSetup"},
-        {"/a/Projects/x/release/kinetrax", "KT", "P", "none"},
-        {"/a/Release/Project/kinetrax", "KT", "P", "none"},  // "Release" must come after "Project"
-        {"/a/projects/Release/kinetrax", "KT", "P", "none"},
-        {"/a/Projec/Release/kinetrax", "KT", "P", "none"},
-    };
-    for (const auto& t : targets) {
-        const auto target = VersionFileTargetFor(t.path, t.base, t.product);
-        EXPECT_EQ(target ? target->setupFolder.string() : "none", t.expected) << t.path;
+    // {program path, base name, product, setup folder}; "Release" must come after "Project".
+    const std::array<std::string, 4> targets[] = {{"/a/Projects/x/Release/kinetrax", "", "Kinetrax", "/a/Projects/x/KinetraxSetup"},
+                                                  {"/a/Projects/x/Release/kinetrax", "", "", "/a/Projects/x/kinetraxSetup"},
+                                                  {"/a/Project/Release/bin/kinetrax", "KT", "P", "/a/Project/KTSetup"},
+                                                  {"/a/Projects/x/release/kinetrax", "KT", "P", "none"},
+                                                  {"/a/Release/Project/kinetrax", "KT", "P", "none"},
+                                                  {"/a/projects/Release/kinetrax", "KT", "P", "none"},
+                                                  {"/a/Projec/Release/kinetrax", "KT", "P", "none"}};
+    for (const auto& [path, base, product, expected] : targets) {
+        const auto target = VersionFileTargetFor(path, base, product);
+        EXPECT_EQ(target ? target->setupFolder.string() : "none", expected) << path;
     }
-    EXPECT_EQ(WriteVersionFile(dir.path().string() + "/kinetrax", "KT", info, 1, prompter), std::nullopt);
-    EXPECT_EQ(WriteVersionFile("", "KT", info, 1, prompter), std::nullopt);
+    EXPECT_FALSE(WriteVersionFile(dir.path().string() + "/kinetrax", "KT", info, 1, prompter) ||
+                 WriteVersionFile("", "KT", info, 1, prompter));
     EXPECT_EQ(prompter.messages, std::vector<std::string>{"Error reading file name"});
 }
 
@@ -225,23 +218,19 @@ TEST(UpdateDialog, PercentagesNeverDivideByZeroAndShortDownloadsAreRefused) {
 
     // Only the announced length is complete, unless the transfer failed; without a length (0 or
     // -1) anything but an empty file is.
+    // {received, length, failed}
+    const std::tuple<int64_t, int64_t, bool> downloads[] = {{1000, 1000, false}, {999, 1000, false}, {1001, 1000, false},
+                                                            {1000, 1000, true},  {1234, 0, false},   {1234, -1, false},
+                                                            {0, 0, false}};
     std::string complete;
-    for (const auto& [received, length, failed] : std::vector<std::tuple<int64_t, int64_t, bool>>{{1000, 1000, false},
-                                                                                                  {999, 1000, false},
-                                                                                                  {1001, 1000, false},
-                                                                                                  {1000, 1000, true},
-                                                                                                  {1234, 0, false},
-                                                                                                  {1234, -1, false},
-                                                                                                  {0, 0, false}})
-        complete += DownloadIsComplete(received, length, failed) ? "1" : "0";
+    for (const auto& [received, length, failed] : downloads) complete += DownloadIsComplete(received, length, failed) ? "1" : "0";
     EXPECT_EQ(complete, "1000110");
 }
 
 TEST(UpdateDialog, DownloadFolderIsCreatedUnderDownloadsOrTheUserIsTold) {
     test::TempDir dir;
     test::RecordingPrompter prompter;
-    EXPECT_EQ(GetDownloadFolder(std::nullopt, prompter), "");
-    EXPECT_EQ(GetDownloadFolder(std::string(), prompter), "");
+    EXPECT_EQ(GetDownloadFolder(std::nullopt, prompter) + GetDownloadFolder(std::string(), prompter), "");
     EXPECT_EQ(GetDownloadFolder((dir / "Downloads").string(), prompter), (dir / "Downloads/Quorvane").string());
     EXPECT_TRUE(std::filesystem::is_directory(dir / "Downloads/Quorvane"));
     EXPECT_EQ(GetDownloadFolder((dir / "Downloads").string(), prompter), (dir / "Downloads/Quorvane").string());  // exists: fine
