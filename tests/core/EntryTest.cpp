@@ -89,8 +89,7 @@ TEST_F(EntryFixture, CellEdit_MarksChangeShowsHintAndAutoFillsFromNewestRecordOf
     EXPECT_EQ(grid.Text(1, kColUnit), "Minutes");  // the hint uses 5 whatever "MaxHours" says
     EXPECT_TRUE(grid.IsModified(1, kColDuration) && grid.IsEdited());
     ClearDataEntryGrid(grid);
-    EXPECT_TRUE(grid.IsEdited());  // clearing by command keeps the mark
-    EXPECT_EQ(grid.Text(0, kColNotes), "Notes & Comments");
+    EXPECT_TRUE(grid.IsEdited() && grid.Text(0, kColNotes) == "Notes & Comments");  // clearing by command keeps the mark
     grid.ClearModified();
     EndCellEdit(grid, state, doc, true, 1, kColDuration, " ");  // same text: not an edit
     EXPECT_FALSE(grid.IsEdited());
@@ -106,18 +105,15 @@ TEST_F(EntryFixture, CellEdit_MarksChangeShowsHintAndAutoFillsFromNewestRecordOf
     EXPECT_EQ(grid.Text(2, kColDescription) + "|" + grid.Text(2, kColLocation), "Field course|");  // written even when empty
     EXPECT_EQ(shown, (std::vector<std::string>{"2,0", "2,1", "2,4"}));
     EndCellEdit(grid, state, doc, true, 2, kColType, "Archery");  // the same texts again: nothing to show
-    EXPECT_EQ(shown.size(), 3u);
+    EXPECT_TRUE(shown.size() == 3u && state.exitCaption == "Save Database && Exit");
     grid.SetCellObserver({});
-    EXPECT_EQ(state.exitCaption, "Save Database && Exit");
 
     state.exitCaption = "Exit";
     EndCellEdit(grid, state, doc, false, 3, kColType, "Archery");  // "AutoFill" off
-    EXPECT_EQ(grid.Text(3, kColDescription), " ");
-    EXPECT_EQ(state.exitCaption, "Exit");
+    EXPECT_EQ(grid.Text(3, kColDescription) + "|" + state.exitCaption, " |Exit");
     grid.SetText(3, kColDescription, "mine");
     EndCellEdit(grid, state, doc, true, 3, kColType, "archery");  // case matters: no record
-    EXPECT_EQ(grid.Text(3, kColDescription), "mine");
-    EXPECT_EQ(state.exitCaption, "Save Database && Exit");
+    EXPECT_EQ(grid.Text(3, kColDescription) + "|" + state.exitCaption, "mine|Save Database && Exit");
 }
 
 TEST_F(EntryFixture, Capture_AddsRowsSkipsIncompleteAndDuplicateRowsNotesTheFormulaSortsAndClears) {
@@ -130,16 +126,11 @@ TEST_F(EntryFixture, Capture_AddsRowsSkipsIncompleteAndDuplicateRowsNotesTheForm
     SetRow(grid, 4, {kAerobics, "Class", "1.5", "Gym", "250", "felt good"});  // typed calories: kept, no note
     SetRow(grid, 5, {kAerobics, "Late", "10", "", "-20", "refund"});          // negative ones too
     const CaptureResult r = ReadDataGrid(grid, state, context);
-    EXPECT_TRUE(r.completed);
-    EXPECT_TRUE(prompter.messages.empty());
-    EXPECT_EQ(r.recordsAdded, 3);
+    EXPECT_TRUE(r.completed && prompter.messages.empty() && r.recordsAdded == 3);
     // One notice for the whole capture; the views refresh from it, not row by row.
     EXPECT_EQ(changes, (std::vector<JournalChange>{{true, false}}));
-    EXPECT_EQ(summaries, 0);
-    EXPECT_TRUE(doc.IsChanged());
-    EXPECT_EQ(grid.Text(4, kColNotes), " ");
-    EXPECT_FALSE(grid.IsEdited());
-    EXPECT_EQ(state.exitCaption, "Save Database && Exit");
+    EXPECT_TRUE(summaries == 0 && doc.IsChanged() && !grid.IsEdited());
+    EXPECT_EQ(grid.Text(4, kColNotes) + "|" + state.exitCaption, " |Save Database && Exit");
 
     // Calories of 0 or no number use the formula too; new records get the typed weight, the
     // document's when it is taken over, else 0.
@@ -173,16 +164,12 @@ TEST_F(EntryFixture, Capture_MissingDurationStopsKeepingEarlierRowsAndTheGrid) {
     SetRow(grid, 2, {kGolf, "Second", " "});
     SetRow(grid, 3, {kGolf, "Third", "20", "", "1"});
     const CaptureResult r = ReadDataGrid(grid, state, context);
-    EXPECT_FALSE(r.completed);
-    EXPECT_EQ(r.stoppedAtRow, 2);
+    EXPECT_TRUE(!r.completed && r.stoppedAtRow == 2);
     EXPECT_EQ(prompter.messages, (std::vector<std::string>{"The duration of the exercise must be supplied."}));
     // 7 < MaxHours 10 reads as hours. The views hear of it once, then the day summary is shown.
     EXPECT_EQ(Rows(), (std::vector<std::string>{"01-05|First||420|1.0000|0|", "02-01|Later||30|100.0000|70|"}));
-    EXPECT_EQ(changes.size(), 1u);
-    EXPECT_EQ(summaries, 1);
-    EXPECT_EQ(grid.Text(1, kColUnit), "Hours");
-    EXPECT_EQ(grid.Text(3, kColDescription), "Third");
-    EXPECT_TRUE(grid.IsEdited() && doc.IsChanged());
+    EXPECT_TRUE(changes.size() == 1u && summaries == 1 && grid.IsEdited() && doc.IsChanged());
+    EXPECT_EQ(grid.Text(1, kColUnit) + "|" + grid.Text(3, kColDescription), "Hours|Third");
 }
 
 TEST_F(EntryFixture, Capture_RowWithTextButNoTypeOrDescriptionStopsNamingTheCell) {
@@ -197,8 +184,7 @@ TEST_F(EntryFixture, Capture_RowWithTextButNoTypeOrDescriptionStopsNamingTheCell
         SetRow(grid, 2, row2);
         SetRow(grid, 3, {kGolf, "Third", "20", "", "1"});
         const CaptureResult r = ReadDataGrid(grid, state, context);
-        EXPECT_FALSE(r.completed);
-        EXPECT_EQ(r.stoppedAtRow, 2);
+        EXPECT_TRUE(!r.completed && r.stoppedAtRow == 2);
         EXPECT_EQ(prompter.messages, std::vector<std::string>{
                                          Format("The %s of row 2 must be supplied. Complete the row, or clear it to leave it out.", cell)});
         EXPECT_EQ(Rows(), std::vector<std::string>{"01-05|First||20|1.0000|0|"});
@@ -207,13 +193,8 @@ TEST_F(EntryFixture, Capture_RowWithTextButNoTypeOrDescriptionStopsNamingTheCell
 }
 
 TEST_F(EntryFixture, Capture_RefusesNumbersNoRecordCanHold) {
-    struct Case {
-        std::vector<std::string> row2;
-        double newWeight;  // typed into the toolbar; 0: none
-        int stoppedAt;
-        const char* shown;
-    };
-    const Case cases[] = {
+    // {row 2, the weight typed into the toolbar (0: none), the row stopped at, what the message shows}
+    const std::tuple<std::vector<std::string>, double, int, const char*> cases[] = {
         {{kGolf, "Far", "1e307:0:0"}, 0, 2, "Duration of row 2 (inf)"},        // hours times 60 overflow
         {{kGolf, "Far", "-1e307"}, 0, 2, "Duration of row 2 (-inf)"},          // below MaxHours: hours
         {{kGolf, "Far", "600001"}, 0, 2, "Duration of row 2 (600001)"},        // more than 10,000 hours
@@ -221,22 +202,22 @@ TEST_F(EntryFixture, Capture_RefusesNumbersNoRecordCanHold) {
         {{kGolf, "Far", "600000"}, 0, 2, "Calories of row 2 (3.14916e+06)"},   // worked out by the formula
         {{kGolf, "Far", "30", "", "5"}, 20000, 1, "weight of row 1 (20000)"},  // typed into the toolbar
     };
-    for (const Case& c : cases) {
+    for (const auto& [row2, newWeight, stoppedAt, shown] : cases) {
+        SCOPED_TRACE(shown);
         doc.SetRecords({});
         prompter.messages.clear();
         settings.m_arDescriptions.clear();
         state.addToLists = true;
-        state.newWeight = c.newWeight;
-        state.newWeightSet = c.newWeight != 0;
+        state.newWeight = newWeight;
+        state.newWeightSet = newWeight != 0;
         SetRow(grid, 1, {kGolf, "Near", "600000", "", "1000000"});  // the largest values still taken
-        SetRow(grid, 2, c.row2);
-        const CaptureResult r = ReadDataGrid(grid, state, context);
-        EXPECT_EQ(r.stoppedAtRow, c.stoppedAt) << c.shown;
-        ASSERT_EQ(prompter.messages.size(), 1u) << c.shown;
-        EXPECT_NE(prompter.messages[0].find(c.shown), std::string::npos) << prompter.messages[0];
+        SetRow(grid, 2, row2);
+        EXPECT_EQ(ReadDataGrid(grid, state, context).stoppedAtRow, stoppedAt);
+        ASSERT_EQ(prompter.messages.size(), 1u);
+        EXPECT_NE(prompter.messages[0].find(shown), std::string::npos) << prompter.messages[0];
         // Rows before it are kept; the refused row adds no record and nothing to the lists.
-        EXPECT_EQ(doc.Records().size(), static_cast<size_t>(c.stoppedAt - 1)) << c.shown;
-        EXPECT_EQ(settings.m_arDescriptions.size(), static_cast<size_t>(c.stoppedAt - 1)) << c.shown;
+        const size_t kept = static_cast<size_t>(stoppedAt - 1);
+        EXPECT_EQ(std::make_pair(doc.Records().size(), settings.m_arDescriptions.size()), std::make_pair(kept, kept));
     }
 }
 
@@ -323,10 +304,7 @@ TEST_F(EntryFixture, Correction_LoadedRecordIsRewrittenInPlaceWithoutDuplicateTe
     // The record's day, the capture's weight.
     EXPECT_EQ(Rows(),
               (std::vector<std::string>{"01-02|A||30|100.0000|70|", "01-05|B|Hall|5|321.0000|75|windy", "01-07|C||30|100.0000|70|"}));
-    EXPECT_EQ(doc.Records()[1].m_nFile, 2u);
-    EXPECT_EQ(summaries, 0);
-    EXPECT_FALSE(state.replace);
-    EXPECT_TRUE(doc.IsChanged());
+    EXPECT_TRUE(doc.Records()[1].m_nFile == 2u && summaries == 0 && !state.replace && doc.IsChanged());
 
     // A correction whose duration was removed stops; the replace state is left anyway.
     ASSERT_TRUE(LoadRecordForCorrection(grid, state, doc, 0, settings.m_dMaxHours));
@@ -339,19 +317,16 @@ TEST_F(EntryFixture, Correction_LoadedRecordIsRewrittenInPlaceWithoutDuplicateTe
     doc.DeleteRecord(0);
     grid.SetText(1, kColLocation, "Moved");
     EXPECT_EQ(OnActionButton(grid, state, context).capture.recordsReplaced, 1);
-    EXPECT_EQ(doc.Records()[1].m_strLocation, "Moved");
-    EXPECT_EQ(doc.Records().size(), 2u);
+    EXPECT_TRUE(doc.Records()[1].m_strLocation == "Moved" && doc.Records().size() == 2u);
 
     // Gone or changed since it was loaded, or an activity loaded instead: nothing is replaced, the user is told.
-    const std::function<void()> spoilers[] = {
-        [&] { doc.DeleteRecord(1); },
-        [&] {
-            CEventRecord other = doc.Records()[1];
-            other.m_dCalories += 1;
-            doc.ReplaceRecord(1, other);
-        },
-        [&] { LoadActivityForEdit(grid, state, table, 4); },
-    };
+    const std::function<void()> spoilers[] = {[&] { doc.DeleteRecord(1); },
+                                              [&] {
+                                                  CEventRecord other = doc.Records()[1];
+                                                  other.m_dCalories += 1;
+                                                  doc.ReplaceRecord(1, other);
+                                              },
+                                              [&] { LoadActivityForEdit(grid, state, table, 4); }};
     for (const auto& spoil : spoilers) {
         doc.SetRecords({Record(LocalMidnight(2016, 1, 2), "A"), Record(LocalMidnight(2016, 1, 7), "C")});
         ASSERT_TRUE(LoadRecordForCorrection(grid, state, doc, 1, settings.m_dMaxHours));
@@ -374,29 +349,23 @@ TEST_F(EntryFixture, ActionButton_SyncsOrCapturesAndActivityEditNeedsAValidIndex
     SetRow(grid, 1, {"Archery, target", "3.75", "4"});
     EXPECT_EQ(OnActionButton(grid, state, context).path, ActionPath::SyncSelectedActivities);
     EXPECT_EQ(grid.Text(1, kColType), "Archery, target");  // untouched: the sync path captures nothing
-    EXPECT_EQ(ChooseActionPath(true, EditorMode::Records, false), ActionPath::Capture);
-    EXPECT_EQ(ChooseActionPath(false, EditorMode::Activities, false), ActionPath::Capture);
+    EXPECT_TRUE(ChooseActionPath(true, EditorMode::Records, false) == ActionPath::Capture &&
+                ChooseActionPath(false, EditorMode::Activities, false) == ActionPath::Capture);
 
     state.replace = true;
     const ActionResult a = OnActionButton(grid, state, context);
-    EXPECT_TRUE(a.capture.activityEdit && a.capture.completed);
-    EXPECT_TRUE(changes.empty());  // the journal did not change
-    EXPECT_EQ(table.At(4).name, "Archery, target");
-    EXPECT_DOUBLE_EQ(table.At(4).met, 3.75);
-    EXPECT_TRUE(settings.m_bActivityListChanged);
+    EXPECT_TRUE(a.capture.activityEdit && a.capture.completed && changes.empty());  // the journal did not change
+    EXPECT_EQ(table.At(4).name + Format(" %g", table.At(4).met), "Archery, target 3.75");
     EXPECT_EQ(activityRows, (std::vector<std::string>{"4|Archery, target|3.75"}));
-    EXPECT_FALSE(state.replace);
-    EXPECT_TRUE(doc.Records().empty());
+    EXPECT_TRUE(settings.m_bActivityListChanged && !state.replace && doc.Records().empty());
 
     settings.m_bActivityListChanged = false;
     for (const char* index : {"abc", "-1", "310", "-2"}) {
         SetRow(grid, 1, {"Renamed", "9", index});
         EXPECT_TRUE(ReadDataGrid(grid, state, context).completed);
     }
-    EXPECT_EQ(table.At(0).name, kAerobics);
-    EXPECT_EQ(table.At(309).name, "User Defined");
-    EXPECT_FALSE(settings.m_bActivityListChanged);
-    EXPECT_EQ(activityRows.size(), 1u);
+    EXPECT_EQ(table.At(0).name + "|" + table.At(309).name, kAerobics + "|User Defined");
+    EXPECT_TRUE(!settings.m_bActivityListChanged && activityRows.size() == 1u);
 }
 
 TEST(EntryPrompt, TextColourAndBoldFollowDateAndReplaceState) {
@@ -424,17 +393,14 @@ TEST(SaveAndExit, AsksAboutUnrecordedRowsSavesAChangedDatabaseAndStaysWhenTheSav
     EXPECT_EQ(OnSaveAndExit(grid, doc, prompter), ExitDecision::Stay);
     EXPECT_FALSE(std::filesystem::exists(dir / "ExerciseData.edb"));
     EXPECT_EQ(OnSaveAndExit(grid, doc, prompter), ExitDecision::Close);
-    EXPECT_TRUE(std::filesystem::exists(dir / "ExerciseData.edb"));
-    EXPECT_FALSE(doc.IsChanged());
-    EXPECT_EQ(prompter.questions.size(), 2u);
+    EXPECT_TRUE(std::filesystem::exists(dir / "ExerciseData.edb") && !doc.IsChanged() && prompter.questions.size() == 2u);
 
     grid.ClearModified();
     test::WriteAll(dir / "file", "x");
     doc.m_strDataFolder = (dir / "file").string();  // a folder path through a regular file
     doc.MarkChanged();
     EXPECT_EQ(OnSaveAndExit(grid, doc, prompter), ExitDecision::Stay);
-    EXPECT_EQ(prompter.questions.size(), 2u);  // nothing left in the grid: no question
-    EXPECT_TRUE(doc.IsChanged());
+    EXPECT_TRUE(prompter.questions.size() == 2u && doc.IsChanged());  // nothing left in the grid: no question
 }
 
 }  // namespace
