@@ -23,10 +23,7 @@ using test::TempDir;
 using test::WriteAll;
 
 TEST(CliArguments, BadWordsGiveOneMessageEach) {
-    const struct {
-        std::vector<std::string> words;
-        const char* error;
-    } cases[] = {
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
         {{}, "no command given"},
         {{"report"}, "unknown command \"report\""},
         {{"summary", "--bogus"}, "unknown option --bogus"},
@@ -49,11 +46,7 @@ TEST(CliArguments, BadWordsGiveOneMessageEach) {
         {{"add", "--activity", "Golf", "--duration", "1h"}, "--duration takes minutes or hours (45, 1.5, 1:30 or 1:15:30), not \"1h\""},
         {{"add", "--activity", "Golf", "--duration", "30", "--calories", "-0.5"}, "--calories takes a number of 0 or more, not \"-0.5\""},
     };
-    for (const auto& c : cases) {
-        std::string joined;
-        for (const std::string& w : c.words) joined += w + " ";
-        EXPECT_EQ(cli::ParseArguments(c.words).error, c.error) << joined;
-    }
+    for (const auto& [words, error] : cases) EXPECT_EQ(cli::ParseArguments(words).error, error) << ::testing::PrintToString(words);
 }
 
 TEST(CliArguments, GoodWordsFillTheirFields) {
@@ -62,25 +55,18 @@ TEST(CliArguments, GoodWordsFillTheirFields) {
     ASSERT_EQ(add.error, "");
     const Arguments& a = add.args;
     EXPECT_EQ(a.command, Command::Add);
-    EXPECT_EQ(a.dataFolder, "/j");
-    EXPECT_EQ(a.activity, "Golf, general");
-    EXPECT_EQ(a.duration, "1:30");
-    EXPECT_EQ(a.description, "");  // given empty is not the same as not given
-    EXPECT_FALSE(a.location.has_value());
-    EXPECT_EQ(a.calories, "250");
-    EXPECT_EQ(a.date, (CalendarDay{2024, 2, 29}));
-    EXPECT_EQ(a.notes, "n");
+    // Given empty is not the same as not given.
+    EXPECT_TRUE(a.description == "" && !a.location.has_value() && a.date == (CalendarDay{2024, 2, 29}));
+    EXPECT_EQ(
+        a.dataFolder.value_or("?") + "|" + a.activity + "|" + a.duration + "|" + a.calories.value_or("?") + "|" + a.notes.value_or("?"),
+        "/j|Golf, general|1:30|250|n");
 
     const cli::ParseResult exp = cli::ParseArguments({"export-csv", "-", "--to", "2024-12-31", "--data-folder=/k"});
     ASSERT_EQ(exp.error, "");
-    EXPECT_EQ(exp.args.file, "-");
-    EXPECT_EQ(exp.args.to, (CalendarDay{2024, 12, 31}));
-    EXPECT_FALSE(exp.args.from.has_value());
-    EXPECT_EQ(exp.args.dataFolder, "/k");
+    EXPECT_TRUE(exp.args.file == "-" && exp.args.to == (CalendarDay{2024, 12, 31}) && !exp.args.from && exp.args.dataFolder == "/k");
 
     // --help needs nothing else of the command; --version stands alone.
-    EXPECT_TRUE(cli::ParseArguments({"add", "--help"}).args.help);
-    EXPECT_EQ(cli::ParseArguments({"add", "--help"}).error, "");
+    EXPECT_TRUE(cli::ParseArguments({"add", "--help"}).args.help && cli::ParseArguments({"add", "--help"}).error.empty());
     EXPECT_TRUE(cli::ParseArguments({"--version"}).args.version);
     EXPECT_EQ(cli::ParseArguments({"summary", "--period=9"}).args.period, 9);
     EXPECT_EQ(cli::ParseArguments({"add", "--activity", "Golf", "--duration", "30", "--calories", "0"}).args.calories, "0");
@@ -104,10 +90,8 @@ TEST(CliDataFolder, DocumentsFolderFollowsUserDirs) {
     const std::string home = (dir / "home").string();
     const std::filesystem::path config = dir / "config";
     std::filesystem::create_directories(config);
-    const struct {
-        const char* userDirs;  // nullptr: no file
-        std::string expected;
-    } cases[] = {
+    const std::pair<const char*, std::string> cases[] = {
+        // {user-dirs.dirs, nullptr for none; the folder}
         {nullptr, home + "/Documents"},
         {"XDG_DESKTOP_DIR=\"$HOME/Desktop\"\n", home + "/Documents"},
         {"# comment\nXDG_DOCUMENTS_DIR=\"$HOME/Dokumente\"\n", home + "/Dokumente"},
@@ -116,10 +100,10 @@ TEST(CliDataFolder, DocumentsFolderFollowsUserDirs) {
         {"XDG_DOCUMENTS_DIR=\"relative/path\"\n", home + "/Documents"},
         {" XDG_DOCUMENTS_DIR=\"/srv/indented\"\n", home + "/Documents"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [userDirs, expected] : cases) {
         std::filesystem::remove(config / "user-dirs.dirs");
-        if (c.userDirs) WriteAll(config / "user-dirs.dirs", c.userDirs);
-        EXPECT_EQ(XdgDocumentsFolder(home, config.string()), c.expected) << (c.userDirs ? c.userDirs : "(none)");
+        if (userDirs) WriteAll(config / "user-dirs.dirs", userDirs);
+        EXPECT_EQ(XdgDocumentsFolder(home, config.string()), expected) << (userDirs ? userDirs : "(none)");
     }
     // Without XDG_CONFIG_HOME (or with a relative one) the file is read from $HOME/.config.
     std::filesystem::create_directories(dir / "home" / ".config");
@@ -132,15 +116,9 @@ TEST(CliDataFolder, DocumentsFolderFollowsUserDirs) {
 
 TEST(DatabaseCheck, NamesEveryLineThatDoesNotReadCleanly) {
     const std::string good = "1451948400\tGolf, general\tRange\t45.00\tClub\t200.0\t80.0\t1\tnotes";
-    const struct {
-        std::string content;
-        std::vector<std::string> expected;
-    } cases[] = {
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
         {"1700000000\r\n" + good + "\r\n", {}},
-        {"\xEF\xBB\xBF"
-         "1700000000\n" +
-             good + "\n\n",
-         {}},                                                                               // mark, LF ends, an empty line
+        {std::string("\xEF\xBB\xBF") + "1700000000\n" + good + "\n\n", {}},                 // mark, LF ends, an empty line
         {"1700000000\n1451948400\tA\tB\t45.00\tC\t200.0\t80.0\told notes\n", {}},           // eight-field layout
         {"1700000000\n1451948400\tA\tB\t45.00\tC\t200.0\t80.0\t0\tnotes\twith tab\n", {}},  // a tab in the notes
         {"not a number\n" + good + "\n", {}},                                               // nobody reads the header
@@ -156,10 +134,10 @@ TEST(DatabaseCheck, NamesEveryLineThatDoesNotReadCleanly) {
           "line 4: no tab, the line is not read"}},
         {"1700000000\n1451948400\tA\tB\t\xE9t\xE9\tC\t200.0\t80.0\t1\t\n", {"line 2: unreadable duration \"\xC3\xA9t\xC3\xA9\""}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [content, expected] : cases) {
         std::vector<std::string> got;
-        for (const LineProblem& p : CheckDatabaseContent(c.content)) got.push_back(DescribeLineProblem(p));
-        EXPECT_EQ(got, c.expected) << c.content;
+        for (const LineProblem& p : CheckDatabaseContent(content)) got.push_back(DescribeLineProblem(p));
+        EXPECT_EQ(got, expected) << content;
     }
 }
 
@@ -234,24 +212,20 @@ TEST_F(CliRunTest, ExportWritesTheDaysGivenWholeAndDefaultsToEveryRecord) {
         "Date,Activity Type, Activity Description, Activity Duration, Activity Location, Calories Burned, Weight (kg), Comment\r\n";
     const std::string golf = "42374,Golf- general,Driving range,30.00,Club,200.0,80.0,1,\r\n";
     const std::string swim = "42376,Swimming butterfly,Lengths  easy,60.00,Pool,300.0,80.0,1,felt good\r\n";
-    const struct {
-        std::vector<std::string> range;
-        std::string expected;
-        const char* report;
-    } cases[] = {
-        {{}, header + golf + swim, "Wrote 2 records to "},
-        {{"--from", "2016-01-05", "--to", "2016-01-05"}, header + golf, "Wrote 1 records to "},
-        {{"--from", "2016-01-06"}, header + swim, "Wrote 1 records to "},
-        {{"--to", "2016-01-06"}, header + golf, "Wrote 1 records to "},
-        {{"--from", "2016-01-08", "--to", "2016-12-31"}, header, "Wrote 0 records to "},
-    };
-    for (const auto& c : cases) {
-        const std::filesystem::path file = dir / "out.csv";
+    const std::tuple<std::vector<std::string>, std::string, int> cases[] = {
+        // {range, file, records}
+        {{}, header + golf + swim, 2},
+        {{"--from", "2016-01-05", "--to", "2016-01-05"}, header + golf, 1},
+        {{"--from", "2016-01-06"}, header + swim, 1},
+        {{"--to", "2016-01-06"}, header + golf, 1},
+        {{"--from", "2016-01-08", "--to", "2016-12-31"}, header, 0}};
+    const std::filesystem::path file = dir / "out.csv";
+    for (const auto& [range, expected, records] : cases) {
         std::vector<std::string> words = {"export-csv", file.string()};
-        words.insert(words.end(), c.range.begin(), c.range.end());
+        words.insert(words.end(), range.begin(), range.end());
         ASSERT_EQ(Run(words), cli::kExitOk) << err.str();
-        EXPECT_EQ(ReadAll(file), c.expected) << words[2];
-        EXPECT_EQ(out.str(), c.report + file.string() + "\n");
+        EXPECT_EQ(ReadAll(file), expected) << words[2];
+        EXPECT_EQ(out.str(), Format("Wrote %d records to ", records) + file.string() + "\n");
     }
     ASSERT_EQ(Run({"export-csv", "-", "--from", "2016-01-07"}), cli::kExitOk);
     EXPECT_EQ(out.str(), header + swim);
@@ -342,8 +316,7 @@ TEST_F(CliRunTest, AddCapturesOneRowByTheGridRules) {
     const auto sixth = std::find_if(doc.Records().begin(), doc.Records().end(),
                                     [](const CEventRecord& r) { return r.m_time == LocalMidnight(2016, 1, 6); });
     ASSERT_NE(sixth, doc.Records().end());
-    EXPECT_EQ(sixth->m_strDescription, "Lengths, easy");
-    EXPECT_EQ(sixth->m_strLocation, "Pool");
+    EXPECT_EQ(sixth->m_strDescription.str() + "|" + sixth->m_strLocation.str(), "Lengths, easy|Pool");
     EXPECT_EQ(out.str(), "Added to " + (folder / "ExerciseData.edb").string() +
                              ": 2016-01-06 Swimming butterfly: Lengths, easy (Pool) - 20.00 minutes, 293.0 calories\n");
 }
@@ -363,14 +336,15 @@ TEST_F(CliRunTest, WritingCommandsRefuseWhileTheProgramHoldsTheJournal) {
     ASSERT_EQ(program.Acquire(folder, "kinetrax 999"), FolderLock::Result::Acquired);
     const std::string refusal =
         "kinetrax-cli: the journal in " + folder.string() + " is open in another program (kinetrax 999); close it and try again\n";
-    EXPECT_EQ(Run({"add", "--activity", "Golf, general", "--description", "x", "--duration", "30"}), cli::kExitFailed);
-    EXPECT_EQ(err.str(), refusal);
-    EXPECT_EQ(Run({"import-csv", (dir / "in.csv").string()}), cli::kExitFailed);
-    EXPECT_EQ(err.str(), refusal);
+    for (const std::vector<std::string>& words :
+         {std::vector<std::string>{"add", "--activity", "Golf, general", "--description", "x", "--duration", "30"},
+          std::vector<std::string>{"import-csv", (dir / "in.csv").string()}}) {
+        EXPECT_EQ(Run(words), cli::kExitFailed);
+        EXPECT_EQ(err.str(), refusal);
+    }
     EXPECT_EQ(ReadAll(folder / "ExerciseData.edb"), before);
     // Reading goes on beside the program.
-    EXPECT_EQ(Run({"summary"}), cli::kExitOk);
-    EXPECT_EQ(Run({"check"}), cli::kExitOk);
+    EXPECT_TRUE(Run({"summary"}) == cli::kExitOk && Run({"check"}) == cli::kExitOk);
 
     // Once the program has ended, the lock is free and the command leaves it free again.
     program.Release();
@@ -404,22 +378,17 @@ TEST_F(CliRunTest, CheckReportsEveryDatabaseFileAndFailsOnAnyProblem) {
 }
 
 TEST_F(CliRunTest, BadArgumentsGiveStatusTwoAndTheDefaultFolderIsInDocuments) {
-    const struct {
-        std::vector<std::string> words;
-        int status;
-        const char* out;
-        const char* err;
-    } cases[] = {
+    const std::tuple<std::vector<std::string>, int, std::string, const char*> cases[] = {
+        // {words, status, output start, errors}
         {{"frobnicate"}, 2, "", "kinetrax-cli: unknown command \"frobnicate\" (see kinetrax-cli --help)\n"},
         {{"add", "--activity", "Golf"}, 2, "", "kinetrax-cli: add needs --duration (see kinetrax-cli add --help)\n"},
         {{"check", "--help"}, 0, "Usage: kinetrax-cli check\n", ""},
     };
-    for (const auto& c : cases) {
+    for (const auto& [words, status, output, errors] : cases) {
         out.str("");
         err.str("");
-        EXPECT_EQ(cli::Run(c.words, env, out, err), c.status);
-        EXPECT_EQ(out.str().substr(0, std::string(c.out).size()), c.out);
-        EXPECT_EQ(err.str(), c.err);
+        EXPECT_EQ(cli::Run(words, env, out, err), status);
+        EXPECT_EQ(out.str().substr(0, output.size()) + "|" + err.str(), output + "|" + errors);
     }
     // Without --data-folder the journal is Quorvane/KT in the Documents folder.
     WriteJournal();
