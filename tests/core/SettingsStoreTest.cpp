@@ -52,19 +52,18 @@ TEST(SettingsStoreTest, FileStore_WritesTheExpectedFileAndValuesSurviveARoundTri
     const std::string unicode = "Caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80 \xE2\x80\xA6";
     std::string longText;  // no length limit
     for (int i = 0; i < 300; ++i) longText += "299\t";
-    const std::vector<std::pair<std::string, std::string>> texts = {{"Quotes", "say \"hi\" in C:\\dir\\ \\\" end\\"},
-                                                                    {"Unicode", unicode},
-                                                                    {"Controls", "a\tb\nc\r\n"},
-                                                                    {"Empty", ""},
-                                                                    {"Long", longText}};
+    const std::pair<std::string, std::string> texts[] = {{"Quotes", "say \"hi\" in C:\\dir\\ \\\" end\\"},
+                                                         {"Unicode", unicode},
+                                                         {"Controls", "a\tb\nc\r\n"},
+                                                         {"Empty", ""},
+                                                         {"Long", longText}};
     {
         FileSettingsStore store(file);
         CSettingsKey key(store);
         EXPECT_FALSE(key.Open(kKey, false));
         ASSERT_TRUE(key.Open(kKey, true));  // creates the folders and the file
-        EXPECT_TRUE(key.WriteInt("GraphPeriod", 4));
-        EXPECT_TRUE(key.WriteString("AutoArchive", "0 0"));
-        EXPECT_TRUE(key.WriteInt("GraphPeriod", 2));  // replaced in place, not appended
+        // The second GraphPeriod replaces the first in place, not appended.
+        EXPECT_TRUE(key.WriteInt("GraphPeriod", 4) && key.WriteString("AutoArchive", "0 0") && key.WriteInt("GraphPeriod", 2));
         EXPECT_EQ(ReadAll(file),
                   "Windows Registry Editor Version 5.00\n\n[HKEY_CURRENT_USER\\Software\\Kinetrax]\n"
                   "\"GraphPeriod\"=hex:02,00,00,00\n\"AutoArchive\"=\"0 0\"\n");
@@ -86,10 +85,10 @@ TEST(SettingsStoreTest, FileStore_WritesTheExpectedFileAndValuesSurviveARoundTri
     CSettingsKey key(again);
     ASSERT_TRUE(key.Open(kKey, false));
     for (const auto& [name, text] : texts) EXPECT_EQ(key.ReadString(name, "?"), text) << name;
-    EXPECT_EQ(key.ReadInt("Negative", 0), -123456);
-    EXPECT_EQ(key.ReadInt("Max", 0), std::numeric_limits<int>::max());
-    EXPECT_EQ(key.ReadDouble("Real", 0), 100.1);
-    EXPECT_EQ(key.ReadDouble("Tiny", 0), -1.5e-300);
+    ExpectReads(key, {{'i', "Negative", "-123456"},
+                      {'i', "Max", "2147483647"},
+                      {'d', "Real", "100.09999999999999"},
+                      {'d', "Tiny", "-1.5000000000000001e-300"}});
     EXPECT_EQ(key.ReadInt("Missing", 77), 77);
     EXPECT_EQ(key.m_nLastResult, ENOENT);
 }
@@ -121,8 +120,7 @@ TEST(SettingsStoreTest, FileStore_ReadsAHandEditedFileAndKeepsItsOtherContentOnW
     CSettingsKey k2(reread);
     ASSERT_TRUE(k2.Open(kKey, false));
     ExpectReads(k2, expected);
-    ASSERT_TRUE(reread.ReadValue(kKey, "Big").has_value());
-    EXPECT_EQ(reread.ReadValue(kKey, "Big")->type, 0xBu);
+    EXPECT_EQ(reread.ReadValue(kKey, "Big").value_or(StoredValue{}).type, 0xBu);
     EXPECT_EQ(reread.ReadValue("Software\\Other", "Keep"), (StoredValue{kRegSz, "other program"}));
     const std::string text = ReadAll(file);
     EXPECT_NE(text.find("[HKEY_CURRENT_USER\\SOFTWARE\\kinetrax]\n"), std::string::npos);
@@ -144,13 +142,15 @@ TEST(SettingsStoreTest, Parse_OddContentNeverFails) {
                              std::string("\0\xFF\x01\n", 4) + "\"d\"=dword:ff\n\"e\"=hex:01,\\";
     RegFile g = RegFile::Parse(junk);
     ASSERT_TRUE(g.HasKey("HKEY_CURRENT_USER\\A"));
-    EXPECT_EQ(Find(g, "Orphan"), std::nullopt);
-    EXPECT_EQ(Find(g, "v"), (StoredValue{kRegBinary, ""}));
-    EXPECT_EQ(Find(g, "w"), std::nullopt);
-    EXPECT_EQ(Find(g, "z"), std::nullopt);  // more than 8 digits
-    EXPECT_EQ(Find(g, "t"), std::nullopt);  // a type of more than 8 digits
-    EXPECT_EQ(Find(g, "d"), (StoredValue{kRegDword, std::string("\xFF\0\0\0", 4)}));
-    EXPECT_EQ(Find(g, "e"), (StoredValue{kRegBinary, "\x01"}));  // a continuation at end of file
+    // "z" has more than 8 digits, "t" a type of more than 8 digits, "e" a continuation at end of file.
+    const std::pair<const char*, std::optional<StoredValue>> values[] = {{"Orphan", std::nullopt},
+                                                                         {"v", StoredValue{kRegBinary, ""}},
+                                                                         {"w", std::nullopt},
+                                                                         {"z", std::nullopt},
+                                                                         {"t", std::nullopt},
+                                                                         {"d", StoredValue{kRegDword, std::string("\xFF\0\0\0", 4)}},
+                                                                         {"e", StoredValue{kRegBinary, "\x01"}}};
+    for (const auto& [name, value] : values) EXPECT_EQ(Find(g, name), value) << name;
     EXPECT_EQ(RegFile::Parse("").Keys().size(), 0u);
 
     // Serializing and parsing again gives the same content.
@@ -161,9 +161,7 @@ TEST(SettingsStoreTest, Parse_OddContentNeverFails) {
     for (size_t i = 0; i < h.Keys()[0].values.size(); ++i) EXPECT_EQ(h.Keys()[0].values[i].value, g.Keys()[0].values[i].value) << i;
 
     // Unpaired surrogates in UTF-16 become U+FFFD instead of invalid UTF-8.
-    EXPECT_EQ(Utf16LeToUtf8(std::string("\x00\xD8\x41\x00", 4)),
-              "\xEF\xBF\xBD"
-              "A");
+    EXPECT_EQ(Utf16LeToUtf8(std::string("\x00\xD8\x41\x00", 4)), std::string("\xEF\xBF\xBD") + "A");
 }
 
 TEST(SettingsStoreTest, Key_ValuesOfTheWrongKindOrSizeReadAsTheDefault) {
@@ -194,17 +192,14 @@ TEST(SettingsStoreTest, Key_ValuesOfTheWrongKindOrSizeReadAsTheDefault) {
 TEST(SettingsStoreTest, Key_OpenAndCloseKeepTheCurrentPath) {
     MemorySettingsStore store;
     CSettingsKey key(store);
-    EXPECT_FALSE(key.Open(kKey, false));
-    EXPECT_EQ(key.Path(), "");
+    EXPECT_TRUE(!key.Open(kKey, false) && key.Path().empty());
     store.failCreate = true;
-    EXPECT_FALSE(key.Open(kKey, true));
-    EXPECT_FALSE(key.WriteInt("x", 1));  // no current key: nothing written
+    EXPECT_FALSE(key.Open(kKey, true) || key.WriteInt("x", 1));  // no current key: nothing written
     store.failCreate = false;
     ASSERT_TRUE(key.Open(kKey, true));
     EXPECT_FALSE(key.Open("Software\\Missing", false));
     EXPECT_EQ(key.Path(), kKey);  // a failed open keeps the current key
-    EXPECT_TRUE(key.WriteInt("x", 5));
-    EXPECT_EQ(key.ReadInt("x", 0), 5);
+    EXPECT_TRUE(key.WriteInt("x", 5) && key.ReadInt("x", 0) == 5);
     key.Close();
     EXPECT_EQ(key.Path(), "");
     EXPECT_TRUE(key.Open("", false));
@@ -212,8 +207,7 @@ TEST(SettingsStoreTest, Key_OpenAndCloseKeepTheCurrentPath) {
     store.failWrites = true;
     ASSERT_TRUE(key.Open(kKey, false));
     EXPECT_FALSE(key.WriteInt("x", 6));
-    EXPECT_EQ(key.m_nLastResult, EIO);
-    EXPECT_EQ(key.ReadInt("x", 0), 5);
+    EXPECT_TRUE(key.m_nLastResult == EIO && key.ReadInt("x", 0) == 5);
 }
 
 TEST(SettingsStoreTest, FileStore_FailuresNeitherCrashNorDestroyTheFile) {
@@ -221,10 +215,8 @@ TEST(SettingsStoreTest, FileStore_FailuresNeitherCrashNorDestroyTheFile) {
     WriteAll(dir / "plain", "x");
     // The folder of the file runs through a regular file: nothing can be created.
     FileSettingsStore blocked(dir / "plain" / "Kinetrax" / "Kinetrax.reg");
-    EXPECT_FALSE(blocked.OpenKey(kKey, true));
-    EXPECT_FALSE(blocked.OpenKey(kKey, false));
-    EXPECT_EQ(blocked.ReadValue(kKey, "x"), std::nullopt);
-    EXPECT_FALSE(blocked.WriteValue(kKey, "x", StoredValue{kRegSz, "y"}));
+    EXPECT_FALSE(blocked.OpenKey(kKey, true) || blocked.OpenKey(kKey, false) || blocked.ReadValue(kKey, "x") ||
+                 blocked.WriteValue(kKey, "x", StoredValue{kRegSz, "y"}));
     EXPECT_EQ(ReadAll(dir / "plain"), "x");
 
     // A path that exists but cannot be read as a file is left alone.

@@ -32,7 +32,6 @@ struct Loaded {
     Settings settings;
     CKT2Doc doc;
 };
-
 Loaded Load(SettingsStore& store, const std::filesystem::path& folder) {
     Loaded l;
     LoadSettings(store, folder, l.settings, l.doc);
@@ -89,13 +88,10 @@ TEST(SettingsTest, Load_FromTheStoreWithItsDefaultsAndStoredValuesUnchecked) {
 TEST(SettingsTest, SelectedActivitiesText_EncodeAndDecode) {
     EXPECT_EQ(EncodeSelectedActivities({0, 51, 65535}) + "|" + EncodeSelectedActivities({}), "0\t51\t65535\n|");
 
-    using V = std::vector<uint16_t>;
-    EXPECT_EQ(DecodeSelectedActivities(""), V{0});
-    EXPECT_EQ(DecodeSelectedActivities("x\t3"), (V{0, 3}));
-    EXPECT_EQ(DecodeSelectedActivities("4\t\t"), (V{4, 4, 4}));
-    EXPECT_EQ(DecodeSelectedActivities(" 12abc\t+8"), (V{12, 8}));
     // Numbers that no 16-bit position can hold must not wrap onto a real activity.
-    EXPECT_EQ(DecodeSelectedActivities("70000\t-1\t65535\tz"), (V{65535, 65535, 65535, 65535}));
+    const std::pair<const char*, std::vector<uint16_t>> decoded[] = {
+        {"", {0}}, {"x\t3", {0, 3}}, {"4\t\t", {4, 4, 4}}, {" 12abc\t+8", {12, 8}}, {"70000\t-1\t65535\tz", {65535, 65535, 65535, 65535}}};
+    for (const auto& [text, positions] : decoded) EXPECT_EQ(DecodeSelectedActivities(text), positions) << text;
     EXPECT_EQ(DecodeSelectedActivities(EncodeSelectedActivities(DefaultSelectedActivities())), DefaultSelectedActivities());
 
     // A reset puts back the defaults without raising the flags.
@@ -117,8 +113,7 @@ TEST(SettingsTest, FirstRun_UsesFirstRunValuesAndCreatesTheStoreAtExit) {
     // Creating the key, all values at once, the user data file: three writes, not one per value.
     const long long writes = CompletedAtomicWritesForTesting();
     ASSERT_TRUE(SaveSettings(store, dir.path(), l.settings, l.doc));
-    EXPECT_EQ(CompletedAtomicWritesForTesting() - writes, 3);
-    EXPECT_FALSE(l.settings.m_bSettingsChanged);
+    EXPECT_TRUE(CompletedAtomicWritesForTesting() - writes == 3 && !l.settings.m_bSettingsChanged);
     EXPECT_EQ(ReadAll(regFile), ReadAll(Golden("FirstRunExit.reg")));
     EXPECT_EQ(ReadAll(dir / "KTUserData.cfg"), "\r\n\r\n");
     // The next start reads the same values back; a later save writes the store and the user data file.
@@ -155,22 +150,20 @@ TEST(SettingsTest, UnreadableUserDataFileIsNeitherUsedNorReplaced) {
 }
 
 TEST(SettingsTest, Migration_ReadsBothCfgFormsAndLeavesThemInPlace) {
-    struct Case {
-        std::vector<std::string> files;
-        std::string expected;
-    };
     // The newer form wins when both exist. The old form's line 2 is ignored, its unit is the second
     // of the three numbers, and the flags it lacks keep their first-run values. A cfg file holds
     // neither a last weight nor an archive date.
-    for (const Case& c : {Case{{"Kinetrax2.cfg", "Kinetrax.cfg"},
-                               "2 5 120.5 45 3.5 m1 0/0 f10110 [0 0] sel:0,248,299, d:Morning run|Evening \xC3\xA9quipe| l:Park||Gym| ch1"},
-                          Case{{"Kinetrax.cfg"}, "7 1 90 40 2 m1 0/0 f00000 [0 0] sel:60,97, d:Lunch walk| l: ch1"}}) {
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"Kinetrax2.cfg", "Kinetrax.cfg"},
+         "2 5 120.5 45 3.5 m1 0/0 f10110 [0 0] sel:0,248,299, d:Morning run|Evening \xC3\xA9quipe| l:Park||Gym| ch1"},
+        {{"Kinetrax.cfg"}, "7 1 90 40 2 m1 0/0 f00000 [0 0] sel:60,97, d:Lunch walk| l: ch1"}};
+    for (const auto& [files, expected] : cases) {
         TempDir dir;
-        for (const std::string& f : c.files) WriteAll(dir / f, ReadAll(Golden(f)));
+        for (const std::string& f : files) WriteAll(dir / f, ReadAll(Golden(f)));
         MemorySettingsStore store;
-        EXPECT_EQ(Summary(Load(store, dir.path())), c.expected);
+        EXPECT_EQ(Summary(Load(store, dir.path())), expected);
         EXPECT_EQ(store.writeCount, 0);
-        for (const std::string& f : c.files) EXPECT_EQ(ReadAll(dir / f), ReadAll(Golden(f))) << f;
+        for (const std::string& f : files) EXPECT_EQ(ReadAll(dir / f), ReadAll(Golden(f))) << f;
     }
 
     TempDir dir;
@@ -185,9 +178,8 @@ TEST(SettingsTest, Migration_CfgFieldsThatCannotBeReadKeepTheirValues) {
     const std::pair<const char*, double> cases[] = {{"10.0\t0.00", 10.0},  {"10.0\t-2.00", 10.0}, {"10.0\t50.00", 50.0},
                                                     {"10.0\t50.01", 10.0}, {"10.0\t0.01", 0.01},  {"10.0\tnan", 10.0},
                                                     {"10.0", 7.0},         {"x\t3", 7.0}};
-    for (const auto& [line4, hours] : cases) {
+    for (const auto& [line4, hours] : cases)
         EXPECT_EQ(LoadCfg(dir, std::string("1\r\n2\r\n100.0\r\n") + line4 + "\r\n").settings.m_dMaxHours, hours) << line4;
-    }
 
     // Missing lines and unreadable fields keep the first-run values (line 5 stops at "q"); an empty
     // line 6 is a list of its own; an empty file is read rather than taken for a first run.
@@ -260,8 +252,7 @@ TEST(SettingsTest, Save_ToTheStoreAndTheUserDataFile) {
     s.m_bSettingsChanged = s.m_bActivityListChanged = true;
     const int before = store.writeCount;
     ASSERT_TRUE(SaveSelectedActivities(store, s));
-    EXPECT_EQ(store.writeCount, before + 1);
-    EXPECT_TRUE(s.m_bSettingsChanged && s.m_bActivityListChanged);  // flags untouched
+    EXPECT_TRUE(store.writeCount == before + 1 && s.m_bSettingsChanged && s.m_bActivityListChanged);  // flags untouched
     EXPECT_EQ(Load(store, dir.path()).settings.m_arSelectedActivities, s.m_arSelectedActivities);
     MemorySettingsStore fresh;  // the key is created when the store has none yet
     ASSERT_TRUE(SaveSelectedActivities(fresh, s));
@@ -281,8 +272,7 @@ TEST(SettingsTest, Save_FallsBackToTheCfgFileWhenTheStoreCannotBeCreated) {
     WriteAll(dir / "Kinetrax2.cfg", ReadAll(Golden("Kinetrax2.cfg")));
     Loaded l = Load(store, dir.path());
     std::filesystem::remove(dir / "Kinetrax2.cfg");
-    ASSERT_TRUE(SaveSettings(store, dir.path(), l.settings, l.doc));
-    EXPECT_FALSE(l.settings.m_bSettingsChanged);
+    ASSERT_TRUE(SaveSettings(store, dir.path(), l.settings, l.doc) && !l.settings.m_bSettingsChanged);
     EXPECT_EQ(ReadAll(dir / "Kinetrax2.cfg"), ReadAll(Golden("Kinetrax2.cfg")));
     EXPECT_FALSE(std::filesystem::exists(dir / "KTUserData.cfg"));  // the lists are in the cfg file
 
@@ -295,16 +285,14 @@ TEST(SettingsTest, Save_FallsBackToTheCfgFileWhenTheStoreCannotBeCreated) {
 
     // Nowhere to write at all: nothing is reported, and the flag stays set for a later try.
     l.settings.m_bSettingsChanged = true;
-    EXPECT_FALSE(SaveSettings(store, dir / "blocker", l.settings, l.doc));
-    EXPECT_TRUE(l.settings.m_bSettingsChanged);
+    EXPECT_TRUE(!SaveSettings(store, dir / "blocker", l.settings, l.doc) && l.settings.m_bSettingsChanged);
 
     // A store key that exists but takes no writes: no cfg fallback either, and the flag stays.
     MemorySettingsStore failing;
     ASSERT_TRUE(failing.OpenKey(kKey, true));
     failing.failWrites = true;
     std::filesystem::remove(dir / "Kinetrax2.cfg");
-    EXPECT_FALSE(SaveSettings(failing, dir.path(), l.settings, l.doc));
-    EXPECT_TRUE(l.settings.m_bSettingsChanged);
+    EXPECT_TRUE(!SaveSettings(failing, dir.path(), l.settings, l.doc) && l.settings.m_bSettingsChanged);
     EXPECT_FALSE(std::filesystem::exists(dir / "Kinetrax2.cfg"));
 }
 
@@ -317,8 +305,7 @@ TEST(SettingsTest, WindowState_IsRememberedOnlyInAnExistingKeyAndUnusableValuesR
     state.averagingPeriod = 9;
     state.showWeight = false;
     // No settings key yet: nothing is created, so a cfg file would still be migrated at the next start.
-    EXPECT_FALSE(SaveWindowState(store, state));
-    EXPECT_FALSE(store.OpenKey(kKey, false));
+    EXPECT_FALSE(SaveWindowState(store, state) || store.OpenKey(kKey, false));
     EXPECT_EQ(LoadWindowState(store), WindowState{});
 
     ASSERT_TRUE(store.OpenKey(kKey, true));
@@ -328,22 +315,17 @@ TEST(SettingsTest, WindowState_IsRememberedOnlyInAnExistingKeyAndUnusableValuesR
     ASSERT_TRUE(key.Open(kKey, false));
     std::string values;
     for (const char* name : {"WindowLeft", "WindowTop", "WindowWidth", "WindowHeight", "WindowMaximized", "EditorPaneHeight",
-                             "LastAveragingPeriod", "ShowWeightGraph"}) {
+                             "LastAveragingPeriod", "ShowWeightGraph"})
         values += Format("%d ", key.ReadInt(name, 999));
-    }
     EXPECT_EQ(values, "-20 40 1100 700 1 333 9 0 ");
 
     // Values a hand could have written: no size, a period beyond the list, a negative pane.
     for (const auto& [name, value] : std::vector<std::pair<const char*, int>>{
-             {"WindowWidth", 0}, {"LastAveragingPeriod", 10}, {"EditorPaneHeight", -5}, {"ShowWeightGraph", 7}}) {
+             {"WindowWidth", 0}, {"LastAveragingPeriod", 10}, {"EditorPaneHeight", -5}, {"ShowWeightGraph", 7}})
         key.WriteInt(name, value);
-    }
     const WindowState read = LoadWindowState(store);
-    EXPECT_FALSE(read.geometry.has_value());
-    EXPECT_FALSE(read.averagingPeriod.has_value());
-    EXPECT_EQ(read.editorPaneHeight, 0);
+    EXPECT_TRUE(!read.geometry && !read.averagingPeriod && read.editorPaneHeight == 0 && read.maximized);
     EXPECT_EQ(read.showWeight, std::optional<bool>(true));
-    EXPECT_TRUE(read.maximized);
     key.WriteInt("LastAveragingPeriod", -1);
     EXPECT_FALSE(LoadWindowState(store).averagingPeriod.has_value());
 }
