@@ -128,9 +128,8 @@ TEST(ArchiveRules, CutDatesNamesAndTheYearlyArchiveDay) {
 
     for (const char* name :
          {"ExerciseData.edb", "ExerciseData_Ending_06-30-22.edb", "ExerciseData_backup_03-05-24.edb", "ExerciseData_Ending_backup.edb",
-          "exercisedata_x.edb", "ExerciseData.edb.recombined", "ExerciseData_x.EDB", "ExerciseData_Old.edb"}) {
+          "exercisedata_x.edb", "ExerciseData.edb.recombined", "ExerciseData_x.EDB", "ExerciseData_Old.edb"})
         WriteAll(dir / name, "1\r\n");
-    }
     std::filesystem::create_directory(dir / "ExerciseData_Ending_dir.edb");
     EXPECT_EQ(ListDatabaseFiles(dir.path()),
               (std::vector<std::string>{"ExerciseData_Ending_06-30-22.edb", "ExerciseData_Ending_12-31-23.edb", "ExerciseData_Old.edb",
@@ -163,9 +162,8 @@ TEST(ArchiveRules, DialogTextsPickOutTheirDatesAndNames) {
 
     EXPECT_EQ(RecombineCheckCaption("3 15", Day(2024, 6, 1)), "Automatically trim database && archive older records on March 15.");
     EXPECT_EQ(RecombineCheckCaption("2 30", Day(2023, 6, 1)), "Automatically trim database && archive older records on March 02.");
-    for (const char* off : {"0 0", "3 0", "0 3", "x"}) {
+    for (const char* off : {"0 0", "3 0", "0 3", "x"})
         EXPECT_EQ(RecombineCheckCaption(off, Day(2024, 6, 1)), "Automatically Trim the database and archive older records.") << off;
-    }
     EXPECT_EQ(AutoArchiveAfterRecombine("1 1", true) + AutoArchiveAfterRecombine("1 1", false), "1 10 0");
     std::string countdown;
     for (Time64 remaining : {20, 19, 5, 0, -3, 61}) countdown += CountdownCaption(remaining).substr(21, 2) + " ";
@@ -256,8 +254,7 @@ protected:
 };
 
 TEST_F(AllDataTest, ViewAllReadsEveryFileButBackupsSavesEachRecordToItsFileAndNeedsTwoFiles) {
-    EXPECT_EQ(doc.ReadAllDatabases(prompter), 7);
-    EXPECT_TRUE(doc.m_bAllData);
+    EXPECT_TRUE(doc.ReadAllDatabases(prompter) == 7 && doc.m_bAllData);
     EXPECT_EQ(Show(doc.Records()), all);
     const std::string archive23 = ReadAll(File("ExerciseData_Ending_12-31-23.edb"));
     doc.InsertRecord(0, Rec("22-01-01 new"));
@@ -269,7 +266,7 @@ TEST_F(AllDataTest, ViewAllReadsEveryFileButBackupsSavesEachRecordToItsFileAndNe
 
     // An edit of an archived record and a deletion from another archive go to those files, headers kept.
     {
-        CEventRecord edited = doc.Records()[2];
+        CEventRecord edited = doc.Records()[2];  // keeps the file it came from
         edited.m_strNotes = "a23 edited";
         doc.ReplaceRecord(2, edited);
     }
@@ -285,8 +282,7 @@ TEST_F(AllDataTest, ViewAllReadsEveryFileButBackupsSavesEachRecordToItsFileAndNe
     std::filesystem::remove(File("ExerciseData_Ending_12-31-22.edb"));
     std::filesystem::remove(File("ExerciseData_Ending_12-31-23.edb"));
     doc.LoadDatabase();
-    EXPECT_EQ(doc.ReadAllDatabases(prompter), 1);
-    EXPECT_FALSE(doc.m_bAllData);
+    EXPECT_TRUE(doc.ReadAllDatabases(prompter) == 1 && !doc.m_bAllData);
     EXPECT_EQ(prompter.messages,
               std::vector<std::string>{"The current exercise database is the only one available; there are no other databases to read."});
 }
@@ -294,19 +290,17 @@ TEST_F(AllDataTest, ViewAllReadsEveryFileButBackupsSavesEachRecordToItsFileAndNe
 TEST_F(AllDataTest, ViewSwitchSavesFirstAndATrimOfAllDataTouchesOnlyTheActiveRecords) {
     doc.InsertRecord(doc.Records().size(), Rec("24-03-01 captured"));
     doc.MarkChanged();
-    ASSERT_TRUE(ToggleAllData(context));
-    EXPECT_TRUE(doc.m_bAllData);
+    ASSERT_TRUE(ToggleAllData(context) && doc.m_bAllData);
     EXPECT_EQ(Show(doc.Records()), all + " | 24-03-01 captured");
 
     doc.InsertRecord(doc.Records().size(), Rec("23-12-24 while viewing all"));
     {
-        CEventRecord edited = doc.Records()[0];
+        CEventRecord edited = doc.Records()[0];  // keeps the file it came from
         edited.m_strNotes = "a22 edited";
         doc.ReplaceRecord(0, edited);
     }
     doc.MarkChanged();
-    ASSERT_TRUE(ArchiveBefore(context, Day(2024, 2, 15)));
-    EXPECT_FALSE(doc.m_bAllData);
+    ASSERT_TRUE(ArchiveBefore(context, Day(2024, 2, 15)) && !doc.m_bAllData);
     EXPECT_EQ(Show(File("ExerciseData_Ending_12-31-22.edb")), "22-12-31 00:00 | 22-05-01 a22 edited");
     EXPECT_EQ(Show(File("ExerciseData_Ending_02-14-24.edb")), "24-02-14 00:00 | 23-12-24 while viewing all | 24-02-01 a24");
     EXPECT_EQ(Show(doc.Records()), " | 24-03-01 captured");
@@ -314,8 +308,7 @@ TEST_F(AllDataTest, ViewSwitchSavesFirstAndATrimOfAllDataTouchesOnlyTheActiveRec
     // A save that fails keeps the view and the records.
     doc.MarkChanged();
     SetAtomicWriteFailureAfterBytesForTesting(0);
-    EXPECT_FALSE(ToggleAllData(context));
-    EXPECT_FALSE(doc.m_bAllData);
+    EXPECT_FALSE(ToggleAllData(context) || doc.m_bAllData);
     EXPECT_EQ(Show(doc.Records()), " | 24-03-01 captured");
 }
 
@@ -324,14 +317,12 @@ TEST_F(AllDataTest, RecombineWritesTheCombinedFileBeforeTrashingTheOldOnes) {
     FolderTrash trash(dir.path() / "trash");
     std::string asked;
     EXPECT_EQ(Recombine(context, trash, [&](const std::string& s) { return asked = s, std::optional<std::string>(); }), 0);
-    EXPECT_EQ(asked, "1 1");
-    EXPECT_EQ(Files().size(), 4u);
+    EXPECT_TRUE(asked == "1 1" && Files().size() == 4u);
 
     trash.refuse = {"ExerciseData_Ending_12-31-22.edb"};
     EXPECT_EQ(
         Recombine(context, trash, [](const std::string& s) { return std::optional<std::string>(AutoArchiveAfterRecombine(s, false)); }), 7);
-    EXPECT_EQ(settings.m_strAutoArchive + doc.m_strAutoArchive, "0 00 0");
-    EXPECT_TRUE(settings.m_bSettingsChanged);
+    EXPECT_TRUE(settings.m_strAutoArchive + doc.m_strAutoArchive == "0 00 0" && settings.m_bSettingsChanged);
     EXPECT_EQ(Active(), now + all);
     EXPECT_EQ(trash.moved, (std::vector<std::string>{"ExerciseData_Ending_12-31-23.edb", "ExerciseData.edb"}));
     EXPECT_EQ(trash.combinedAtMove, std::vector<std::string>(3, now + all));
@@ -357,12 +348,10 @@ TEST_F(AllDataTest, RecombineThatCannotWriteGivesNothingUp) {
     EXPECT_EQ(doc.RecombineDatabases(
                   prompter, trash, [](const std::string& s) { return std::optional<std::string>(s); }, clock),
               8);
-    EXPECT_TRUE(trash.moved.empty());
-    ASSERT_EQ(prompter.messages.size(), 1u);
+    ASSERT_TRUE(trash.moved.empty() && prompter.messages.size() == 1u);
     EXPECT_EQ(prompter.messages[0].rfind("The exercise database " + doc.DatabasePath().string() + ".recombined could not be saved.", 0),
               0u);
-    EXPECT_EQ(Files().size(), 4u);
-    EXPECT_TRUE(doc.m_bAllData);
+    EXPECT_TRUE(Files().size() == 4u && doc.m_bAllData);
     EXPECT_EQ(Show(doc.Records()), all + " | 24-03-01 captured");
 }
 
