@@ -47,12 +47,7 @@ TEST(GraphPeriod, StartEndTicksAndTitleOfEveryPeriod) {
     const Time64 wed = MakeLocalTime(2016, 1, 6, 14, 0);
     const Time64 march = MakeLocalTime(2016, 3, 15, 9, 0);
     const Time64 june = MakeLocalTime(2016, 6, 10, 12, 0);
-    const struct {
-        int period;
-        Time64 now;
-        const CKT2Doc& doc;
-        const char* expected;
-    } cases[] = {
+    const std::tuple<int, Time64, const CKT2Doc&, const char*> cases[] = {
         // Weeks start on the Saturday before Sunday, at the current time of day.
         {0, wed, none, "16-01-02 14:00..16-01-09 14:00 %a %d/1"},
         {1, wed, none, "16-01-02 14:00..16-01-09 14:00 %a %d/1"},
@@ -76,11 +71,11 @@ TEST(GraphPeriod, StartEndTicksAndTitleOfEveryPeriod) {
         {8, june, none, "16-06-10 00:00..16-06-10 12:00 -/1"},
         {8, june, future, "16-06-10 00:00..16-06-10 12:00 -/1"},
     };
-    for (const auto& c : cases) {
-        const GraphPeriodView v = ComputeGraphPeriod(c.period, c.now, c.doc);
-        EXPECT_EQ(Show(v), c.expected) << c.period;
+    for (const auto& [period, now, doc, expected] : cases) {
+        const GraphPeriodView v = ComputeGraphPeriod(period, now, doc);
+        EXPECT_EQ(Show(v), expected) << period;
         // The date axis runs over whole days, from the start's day to the end's day.
-        EXPECT_EQ(Day(v.axisMin) + Day(v.axisMax), FormatTime(v.start, "%m-%d") + FormatTime(v.end, "%m-%d")) << c.expected;
+        EXPECT_EQ(Day(v.axisMin) + Day(v.axisMax), FormatTime(v.start, "%m-%d") + FormatTime(v.end, "%m-%d")) << expected;
     }
     EXPECT_EQ(ComputeGraphPeriod(0, wed, none).title, "Showing exercise for one week Jan 02, 2016 to Jan 09, 2016");
     EXPECT_EQ(ComputeGraphPeriod(8, june, records).title,
@@ -106,8 +101,7 @@ TEST(ChartFill, DayBarsAddUpScaleTheMinutesAxisAndFollowACorrection) {
 
     // Nothing at or after the start, or no records at all: an empty chart up to 30.
     const ChartData late = FillChart(doc, LocalMidnight(2016, 2, 1), true, settings);
-    EXPECT_TRUE(late.exercise.empty() && late.weight.empty());
-    EXPECT_EQ(late.minutesAxisMax, 30.0);
+    EXPECT_TRUE(late.exercise.empty() && late.weight.empty() && late.minutesAxisMax == 30.0);
     EXPECT_EQ(FillChart(Doc({}), 0, true, settings).minutesAxisMax, 30.0);
 }
 
@@ -118,14 +112,10 @@ TEST(ChartFill, WeightBarsFromTheLastRecordOfEachDay) {
     const CKT2Doc doc = Doc({Rec(2016, 1, 4, 30, 81.0), Rec(2016, 1, 4, 45, 80.5), Rec(2016, 1, 5, 20, 0.0), Rec(2016, 1, 6, 20, 0.0),
                              Rec(2016, 1, 6, 10, 79.0), Rec(2016, 1, 7, 10, 78.5), Rec(2016, 1, 7, 5, 0.0)});
     const ChartData on = FillChart(doc, LocalMidnight(2016, 1, 1), true, settings);
-    EXPECT_TRUE(on.weightVisible);
+    const ChartData off = FillChart(doc, LocalMidnight(2016, 1, 1), false, settings);
     EXPECT_EQ(Bars(on.exercise), "01-04:75 01-05:20 01-06:30 01-07:15 ");
     EXPECT_EQ(Bars(on.weight), "01-04:80.5 01-06:79 01-07:78.5 ");
-
-    const ChartData off = FillChart(doc, LocalMidnight(2016, 1, 1), false, settings);
-    EXPECT_FALSE(off.weightVisible);
-    EXPECT_TRUE(off.weight.empty());
-    EXPECT_EQ(off.exercise, on.exercise);
+    EXPECT_TRUE(on.weightVisible && !off.weightVisible && off.weight.empty() && off.exercise == on.exercise);
 }
 
 TEST(ChartFill, WeightsWidenTheStoredRangeAndMarkSettingsChanged) {
@@ -161,30 +151,24 @@ TEST(ChartFill, MoreDaysThanPixelsMergeIntoTheTallestDayOfEachColumn) {
     for (const auto& doc : {Doc(records), Doc(shuffled)}) {
         Settings settings;
         const ChartData merged = FillChart(doc, 0, true, settings, columns);
-        EXPECT_TRUE(merged.merged);
         // Columns: 31-1, 2-4, 5-6, 7-9, 10-11. A tie keeps the earlier day; 5-6 has no weight.
         EXPECT_EQ(Bars(merged.exercise), "01-01:10 01-04:45 01-05:50 01-08:25 01-10:60 ");
         EXPECT_EQ(Bars(merged.weight), "01-01:80 01-04:82 01-08:78 01-10:77 ");
-        EXPECT_EQ(merged.minutesAxisMax, 90.0);
-        EXPECT_EQ(settings.m_dMinWeight, 0.0);
+        EXPECT_TRUE(merged.merged && merged.minutesAxisMax == 90.0 && settings.m_dMinWeight == 0.0);
     }
 
     Settings settings;
     const ChartData daily = FillChart(Doc(records), 0, false, settings, {Ole(2015, 12, 31), Ole(2016, 1, 11), 12});
-    EXPECT_FALSE(daily.merged);
     EXPECT_EQ(Bars(daily.exercise), "01-01:10 01-02:40 01-03:20 01-04:45 01-05:50 01-06:25 01-07:0 01-08:25 01-09:25 01-10:60 ");
-    EXPECT_TRUE(daily.weight.empty());
+    EXPECT_TRUE(!daily.merged && daily.weight.empty());
 }
 
 TEST(ChartFill, DoubleClickOnAMergedBarShowsItsDay) {
     ChartData data;
     data.exercise = {{Ole(2016, 1, 2), 40}, {Ole(2016, 1, 3), 30}, {Ole(2016, 1, 6), 30}, {Ole(2016, 1, 12), 50}};
     const double jan2 = Ole(2016, 1, 2);
-    const struct {
-        bool merged;
-        double x;
-        Time64 day;
-    } cases[] = {
+    const std::tuple<bool, double, Time64> cases[] = {
+        // {merged, x, day shown}
         {true, jan2 + 1.9, LocalMidnight(2016, 1, 2)},   // nearer the 3rd, but the 2nd's taller bar shows there
         {true, jan2 - 2.0, LocalMidnight(2016, 1, 2)},   // its left edge
         {true, jan2 + 2.2, LocalMidnight(2016, 1, 3)},   // out of the 2nd's reach; the 3rd and 6th tie, the 3rd is nearer
@@ -193,9 +177,9 @@ TEST(ChartFill, DoubleClickOnAMergedBarShowsItsDay) {
         {true, jan2 + 8.5, LocalMidnight(2016, 1, 12)},  // on the last bar
         {false, jan2 + 1.9, LocalMidnight(2016, 1, 4)},  // one bar per day: always the day under the pointer
     };
-    for (const auto& c : cases) {
-        data.merged = c.merged;
-        EXPECT_EQ(DayForClick(data, c.x, 2.0), c.day) << c.merged << " " << c.x - jan2;
+    for (const auto& [merged, x, day] : cases) {
+        data.merged = merged;
+        EXPECT_EQ(DayForClick(data, x, 2.0), day) << merged << " " << x - jan2;
     }
 }
 
