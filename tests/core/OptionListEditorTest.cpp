@@ -49,12 +49,8 @@ std::string Show(const OptionListEditor& e) {
 }
 
 TEST(OptionListEditor, EditsMoveCountAndHighlightTheSelectedRow) {
-    struct Case {
-        const char* script;
-        const char* selected;  // what each edit selects afterwards ("-": nothing happened)
-        const char* shown;
-    };
-    const Case cases[] = {
+    // {script, what each edit selects afterwards ("-": nothing happened), the list}
+    const std::tuple<const char*, const char*, const char*> cases[] = {
         // Three Move Ups of one item are one repositioning, highlighted once.
         {"u3 u2 u1", "2 1 0 ", "*D3|D0|D1|D2|D4| 0/1/0 changed"},
         // Another item in between makes the next move of the first count again.
@@ -74,33 +70,25 @@ TEST(OptionListEditor, EditsMoveCountAndHighlightTheSelectedRow) {
         // A highlight belongs to the text: a renamed item loses it, another with the text gets it.
         {"u2 e1=Fresh +D2", "1 -2 5 ", "D0|Fresh|D1|D3|D4|*D2| 0/2/1 changed"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [script, selected, shown] : cases) {
         OptionListEditor e(OptionListMode::Descriptions, Items(5));
-        EXPECT_EQ(Edit(e, c.script), c.selected) << c.script;
-        EXPECT_EQ(Show(e), c.shown) << c.script;
+        const std::string selectedNow = Edit(e, script);
+        EXPECT_EQ(selectedNow + "; " + Show(e), std::string(selected) + "; " + shown) << script;
     }
 }
 
 TEST(OptionListEditor, EditedTextsKeepAtMost255CharactersWithoutSplittingOne) {
     OptionListEditor e(OptionListMode::Locations, {"a", "b"});
-    EXPECT_EQ(e.Rename(0, std::string(300, 'x')), RenameResult::Renamed);
-    EXPECT_EQ(e.Items()[0], std::string(255, 'x'));
     std::string accents;
     for (int i = 0; i < 256; ++i) accents += "\xC3\xA9";  // é, two bytes each
-    EXPECT_EQ(e.Rename(1, accents), RenameResult::Renamed);
-    EXPECT_EQ(e.Items()[1], accents.substr(0, 510));
+    EXPECT_TRUE(e.Rename(0, std::string(300, 'x')) == RenameResult::Renamed && e.Rename(1, accents) == RenameResult::Renamed);
+    EXPECT_EQ(e.Items(), (std::vector<std::string>{std::string(255, 'x'), accents.substr(0, 510)}));
     EXPECT_EQ(TruncateCharacters(std::string("a\xC3\xA9") + "b", 2), "a\xC3\xA9");
     EXPECT_EQ(TruncateCharacters("abc", 3), "abc");
 }
 
 TEST(OptionListEditor, StatusLineCountsWithNounsVerbsAndColours) {
-    struct Case {
-        OptionListMode mode;
-        const char* script;
-        const char* text;
-        Rgb colour;
-    };
-    const Case cases[] = {
+    const std::tuple<OptionListMode, const char*, const char*, Rgb> cases[] = {
         {OptionListMode::Descriptions,
          "r3 u6",
          "There are 9 Descriptions in the list. 1 Description has been deleted, 1 Description has been repositioned or renamed and 0 "
@@ -123,12 +111,12 @@ TEST(OptionListEditor, StatusLineCountsWithNounsVerbsAndColours) {
          {0, 0, 128}},
         {OptionListMode::ActivityTypes, "", "There are 10 Activity Types in the exercise event type list", {0, 0, 128}},
     };
-    for (const Case& c : cases) {
-        OptionListEditor e = c.mode == OptionListMode::ActivityTypes
+    for (const auto& [mode, script, text, colour] : cases) {
+        OptionListEditor e = mode == OptionListMode::ActivityTypes
                                  ? OptionListEditor::ForActivityTypes(ActivityTable::Defaults(), {0, 1, 2, 3, 4, 5, 6, 7, 8, 9})
-                                 : OptionListEditor(c.mode, Items(10));
-        Edit(e, c.script);
-        EXPECT_EQ(e.Status(), (OptionListStatus{c.text, c.colour})) << c.script;
+                                 : OptionListEditor(mode, Items(10));
+        Edit(e, script);
+        EXPECT_EQ(e.Status(), (OptionListStatus{text, colour})) << script;
     }
 }
 
@@ -148,8 +136,7 @@ TEST(OptionListEditor, ActivityTypesTurnIntoPositionsAndNeverInventOne) {
     for (const auto& [text, result] : edits) EXPECT_EQ(e.Rename(2, text), result) << text;
     EXPECT_EQ(e.Items()[2], "Golf, general 98");
     EXPECT_EQ(e.ResultPositions(), (std::vector<uint16_t>{248, 0, 98, 65535}));
-    EXPECT_EQ(e.Add("Hiking 120"), std::nullopt);
-    EXPECT_TRUE(e.Remove(3));
+    EXPECT_TRUE(!e.Add("Hiking 120") && e.Remove(3));
     EXPECT_EQ(e.ResultPositions(), (std::vector<uint16_t>{248, 0, 98}));
     EXPECT_EQ(e.SwitchQuestion(), std::nullopt);
 
@@ -173,33 +160,25 @@ TEST(OptionListEditor, ApplyAndSwitchBetweenDescriptionsAndLocations) {
         OptionListEditor e(OptionListMode::Descriptions, OptionListOf(settings, OptionListMode::Descriptions));
         e.Add("Tempo");
         EXPECT_EQ(e.SwitchQuestion(), "Changes have been made to the Description options. Do you wish to save those changes?");
-        if (save) {
-            EXPECT_TRUE(ApplyOptionList(settings, e));
-        }
+        EXPECT_TRUE(!save || ApplyOptionList(settings, e));  // applied only when saved
         e.SwitchList(OptionListOf(settings, OptionListMode::Locations));
         EXPECT_EQ(settings.m_arDescriptions,
                   save ? std::vector<std::string>({"Easy", "Hard", "Tempo"}) : std::vector<std::string>({"Easy", "Hard"}));
         EXPECT_EQ(settings.m_bSettingsChanged, save);
         // The location list starts afresh: no counts, no highlights, nothing to ask about.
-        EXPECT_EQ(e.Mode(), OptionListMode::Locations);
-        EXPECT_EQ(Show(e), "Park| 0/0/0");
-        EXPECT_EQ(e.SwitchQuestion(), std::nullopt);
+        EXPECT_TRUE(e.Mode() == OptionListMode::Locations && Show(e) == "Park| 0/0/0" && !e.SwitchQuestion());
 
         e.MoveToTop(0);
         EXPECT_EQ(e.SwitchQuestion(), "Changes have been made to the Location options. Do you wish to save those changes?");
-        EXPECT_TRUE(ApplyOptionList(settings, e));
-        EXPECT_FALSE(e.Changed());
-        EXPECT_EQ(e.SwitchQuestion(), std::nullopt);
+        EXPECT_TRUE(ApplyOptionList(settings, e) && !e.Changed() && !e.SwitchQuestion());
         e.SwitchList(OptionListOf(settings, OptionListMode::Descriptions));
-        EXPECT_EQ(e.Mode(), OptionListMode::Descriptions);
-        EXPECT_TRUE(settings.m_bSettingsChanged);
+        EXPECT_TRUE(e.Mode() == OptionListMode::Descriptions && settings.m_bSettingsChanged);
     }
     Settings settings;
     OptionListEditor types = OptionListEditor::ForActivityTypes(ActivityTable::Defaults(), {3});
     EXPECT_FALSE(ApplyOptionList(settings, types));
     types.SwitchList({"x"});
-    EXPECT_EQ(types.Mode(), OptionListMode::ActivityTypes);
-    EXPECT_FALSE(settings.m_bSettingsChanged);
+    EXPECT_TRUE(types.Mode() == OptionListMode::ActivityTypes && !settings.m_bSettingsChanged);
 }
 
 }  // namespace
