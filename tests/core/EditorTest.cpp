@@ -48,15 +48,12 @@ TEST(Editor, CellTextsAndTheirSortKeys) {
     EXPECT_EQ(RecordCellText(r, 8), "");
 
     // A date key is the day its cell text parses to, at any time of the day; before 1971 it is "now".
-    for (Time64 t : {LocalMidnight(2016, 1, 5), LocalMidnight(2016, 3, 27) + 5 * 3600, LocalMidnight(1971, 1, 1)}) {
+    for (Time64 t : {LocalMidnight(2016, 1, 5), LocalMidnight(2016, 3, 27) + 5 * 3600, LocalMidnight(1971, 1, 1)})
         EXPECT_EQ(DateSortKey(t, kNow), ParseListDate(FormatTime(t, "%a %B %d, %Y"))) << t;
-    }
     EXPECT_EQ(DateSortKey(LocalMidnight(1970, 12, 31), kNow), kNow);
     // Numbers compare as their cells show them.
-    EXPECT_EQ(NumberSortKey(30.0004), NumberSortKey(30.0001));
-    EXPECT_LT(NumberSortKey(29.96), NumberSortKey(30.04));
-    EXPECT_LT(NumberSortKey(10.0004), NumberSortKey(10.004));
-    EXPECT_EQ(NumberSortKey(-0.0001), 0.0);
+    EXPECT_TRUE(NumberSortKey(30.0004) == NumberSortKey(30.0001) && NumberSortKey(-0.0001) == 0.0);
+    EXPECT_TRUE(NumberSortKey(29.96) < NumberSortKey(30.04) && NumberSortKey(10.0004) < NumberSortKey(10.004));
     EXPECT_LT(NumberSortKey(std::nan("")), NumberSortKey(-1e300));
     EXPECT_GT(CompareNoCase("\xc3\xa9", "z"), 0);  // bytes beyond ASCII sort after it
 }
@@ -80,19 +77,15 @@ TEST(Editor, RecordOrderSortsByEachColumnWithTheLowerPositionFirstOnEqualKeys) {
     });
     RecordOrder order(doc);
     EXPECT_EQ(Rows(order), (std::vector<size_t>{4, 3, 2, 1, 0}));  // reverse array order
-    const struct {
-        int column;
-        bool ascending;
-        std::vector<size_t> rows;
-    } cases[] = {
+    const std::tuple<int, bool, std::vector<size_t>> cases[] = {
         {0, true, {1, 4, 0, 2, 3}}, {0, false, {3, 0, 2, 1, 4}}, {1, true, {3, 0, 2, 1, 4}},  {1, false, {1, 4, 0, 2, 3}},
         {2, true, {1, 4, 0, 2, 3}}, {2, false, {3, 0, 2, 1, 4}}, {3, true, {1, 4, 0, 3, 2}},  {3, false, {2, 0, 3, 1, 4}},
         {4, true, {3, 0, 2, 1, 4}}, {5, true, {3, 0, 1, 2, 4}},  {5, false, {4, 0, 1, 2, 3}},
     };
-    for (const auto& c : cases) {
-        order.Sort(c.column, c.ascending, kNow);
-        EXPECT_EQ(Rows(order), c.rows) << c.column << c.ascending;
-        for (size_t r = 0; r < c.rows.size(); ++r) EXPECT_EQ(order.RowOf(c.rows[r]), r);
+    for (const auto& [column, ascending, rows] : cases) {
+        order.Sort(column, ascending, kNow);
+        EXPECT_EQ(Rows(order), rows) << column << ascending;
+        for (size_t r = 0; r < rows.size(); ++r) EXPECT_EQ(order.RowOf(rows[r]), r);
     }
     order.Sort(6, true, kNow);  // weight does not sort: the last order stays
     EXPECT_EQ(order.SortColumn(), 5);
@@ -156,9 +149,8 @@ TEST(Editor, ActivityRowsSortByNameMetOrIndex) {
     const auto firstThree = [&table](int column, bool ascending) {
         std::vector<int> rows = ActivityRowOrder(table, column, ascending);
         std::vector<int> mine;
-        for (int index : rows) {
+        for (int index : rows)
             if (index <= 2) mine.push_back(index);
-        }
         return mine;
     };
     EXPECT_EQ(firstThree(0, true), (std::vector<int>{1, 2, 0}));  // equal names: lower index first
@@ -171,22 +163,17 @@ TEST(Editor, ActivityRowsSortByNameMetOrIndex) {
 
 TEST(Editor, TicksAppendInTickOrderAndUntickRemovesTheFirstOccurrence) {
     std::vector<uint16_t> selected = {7, 3, 7};
-    const struct {
-        int index;
-        bool ticked;
-        bool changes;
-        std::vector<uint16_t> after;
-    } steps[] = {
+    const std::tuple<int, bool, bool, std::vector<uint16_t>> steps[] = {
+        // {index, ticked, changes, selection after}
         {5, true, true, {7, 3, 7, 5}},    {2, true, true, {7, 3, 7, 5, 2}},  {5, false, true, {7, 3, 7, 2}},
         {5, true, true, {7, 3, 7, 2, 5}}, {3, true, false, {7, 3, 7, 2, 5}}, {7, false, true, {3, 7, 2, 5}},
         {9, false, false, {3, 7, 2, 5}},  {310, true, false, {3, 7, 2, 5}},  {-1, true, false, {3, 7, 2, 5}},
     };
-    for (const auto& s : steps) {
-        EXPECT_EQ(ApplyTick(selected, s.index, s.ticked), s.changes) << s.index;
-        EXPECT_EQ(selected, s.after) << s.index;
+    for (const auto& [index, ticked, changes, after] : steps) {
+        EXPECT_EQ(ApplyTick(selected, index, ticked), changes) << index;
+        EXPECT_EQ(selected, after) << index;
     }
-    EXPECT_TRUE(IsSelected(selected, 2));
-    EXPECT_FALSE(IsSelected(selected, 4));
+    EXPECT_TRUE(IsSelected(selected, 2) && !IsSelected(selected, 4));
     EXPECT_EQ(TickedInRowOrder({9, 7, 5, 3, 2, 1}, selected), (std::vector<uint16_t>{7, 5, 3, 2}));
 
     Settings settings;
@@ -198,10 +185,8 @@ TEST(Editor, TicksAppendInTickOrderAndUntickRemovesTheFirstOccurrence) {
     EXPECT_FALSE(before == TakeActivitySnapshot(settings, table, 4));
     RestoreActivities(before, settings, table);
     EXPECT_EQ(settings.m_arSelectedActivities, (std::vector<uint16_t>{1, 2}));
-    EXPECT_EQ(table.At(4).name, ActivityTable::Defaults().At(4).name);
-    EXPECT_EQ(table.At(4).met, ActivityTable::Defaults().At(4).met);
-    EXPECT_TRUE(settings.m_bActivityListChanged);
-    EXPECT_TRUE(before == TakeActivitySnapshot(settings, table, 4));
+    EXPECT_TRUE(table.At(4).name == ActivityTable::Defaults().At(4).name && table.At(4).met == ActivityTable::Defaults().At(4).met);
+    EXPECT_TRUE(settings.m_bActivityListChanged && before == TakeActivitySnapshot(settings, table, 4));
     EXPECT_EQ(TakeActivitySnapshot(settings, table, 310).index, -1);
 }
 
@@ -225,13 +210,12 @@ TEST(Editor, PaneCommandsShowHideAndSwitchTheEditor) {
         {cmd::kEditorMode, false, M::Records, false, std::nullopt, false, false, false},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(Format("%d %d", c.command, c.shown));
         const auto step = EditorPaneCommand(c.command, c.shown, c.mode);
-        ASSERT_TRUE(step) << c.command;
-        EXPECT_EQ(step->shown, c.shownAfter) << c.command;
-        EXPECT_EQ(step->mode, c.setMode) << c.command << c.shown;
-        EXPECT_EQ(step->fillRecords, c.fill) << c.command;
-        EXPECT_EQ(step->hiddenPrompt, c.hiddenPrompt) << c.command;
-        EXPECT_EQ(step->layout, c.layout) << c.command;
+        ASSERT_TRUE(step);
+        EXPECT_EQ(step->mode, c.setMode);
+        EXPECT_EQ(Format("%d %d %d %d", step->shown, step->fillRecords, step->hiddenPrompt, step->layout),
+                  Format("%d %d %d %d", c.shownAfter, c.fill, c.hiddenPrompt, c.layout));
     }
     EXPECT_FALSE(EditorPaneCommand(cmd::kSave, true, M::Records));
 }
