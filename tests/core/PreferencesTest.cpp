@@ -24,12 +24,7 @@ PreferencesForm FormWithArchive(const std::string& text) {
 
 TEST(Preferences, AutoArchiveTextFollowsTheEditsAndTheBox) {
     // {stored text, what is done (m: month typed, d: day typed, x: box clicked), shown afterwards}.
-    struct Case {
-        const char* stored;
-        std::vector<std::pair<char, std::string>> steps;
-        const char* shown;
-    };
-    const Case cases[] = {
+    const std::tuple<const char*, std::vector<std::pair<char, std::string>>, const char*> cases[] = {
         {"3 15", {}, "[x] 3/15 \"3 15\""},
         {"0 0", {}, "[ ] 0/0 \"0 0\""},
         {"3 0", {}, "[ ] 3/0 \"3 0\""},
@@ -48,15 +43,15 @@ TEST(Preferences, AutoArchiveTextFollowsTheEditsAndTheBox) {
         {"3 15", {{'m', ""}}, "[x] 0/15 \"0 15\""},
         {"3 15", {{'d', "abc"}}, "[x] 3/0 \"3 0\""},
     };
-    for (const Case& c : cases) {
-        PreferencesForm f = FormWithArchive(c.stored);
+    for (const auto& [stored, steps, shown] : cases) {
+        PreferencesForm f = FormWithArchive(stored);
         bool box = f.ArchiveTicked();
-        for (const auto& [what, text] : c.steps) {
+        for (const auto& [what, text] : steps) {
             if (what == 'm') f.OnMonthTextChanged(text);
             if (what == 'd') f.OnDayTextChanged(text);
             if (what == 'x') f.OnArchiveClicked(box = text == "1");
         }
-        EXPECT_EQ(Archive(box, f), c.shown) << c.stored << " " << c.steps.size();
+        EXPECT_EQ(Archive(box, f), shown) << stored << " " << steps.size();
     }
 }
 
@@ -72,10 +67,10 @@ TEST(Preferences, HoursThresholdIsShownWithTwoDecimalsAndKeepsWhatIsNotANumber) 
         f.OnHoursTextChanged(text);
         EXPECT_EQ(f.Values().hoursThreshold, value) << text;
     }
-    v.hoursThreshold = 0.5;
-    EXPECT_EQ(PreferencesForm(v).HoursText(), "0.50");
-    v.hoursThreshold = 123.456;
-    EXPECT_EQ(PreferencesForm(v).HoursText(), "123.46");
+    for (const auto& [hours, text] : {std::pair<double, const char*>{0.5, "0.50"}, {123.456, "123.46"}}) {
+        v.hoursThreshold = hours;
+        EXPECT_EQ(PreferencesForm(v).HoursText(), text);
+    }
 }
 
 TEST(Preferences, PeriodsOpenOnTheirButtonAndOkReturnsTheSelection) {
@@ -87,12 +82,10 @@ TEST(Preferences, PeriodsOpenOnTheirButtonAndOkReturnsTheSelection) {
         v.graphPeriod = graph;
         v.averagingPeriod = averaging;
         PreferencesForm f(v);
-        EXPECT_EQ(f.GraphRadio(), graphRadio) << graph;
-        EXPECT_EQ(f.AveragingRadio(), averagingRadio) << averaging;
+        EXPECT_EQ(std::make_pair(f.GraphRadio(), f.AveragingRadio()), std::make_pair(graphRadio, averagingRadio)) << graph << averaging;
         // OK without changes hands back the buttons' codes: averaging 9 becomes 0, graph 8 stays.
         const PreferencesValues& out = f.Accept(f.AveragingRadio(), f.GraphRadio(), true, false, false, false, false);
-        EXPECT_EQ(out.graphPeriod, graphRadio);
-        EXPECT_EQ(out.averagingPeriod, averagingRadio);
+        EXPECT_EQ(std::make_pair(out.graphPeriod, out.averagingPeriod), std::make_pair(graphRadio, averagingRadio));
     }
     PreferencesForm none{PreferencesValues{}};
     const PreferencesValues& out = none.Accept(std::nullopt, std::nullopt, false, true, false, true, false);
