@@ -16,11 +16,8 @@ TEST(PrintRange, EachButtonCountsCalendarDaysBackFromTheEndAtItsTimeOfDay) {
     using enum PrintRange;
     const Time64 first = LocalMidnight(2010, 6, 1);
     const Time64 current = LocalMidnight(2020, 2, 2);
-    const struct {
-        Time64 end;
-        PrintRange button;
-        const char* start;
-    } cases[] = {
+    const std::tuple<Time64, PrintRange, const char*> cases[] = {
+        // {end, button, start}
         {LocalMidnight(2024, 1, 10), ThisWeek, "2024-01-05 00:00"},  // Wednesday: the Friday before
         {LocalMidnight(2024, 3, 3), ThisWeek, "2024-03-01 00:00"},   // Sunday
         {LocalMidnight(2024, 3, 2), ThisWeek, "2024-02-23 00:00"},   // Saturday
@@ -37,10 +34,8 @@ TEST(PrintRange, EachButtonCountsCalendarDaysBackFromTheEndAtItsTimeOfDay) {
         {MakeLocalTime(2024, 3, 1, 15, 30), FromStart, "2010-06-01 00:00"},
         {MakeLocalTime(2024, 3, 1, 15, 30), Custom, "2020-02-02 00:00"},
     };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Show(PrintRangeStart(c.button, c.end, first, current)), c.start)
-            << Show(c.end) << " button " << static_cast<int>(c.button);
-    }
+    for (const auto& [end, button, start] : cases)
+        EXPECT_EQ(Show(PrintRangeStart(button, end, first, current)), start) << Show(end) << " button " << static_cast<int>(button);
 }
 
 TEST(PrintRange, DialogStateFollowsButtonsAndPickers) {
@@ -115,11 +110,8 @@ TEST(PrintLayout, RecordRange_GoldenPage) {
 }
 
 TEST(PrintLayout, RecordRange_PagesBreakAfterRow21AndEvery20RowsAndWhenFull) {
-    const struct {
-        PrintDevice device;
-        int records;
-        std::vector<int> rowsPerPage;
-    } cases[] = {
+    const std::tuple<PrintDevice, int, std::vector<int>> cases[] = {
+        // {device, records, rows per page}
         {kLetter600, 0, {0}},
         {kLetter600, 20, {20}},
         {kLetter600, 21, {21, 0}},  // the break after row 21 leaves an empty last page
@@ -130,16 +122,16 @@ TEST(PrintLayout, RecordRange_PagesBreakAfterRow21AndEvery20RowsAndWhenFull) {
         {{5100, 2000, 600}, 21, {5, 9, 7, 0}},
         {{5100, 2000, 600}, 31, {5, 9, 7, 9, 1}},
     };
-    for (const auto& c : cases) {
+    for (const auto& [device, count, rowsPerPage] : cases) {
         CKT2Doc doc;
         std::vector<CEventRecord> records;
-        for (int i = 0; i < c.records; ++i) records.emplace_back(LocalMidnight(2016, 1, 1 + i), "Golf", "", 30, "", 0, 0, 1, "");
+        for (int i = 0; i < count; ++i) records.emplace_back(LocalMidnight(2016, 1, 1 + i), "Golf", "", 30, "", 0, 0, 1, "");
         doc.SetRecords(records);
-        const PrintPlan plan = LayoutRecordRange(doc, 0, LocalMidnight(2017, 1, 1), c.device, FakeMeasurer());
+        const PrintPlan plan = LayoutRecordRange(doc, 0, LocalMidnight(2017, 1, 1), device, FakeMeasurer());
         std::vector<int> rows;
         // Every row draws ten vertical and two horizontal rules; page 1 also holds the header row.
         for (size_t p = 0; p < plan.pages.size(); ++p) rows.push_back(static_cast<int>(plan.pages[p].rules.size()) / 12 - (p == 0 ? 1 : 0));
-        EXPECT_EQ(rows, c.rowsPerPage) << c.records << " records, height " << c.device.height;
+        EXPECT_EQ(rows, rowsPerPage) << count << " records, height " << device.height;
     }
 }
 
@@ -154,9 +146,8 @@ TEST(PrintLayout, TextLineWiderThanTheMarginsWraps) {
     layout.StartPage();
     for (const char* line :
          {"Exercise information from Jan 01 to Feb 02 abcdefghijklmnopqrstuvwxyz0123456789", "abcdefghi jklmnopqrstuvwxyz0123456789",
-          "abcdefghij klmnopqrstuvwxyz0123456789", "abcdefghijk mnopqrstuvwxyz0123 x"}) {
+          "abcdefghij klmnopqrstuvwxyz0123456789", "abcdefghijk mnopqrstuvwxyz0123 x"})
         layout.PrintTextLine(font, line, TextAlign::Left, 5);
-    }
     layout.PrintTextLine(font, "short", TextAlign::Centre);
     std::vector<std::string> texts;
     const std::vector<PrintPage> pages = layout.EndDocument();
