@@ -422,11 +422,7 @@ TEST(ExactSum, RoundsTheExactSumOnceToTheNearestDouble) {
     constexpr double kTiny = std::numeric_limits<double>::denorm_min();
     const double two53 = std::ldexp(1.0, 53);
     const std::vector<double> tenths(10, 0.1);
-    const struct {
-        const char* name;
-        std::vector<double> values;
-        double expected;
-    } cases[] = {
+    const std::tuple<const char*, std::vector<double>, double> cases[] = {
         {"nothing", {}, 0.0},
         {"ten tenths are one, not 0.9999999999999999", tenths, 1.0},
         {"and below zero", std::vector<double>(10, -0.1), -1.0},
@@ -442,10 +438,10 @@ TEST(ExactSum, RoundsTheExactSumOnceToTheNearestDouble) {
         {"an infinity wins", {kInf, 1.0, -1e308}, kInf},
         {"a negative infinity wins", {-kInf, 1e308}, -kInf},
     };
-    for (const auto& c : cases) {
+    for (const auto& [name, values, expected] : cases) {
         ExactSum sum;
-        for (double v : c.values) sum.Add(v);
-        EXPECT_EQ(sum.Value(), c.expected) << c.name;
+        for (double v : values) sum.Add(v);
+        EXPECT_EQ(sum.Value(), expected) << name;
     }
     for (const std::vector<double>& values : {std::vector<double>{kInf, -kInf}, std::vector<double>{1.0, std::nan("")}}) {
         ExactSum sum;

@@ -453,13 +453,8 @@ TEST_F(KT2DocTest, FindRecordAndDuplicateIndex_MatchByLocalDayTrimmedTextsAndTen
         Rec(LLONG_MIN, "Running", 30, "Easy", "Park"), Rec(LLONG_MAX, "Running", 30, "Easy", "Park"),
         Rec(windowEnd, "Walk", 15),  // 12: on the window's last day
     });
-    const struct {
-        Time64 day;
-        const char *type, *description;
-        double duration;
-        const char* location;
-        int found;
-    } probes[] = {
+    // {day, type, description, duration, location, position found}
+    const std::tuple<Time64, const char*, const char*, double, const char*, int> probes[] = {
         {day, "Running", "Easy", 30.04, "Park", 1},
         {day, "  Running \t", "Easy", 29.96, "Park", 1},
         {day, "running", "Easy", 30.04, "Park", -1},
@@ -482,11 +477,10 @@ TEST_F(KT2DocTest, FindRecordAndDuplicateIndex_MatchByLocalDayTrimmedTextsAndTen
         {windowEnd, "Walk", "", 15, "", 12},
     };
     const DuplicateIndex index(doc, spring, windowEnd);
-    for (const auto& p : probes) {
-        SCOPED_TRACE(Format("%s|%s|%s|%g|%s", FormatTime(p.day, "%m-%d %H:%M").c_str(), p.type, p.description, p.duration, p.location));
-        EXPECT_EQ(doc.FindRecord(p.day, p.type, p.description, p.duration, p.location), p.found);
-        EXPECT_EQ(index.Contains(p.day, p.type, p.description, p.duration, p.location),
-                  p.found != -1 && p.day >= spring && p.day <= windowEnd);
+    for (const auto& [day, type, description, duration, location, found] : probes) {
+        SCOPED_TRACE(Format("%s|%s|%s|%g|%s", FormatTime(day, "%m-%d %H:%M").c_str(), type, description, duration, location));
+        EXPECT_EQ(doc.FindRecord(day, type, description, duration, location), found);
+        EXPECT_EQ(index.Contains(day, type, description, duration, location), found != -1 && day >= spring && day <= windowEnd);
     }
     doc.SetRecords({});
     EXPECT_EQ(doc.FindRecord(day, "Running", "Easy", 30, "Park"), -1);
