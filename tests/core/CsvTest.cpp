@@ -63,14 +63,14 @@ TEST_F(CsvTest, Export_FileThatCannotBeCreated_IsReportedAndNothingIsWritten) {
     doc.SetRecords({CEventRecord(LocalMidnight(2016, 1, 5), "Golf", "", 30, "", 0, 0, 1, "")});
     const auto out = dir / "missing" / "out.csv";
     EXPECT_FALSE(ExportCsv(doc, out, 0, LocalMidnight(2017, 1, 1), prompter));
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_EQ(prompter.messages[0],
-              "The file " + out.string() + " could not be created.\n\nError Code: 2\n\nError Message is: No such file or directory");
+    EXPECT_EQ(prompter.messages,
+              std::vector<std::string>{"The file " + out.string() +
+                                       " could not be created.\n\nError Code: 2\n\nError Message is: No such file or directory"});
     EXPECT_FALSE(std::filesystem::exists(dir / "missing"));
 }
 
 TEST(SplitCsvLine, QuotedFieldsAreUnquotedOnlyWhenTheyCloseBeforeACommaOrTheEnd) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
+    const std::pair<std::string, std::string> cases[] = {
         {"a,b,,c", "a|b||c"},
         {"", ""},
         {"a,", "a|"},
@@ -100,8 +100,7 @@ TEST_F(CsvTest, Import_SpreadsheetFile_AddsNewRowsSkipsDuplicatesAndNamesRefused
     doc.SetRecords({CEventRecord(LocalMidnight(2016, 1, 4), "Swimming butterfly", "Existing ", 30, "Pool ", 100, 80, 1, "old")});
     CsvImport import;
     ASSERT_TRUE(ReadCsvImport(folder / "input.csv", doc, table, selected, import));
-    EXPECT_EQ(doc.Records().size(), 1u);  // planning changes nothing
-    EXPECT_EQ(import.duplicates, 2);
+    EXPECT_TRUE(doc.Records().size() == 1u && import.duplicates == 2);  // planning changes nothing
     EXPECT_EQ(import.refusedLines, (std::vector<int>{5, 7, 10, 11}));
     EXPECT_EQ(
         CsvImportReport(import, "in.csv"),
@@ -184,8 +183,7 @@ TEST_F(CsvTest, Import_FieldRules) {
           "2958466,Golf,d,30,l,5,150,1,n", "42374, ,d,30,l,5,150,1,n", "42374,Golf,d,,l,5,150,1,n", "42374,Golf,d,30 min,l,5,150,1,n",
           "42374,Golf,d,nan,l,5,150,1,n", "42374,Golf,d,30,l,x,150,1,n", "42374,Golf,d,30,l,5,x,1,n", "42374,Golf,d,30,l,5,150,y,n"}) {
         const CsvImport import = Plan(row);
-        EXPECT_TRUE(import.records.empty()) << row;
-        EXPECT_EQ(import.refusedLines, std::vector<int>{1}) << row;
+        EXPECT_TRUE(import.records.empty() && import.refusedLines == std::vector<int>{1}) << row;
     }
     // The first and the last day of the calendar are days.
     for (const char* row : {"1,Golf,d,30,l,5,150,1,n", "2958465,Golf,d,30,l,5,150,1,n"}) EXPECT_EQ(Plan(row).records.size(), 1u) << row;
