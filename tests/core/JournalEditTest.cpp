@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "support/TestSupport.h"
 #include "core/journal/JournalEdit.h"
 #include "core/journal/KT2Doc.h"
+#include "support/TestSupport.h"
 
 namespace kt {
 namespace {
@@ -68,25 +68,24 @@ TEST(JournalEdit, UndoPutsEveryRecordBackAndRedoDoesTheStepAgain) {
          }},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         CKT2Doc doc;
         doc.SetRecords(c.start);
         const std::string before = test::DumpRecords(doc);
         const JournalEdit edit = JournalEdit::Record(doc, [&] { c.step(doc); });
         const std::string after = test::DumpRecords(doc);
-        ASSERT_NE(before, after) << c.name;
-        EXPECT_TRUE(edit.Reversible() && !edit.Empty()) << c.name;
-
+        ASSERT_NE(before, after);
+        EXPECT_TRUE(edit.Reversible() && !edit.Empty());
         Counter counter;
         doc.AddObserver(&counter);
         edit.Undo(doc);
-        EXPECT_EQ(test::DumpRecords(doc), before) << c.name;
-        EXPECT_EQ(counter.changes, 1) << c.name;  // one notice for the whole step
-        EXPECT_TRUE(doc.IsChanged()) << c.name;
+        EXPECT_EQ(test::DumpRecords(doc), before);
+        EXPECT_TRUE(counter.changes == 1 && doc.IsChanged());  // one notice for the whole step
         edit.Redo(doc);
-        EXPECT_EQ(test::DumpRecords(doc), after) << c.name;
+        EXPECT_EQ(test::DumpRecords(doc), after);
         edit.Undo(doc);
-        EXPECT_EQ(test::DumpRecords(doc), before) << c.name;
-        EXPECT_EQ(counter.changes, 3) << c.name;
+        EXPECT_EQ(test::DumpRecords(doc), before);
+        EXPECT_EQ(counter.changes, 3);
         doc.RemoveObserver(&counter);
         doc.MarkUnchanged();
         EXPECT_FALSE(doc.IsChanged());

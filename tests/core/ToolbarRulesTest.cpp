@@ -45,8 +45,7 @@ TEST(ToolbarRules, StartUp_OnlyAStoredWeightAbove30GivesAProcessedNotification) 
         rules.OnWeightTextChanged(ToolbarRules::RefreshWeightField(doc).field, doc, view, settings);
         CompleteStartUp(view, grid);
         EXPECT_EQ(settings.m_bSettingsChanged, stored > 30.0) << stored;
-        EXPECT_FALSE(view.newWeightSet);
-        EXPECT_EQ(view.exitCaption, "Exit");
+        EXPECT_TRUE(!view.newWeightSet && view.exitCaption == "Exit");
     }
     CKT2Doc doc;
     doc.m_dLastWeight = 123.456;
@@ -56,9 +55,8 @@ TEST(ToolbarRules, StartUp_OnlyAStoredWeightAbove30GivesAProcessedNotification) 
 }
 
 TEST(ToolbarRules, PickedDay_GivesLocalMidnightAlsoOnClockChangeDays) {
-    for (auto [y, m, d] : {std::tuple{2016, 1, 5}, {2016, 3, 27}, {2016, 10, 30}}) {
+    for (auto [y, m, d] : {std::tuple{2016, 1, 5}, {2016, 3, 27}, {2016, 10, 30}})
         EXPECT_EQ(ToolbarRules::EntryDateForPickedDay(y, m, d), MidnightOf(MakeLocalTime(y, m, d, 15, 45, 10))) << m << '-' << d;
-    }
 }
 
 TEST(ActionButton, CaptionFollowsPaneReplaceStateAndMode) {
@@ -77,8 +75,7 @@ TEST(InitialWeight, ZeroOrNoNumberIsRefused_NegativeIsAccepted_OkSetsDocumentAnd
                                                                "calories may be calculated, at least approximately."}));
     }
     test::RecordingPrompter prompter;
-    EXPECT_EQ(AcceptInitialWeight("-5", prompter), -5.0);
-    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(AcceptInitialWeight("-5", prompter) == -5.0 && prompter.messages.empty());
 
     CKT2Doc doc;
     Settings settings;
