@@ -18,14 +18,12 @@ const Rgb kTableWindows[] = {{53, 53, 53}, {49, 54, 59}, {30, 30, 30}, {0, 0, 0}
 const Rgb kLightWindows[] = {{239, 239, 239}, {255, 255, 255}, {246, 245, 244}, {118, 118, 118}, {200, 180, 140}};
 
 TEST(ColourScheme, LuminanceContrastAndDarkness) {
-    const struct {
-        Rgb a, b;
-        double contrast;
-    } pairs[] = {{{0, 0, 0}, {255, 255, 255}, 21.0}, {{119, 119, 119}, {255, 255, 255}, 4.48}, {{118, 118, 118}, {255, 255, 255}, 4.54},
-                 {{255, 0, 0}, {0, 0, 0}, 5.25},     {{0, 128, 0}, {220, 255, 220}, 4.74},     {{10, 10, 10}, {0, 0, 0}, 1.06}};
-    for (const auto& p : pairs) {
-        EXPECT_NEAR(ContrastRatio(p.a, p.b), p.contrast, 0.005) << Str(p.a) << Str(p.b);
-        EXPECT_DOUBLE_EQ(ContrastRatio(p.a, p.b), ContrastRatio(p.b, p.a));
+    const std::tuple<Rgb, Rgb, double> pairs[] = {{{0, 0, 0}, {255, 255, 255}, 21.0},       {{119, 119, 119}, {255, 255, 255}, 4.48},
+                                                  {{118, 118, 118}, {255, 255, 255}, 4.54}, {{255, 0, 0}, {0, 0, 0}, 5.25},
+                                                  {{0, 128, 0}, {220, 255, 220}, 4.74},     {{10, 10, 10}, {0, 0, 0}, 1.06}};
+    for (const auto& [a, b, contrast] : pairs) {
+        EXPECT_NEAR(ContrastRatio(a, b), contrast, 0.005) << Str(a) << Str(b);
+        EXPECT_DOUBLE_EQ(ContrastRatio(a, b), ContrastRatio(b, a));
     }
     EXPECT_NEAR(RelativeLuminance({10, 10, 10}), 0.003035, 1e-6);  // below the sRGB knee: linear
     for (Rgb w : kDarkWindows) EXPECT_TRUE(IsDarkWindow(w)) << Str(w);
