@@ -53,12 +53,9 @@ TEST(FormLayout, EveryControlLiesInsideTheFormWithoutOverlapFromTheSmallestToA4k
                 << w << "x" << h << " #" << i;
             for (size_t j = i + 1; j < all.size(); ++j) EXPECT_FALSE(Overlap(r, all[j])) << w << "x" << h << " #" << i << " #" << j;
         }
-        EXPECT_GE(l.chart.height, 110);
-        EXPECT_GE(l.daySummary.height, 80);
-        EXPECT_GE(l.columnWidth * 8, l.grid.width - 10);
+        EXPECT_TRUE(l.chart.height >= 110 && l.daySummary.height >= 80 && l.columnWidth * 8 >= l.grid.width - 10) << w << "x" << h;
         // A larger form gives both the chart and the summaries more room.
-        EXPECT_GE(l.chart.height, lastChart);
-        EXPECT_GE(l.daySummary.height, lastSummary);
+        EXPECT_TRUE(l.chart.height >= lastChart && l.daySummary.height >= lastSummary) << w << "x" << h;
         lastChart = l.chart.height;
         lastSummary = l.daySummary.height;
     }
@@ -72,12 +69,10 @@ TEST(WindowLayout, PanesTitleStatusWidthsAndPlacement) {
         const PaneHeights p = LayoutPanes(h, shown, remembered);
         return Format("%d/%d %d/%d", p.editorIdeal, p.editorMin, p.entryIdeal, p.entryMin);
     };
-    EXPECT_EQ(rows(601, false, 300), "0/0 601/540");
-    EXPECT_EQ(rows(601, true, 0), "400/300 200/150");
-    EXPECT_EQ(rows(601, true, 300), "300/300 301/150");  // both minimums are still kept
-    EXPECT_EQ(rows(601, true, 451), "451/300 150/150");
-    EXPECT_EQ(rows(601, true, 299), "400/300 200/150");
-    EXPECT_EQ(rows(601, true, 452), "400/300 200/150");
+    // At 300 and 451 both minimums are still kept; 299 and 452 do not fit.
+    EXPECT_EQ(rows(601, false, 300) + " | " + rows(601, true, 0) + " | " + rows(601, true, 300) + " | " + rows(601, true, 451) + " | " +
+                  rows(601, true, 299) + " | " + rows(601, true, 452),
+              "0/0 601/540 | 400/300 200/150 | 300/300 301/150 | 451/300 150/150 | 400/300 200/150 | 400/300 200/150");
 
     EXPECT_EQ(FrameTitle(""), "Kinetrax 2[*] - KT2");
     EXPECT_EQ(FrameTitle("Kinetrax 2: Records starting March 05, 2024", true),
