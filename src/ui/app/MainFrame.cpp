@@ -369,7 +369,6 @@ void CMainFrame::OnJournalRead() {
     // its controls and the status bar's word on the load, then the records. A window that is never
     // painted (shown minimized, on a hidden desktop) gets its journal a moment later all the same.
     if (isVisible() && !m_bPainted) {
-        m_bReadBeforePaint = true;
         QTimer::singleShot(250, this, &CMainFrame::FinishDocument);
         return;
     }
@@ -603,7 +602,8 @@ bool CMainFrame::event(QEvent* event) {
     if (event->type() == QEvent::Paint && !m_bPainted) {
         m_bPainted = true;
         // After the rest of this paint pass: the children paint right after their window.
-        if (m_bReadBeforePaint) QTimer::singleShot(0, this, &CMainFrame::FinishDocument);
+        // A journal read by now waits for it (whether or not its news has come in yet).
+        if (m_loader && m_loader->Done()) QTimer::singleShot(0, this, &CMainFrame::FinishDocument);
     }
     return QMainWindow::event(event);
 }

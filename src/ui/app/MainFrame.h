@@ -162,7 +162,6 @@ private:
     bool m_bDestroyed = false;
     bool m_bJournalReady = false;
     bool m_bPainted = false;
-    bool m_bReadBeforePaint = false;
     std::unique_ptr<kt::JournalLoader> m_loader;
     QTimer* m_loadProgressTimer = nullptr;
 };
