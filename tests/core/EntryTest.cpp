@@ -165,6 +165,8 @@ TEST_F(EntryFixture, Capture_MissingDurationStopsKeepingEarlierRowsAndTheGrid) {
     SetRow(grid, 3, {kGolf, "Third", "20", "", "1"});
     const CaptureResult r = ReadDataGrid(grid, state, context);
     EXPECT_TRUE(!r.completed && r.stoppedAtRow == 2);
+    // Typing goes on in the row that stopped the capture; after a whole capture, in the first.
+    EXPECT_EQ(std::pair(ResumeRow(r), ResumeRow(CaptureResult{true, 0})), std::pair(2, kFirstEntryRow));
     EXPECT_EQ(prompter.messages, (std::vector<std::string>{"The duration of the exercise must be supplied."}));
     // 7 < MaxHours 10 reads as hours. The views hear of it once, then the day summary is shown.
     EXPECT_EQ(Rows(), (std::vector<std::string>{"01-05|First||420|1.0000|0|", "02-01|Later||30|100.0000|70|"}));

@@ -209,6 +209,10 @@ ActionPath ChooseActionPath(bool editorShown, EditorMode mode, bool replace) {
     return ActionPath::Capture;
 }
 
+int ResumeRow(const CaptureResult& capture) {
+    return !capture.completed && capture.stoppedAtRow >= kFirstEntryRow ? capture.stoppedAtRow : kFirstEntryRow;
+}
+
 ActionResult OnActionButton(EntryGrid& grid, EntryState& state, CaptureContext& context) {
     ActionResult action;
     action.path = ChooseActionPath(context.editorShown, context.editorMode, state.replace);

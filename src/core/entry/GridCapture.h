@@ -74,5 +74,7 @@ ActionPath ChooseActionPath(bool editorShown, EditorMode mode, bool replace);
 // The action button (and Ctrl+R). After a capture the replace state is always left, also when
 // the capture stopped at a row without duration.
 ActionResult OnActionButton(EntryGrid& grid, EntryState& state, CaptureContext& context);
+// The grid row where typing goes on after a capture: the row it stopped at, else the first.
+int ResumeRow(const CaptureResult& capture);
 
 }  // namespace kt

@@ -306,9 +306,9 @@ kt::CaptureContext CDataView::MakeCaptureContext() {
     return context;
 }
 
-void CDataView::FocusFirstCell() {
+void CDataView::FocusFirstCell(int row) {
     m_gridCtrl->setFocus(Qt::OtherFocusReason);
-    m_gridCtrl->SetCurrentCell(0, 0);
+    m_gridCtrl->SetCurrentCell(row - kt::kFirstEntryRow, 0);
 }
 
 void CDataView::OnActionButton() {
@@ -343,11 +343,7 @@ void CDataView::OnActionButton() {
     SetEntryPrompt();
     if (result.capture.activityEdit) RefreshAverages();
     // Typing goes on where it is needed: the next entry, or the row the capture stopped at.
-    if (typing) {
-        m_gridCtrl->setFocus(Qt::OtherFocusReason);
-        const bool stopped = !result.capture.completed && result.capture.stoppedAtRow >= kt::kFirstEntryRow;
-        m_gridCtrl->SetCurrentCell(stopped ? result.capture.stoppedAtRow - kt::kFirstEntryRow : 0, 0);
-    }
+    if (typing) FocusFirstCell(kt::ResumeRow(result.capture));
 }
 
 void CDataView::ClearDataEntryGrid() { kt::ClearDataEntryGrid(m_grid); }

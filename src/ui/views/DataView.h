@@ -101,8 +101,8 @@ public:
     const kt::EntryGrid& Grid() const { return m_grid; }
     EntryGridModel* GridModel() const { return m_gridModel; }
     CGridCtrl* GridCtrl() const { return m_gridCtrl; }
-    // The keyboard goes to the entry grid's first cell.
-    void FocusFirstCell();
+    // The keyboard goes to the first cell of the entry grid's `row` (its first row by default).
+    void FocusFirstCell(int row = kt::kFirstEntryRow);
     CChartCtrl* Chart() const { return m_chart; }
     QTextEdit* DaySummaryPane() const { return m_daySummary; }
     QTextBrowser* AveragesPane() const { return m_averagesSummary; }
