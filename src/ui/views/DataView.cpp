@@ -182,7 +182,6 @@ void CDataView::SetUpChart() { m_chart->Setup(kt::WeightAxisRange(m_session.sett
 void CDataView::PrepareForJournal() {
     namespace tx = kt::entry_text;
     SetUpGrid();
-    SetUpChart();
     m_averagingCombo->clear();
     for (const std::string& caption : kt::AveragingPeriodCaptions()) m_averagingCombo->addItem(ToQ(caption));
     m_averagingCombo->view()->setMinimumWidth(m_averagingCombo->view()->sizeHintForColumn(0));
@@ -191,8 +190,8 @@ void CDataView::PrepareForJournal() {
     StyleLabel(m_dayHeading, tx::kDayHeadingColour, true, tx::kHeadingPoints);
     StyleLabel(m_averagingHeading, tx::kAveragingHeadingColour, true, tx::kHeadingPoints);
     SetPromptLine(ToQ(kt::text::kLoadingJournal));
-    // Until the records are there the chart would only show empty axes; drawing them costs the
-    // first paint more than the rest of the form.
+    // Until the records are there the chart would only show empty axes; setting it up and drawing
+    // it cost the first paint more than the rest of the form.
     m_chart->hide();
     LayoutControls();
 }
@@ -206,6 +205,7 @@ void CDataView::OnInitialUpdate() {
     }
     LayoutControls();
     SetEntryPrompt();
+    SetUpChart();
     m_chart->show();
     ShowGraphPeriod(m_session.settings.m_nGraphPeriod);
     RefreshAverages();

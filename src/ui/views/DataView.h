@@ -50,10 +50,10 @@ public:
     // Window creation: the view's state from the settings; the averaging period and the weight
     // graph as the last run left them, when it did.
     void ApplySettings(const kt::WindowState& remembered);
-    // Start-up while the journal loads: the grid, the chart, the averaging combo and the headings,
-    // and the loading text in the prompt's place.
+    // Start-up while the journal loads: the grid, the averaging combo and the headings, and the
+    // loading text in the prompt's place; the chart waits hidden.
     void PrepareForJournal();
-    // Start-up once the journal is loaded: entry date, initial weight, prompt, chart period,
+    // Start-up once the journal is loaded: entry date, initial weight, prompt, the chart and its period,
     // averages, weight field; the edited mark ends cleared. From here on the view follows the journal.
     void OnInitialUpdate();
     void SetEntryPrompt();
