@@ -117,15 +117,20 @@ public:
     const Home& HomeFor(size_t records) {
         auto it = m_homes.find(records);
         if (it != m_homes.end()) return it->second;
-        Home home{m_root / ("home-" + SizeName(records))};
-        fs::create_directories(home.Config() / "Kinetrax");
-        fs::create_directories(home.root / ".local" / "share");
         kt::sample::Options options;
         options.records = records;
         options.years = kYears;
+        return m_homes.emplace(records, NewHome("home-" + SizeName(records), kt::sample::GenerateRecords(options))).first->second;
+    }
+    // A home of its own whose data folder holds `records` (none: an empty folder, no journal).
+    Home NewHome(const std::string& name, const std::vector<kt::CEventRecord>& records) const {
+        Home home{m_root / name};
+        fs::create_directories(home.Config() / "Kinetrax");
+        fs::create_directories(home.root / ".local" / "share");
+        fs::create_directories(home.DataFolder());
         std::string error;
-        if (!kt::sample::WriteDataFolder(home.DataFolder(), kt::sample::GenerateRecords(options), &error)) throw std::runtime_error(error);
-        return m_homes.emplace(records, home).first->second;
+        if (!records.empty() && !kt::sample::WriteDataFolder(home.DataFolder(), records, &error)) throw std::runtime_error(error);
+        return home;
     }
     const fs::path& Root() const { return m_root; }
 
@@ -500,15 +505,11 @@ void MeasureStartup(Workspace& ws, const Options& o) {
         const Home& home = ws.HomeFor(records);
         std::vector<double> program, empty, text;
         for (int i = 0; i < o.runs; ++i) {
-            double start = MonotonicMs();
-            ChildResult r = RunChild({"--child", "window"}, &home);
-            if (r.ok) program.push_back(r.printed - start);
-            start = MonotonicMs();
-            r = RunChild({"--child", "empty-window"}, &home);
-            if (r.ok) empty.push_back(r.printed - start);
-            start = MonotonicMs();
-            r = RunChild({"--child", "text-window"}, &home);
-            if (r.ok) text.push_back(r.printed - start);
+            for (auto [mode, times] : {std::pair{"window", &program}, {"empty-window", &empty}, {"text-window", &text}}) {
+                const double start = MonotonicMs();
+                const ChildResult r = RunChild({"--child", mode}, &home);
+                if (r.ok) times->push_back(r.printed - start);
+            }
         }
         if (program.empty() || empty.empty() || text.empty()) throw std::runtime_error("a start-up child failed");
         AddRatio("start-up to the first painted window", records, Median(program), Median(empty), "ms", "<= 1.5x");
@@ -534,11 +535,7 @@ void MeasureMemory(Workspace& ws, const Options& o) {
 
 void MeasureWindow(Workspace& ws, const Options& o) {
     const size_t records = o.sizes.back();
-    const fs::path emptyHome = ws.Root() / "home-empty";
-    fs::create_directories(emptyHome / "Documents" / "Quorvane" / "KT");
-    fs::create_directories(emptyHome / ".config" / "Kinetrax");
-    fs::create_directories(emptyHome / ".local" / "share");
-    Home empty{emptyHome};
+    const Home empty = ws.NewHome("home-empty", {});
     const Home& full = ws.HomeFor(records);
     std::unique_ptr<Window> big = OpenWindow(full);
     std::unique_ptr<Window> none = OpenWindow(empty);
@@ -552,13 +549,7 @@ void MeasureWindow(Workspace& ws, const Options& o) {
     std::vector<kt::CEventRecord> twoDays;
     for (const kt::CEventRecord& r : all)
         if (kt::MidnightOf(r.m_time) == today || kt::MidnightOf(r.m_time) == kt::MidnightOf(middle)) twoDays.push_back(r);
-    const fs::path daysHome = ws.Root() / "home-days";
-    fs::create_directories(daysHome / ".config" / "Kinetrax");
-    fs::create_directories(daysHome / ".local" / "share");
-    Home days{daysHome};
-    std::string error;
-    if (!kt::sample::WriteDataFolder(days.DataFolder(), twoDays, &error)) throw std::runtime_error(error);
-    std::unique_ptr<Window> same = OpenWindow(days);
+    std::unique_ptr<Window> same = OpenWindow(ws.NewHome("home-days", twoDays));
 
     int minutes = 10;
     std::vector<double> bigToday, noneToday, sameToday, bigPast, nonePast, samePast;
